@@ -1,0 +1,21 @@
+#include "main/FrmMain.h"
+#include "store/SymbolDirectory.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Gestrix"));
+    QApplication::setApplicationName(QStringLiteral("Gestrix"));
+    QApplication::setApplicationVersion(QStringLiteral(GESTRIX_VERSION));
+
+    FrmMain window(symbols::directory());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect centred = window.frameGeometry();
+        centred.moveCenter(screen->availableGeometry().center());
+        window.move(centred.topLeft());
+    }
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The symbol folder's file list: the names of the regular files matching "*.ini*", in ascending
+// name order without regard to case, as a Windows file list box shows them. Folders, dangling
+// links and other special files are not listed; names that start with a dot are (".ini" is the
+// file of the shortcut with the empty name).
+class FileList {
+public:
+    void setPath(const QString& path) { m_path = path; }
+    const QString& path() const { return m_path; }
+
+    // Reads the folder again; a missing or unreadable folder lists nothing.
+    void refresh();
+    const QStringList& names() const { return m_names; }
+
+private:
+    QString m_path;
+    QStringList m_names;
+};

@@ -1,0 +1,67 @@
+#include "widgets/GridWidget.h"
+
+#include "platform/Twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+GridWidget::GridWidget(QWidget* parent) : QWidget(parent) {}
+
+void GridWidget::setGrid(const SymbolGrid& grid) {
+    if (grid == m_grid)
+        return;
+    m_grid = grid;
+    update();
+}
+
+namespace {
+int toPixels(int twip, float twipsPerPixel) {
+    return static_cast<int>(std::lround(twip / twipsPerPixel));
+}
+} // namespace
+
+QRect GridWidget::cellRect(int cell) {
+    const float perX = twips::perPixelX();
+    const float perY = twips::perPixelY();
+    return {toPixels(SymbolGrid::left(cell), perX), toPixels(SymbolGrid::top(cell), perY),
+            toPixels(SymbolGrid::cellSizeTwips, perX), toPixels(SymbolGrid::cellSizeTwips, perY)};
+}
+
+int GridWidget::cellAt(QPoint point) const {
+    for (int cell = SymbolGrid::cellCount - 1; cell >= 0; --cell) {
+        if (cellRect(cell).contains(point))
+            return cell;
+    }
+    return -1;
+}
+
+void GridWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const bool bordered = m_grid.borderStyle() == SymbolGrid::BorderStyle::FixedSingle;
+    for (int cell = 0; cell < SymbolGrid::cellCount; ++cell) {
+        const QRect rect = cellRect(cell);
+        switch (m_grid.backColor(cell)) {
+        case CellColour::Black:
+            painter.fillRect(rect, Qt::black);
+            break;
+        case CellColour::White:
+            painter.fillRect(rect, Qt::white);
+            break;
+        case CellColour::Design:
+            painter.fillRect(rect, palette().base());
+            break;
+        }
+        if (bordered) {
+            painter.setPen(palette().color(QPalette::Dark));
+            painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        }
+    }
+}
+
+void GridWidget::mousePressEvent(QMouseEvent* event) {
+    const int cell = cellAt(event->position().toPoint());
+    if (cell >= 0)
+        Q_EMIT cellPressed(cell, event->button());
+}

@@ -1,0 +1,149 @@
+#include "main/FrmMain.h"
+#include "support/TestFiles.h"
+#include "widgets/GridWidget.h"
+
+#include <QDir>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QTest>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class FrmMainTest : public ::testing::Test {
+protected:
+    FrmMain& window() {
+        if (!m_window)
+            m_window = std::make_unique<FrmMain>(symbolFolder());
+        return *m_window;
+    }
+    QString symbolFolder() const { return folder.file(u"symbol"_s); }
+
+    template <typename T> T* child(const char* name) {
+        T* found = window().findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // The reference grid's cells as '1' black, '0' white, '.' never painted.
+    QString gridCells() {
+        QString text;
+        const SymbolGrid& grid = child<GridWidget>("PicD")->grid();
+        for (int i = 0; i < SymbolGrid::cellCount; ++i) {
+            const CellColour colour = grid.backColor(i);
+            text += colour == CellColour::Black ? u'1' : colour == CellColour::White ? u'0' : u'.';
+        }
+        return text;
+    }
+
+    void writeSymbol(const QString& name, const QString& gridString) {
+        ASSERT_TRUE(QDir().mkpath(symbolFolder()));
+        folder.write(u"symbol/"_s + name + u".ini"_s, symbolFile(gridString));
+    }
+
+    TempFolder folder;
+    std::unique_ptr<FrmMain> m_window;
+};
+
+TEST_F(FrmMainTest, WindowHasTheDesignedLayout) {
+    FrmMain& w = window();
+    EXPECT_TRUE(w.windowTitle().startsWith(u"Strokely v1.2"_s));
+    EXPECT_EQ(w.minimumSize(), QSize(504, 379));
+    EXPECT_EQ(w.maximumSize(), QSize(504, 379));
+
+    const struct {
+        const char* name;
+        QRect geometry;  // in the window's coordinates
+    } controls[] = {
+        {"sensible", {392, 8, 105, 17}},  {"sensible2", {392, 32, 105, 17}},
+        {"PicD", {8, 96, 97, 105}},       {"PicCompare", {8, 224, 97, 97}},
+        {"lstV", {128, 72, 249, 249}},    {"ProBar", {432, 88, 21, 97}},
+        {"ProBar2", {432, 232, 21, 97}},  {"Label6", {16, 344, 35, 14}},
+        {"Label7", {64, 344, 38, 14}},    {"Label8", {112, 344, 49, 14}},
+        {"Label12", {176, 344, 54, 14}},
+    };
+    for (const auto& control : controls) {
+        const QWidget* widget = child<QWidget>(control.name);
+        ASSERT_NE(widget, nullptr);
+        const QRect placed(widget->mapTo(&w, QPoint(0, 0)), widget->size());
+        EXPECT_EQ(placed.topLeft(), control.geometry.topLeft()) << control.name;
+        // Labels may grow to fit the font; nothing else changes size.
+        EXPECT_GE(placed.width(), control.geometry.width()) << control.name;
+        EXPECT_EQ(placed.height(), control.geometry.height()) << control.name;
+    }
+
+    const auto* black = child<QScrollBar>("sensible");
+    const auto* contour = child<QScrollBar>("sensible2");
+    EXPECT_EQ(std::tuple(black->minimum(), black->maximum(), black->value()), std::tuple(0, 100, 50));
+    EXPECT_EQ(std::tuple(contour->minimum(), contour->maximum(), contour->value()),
+              std::tuple(0, 100, 70));
+    for (const char* bar : {"ProBar", "ProBar2"}) {
+        const auto* progress = child<QProgressBar>(bar);
+        EXPECT_EQ(progress->orientation(), Qt::Vertical);
+        EXPECT_EQ(std::pair(progress->minimum(), progress->maximum()), std::pair(0, 100));
+    }
+    EXPECT_EQ(child<QWidget>("PicCompare")->size(), QSize(97, 97));
+}
+
+TEST_F(FrmMainTest, StartUpCreatesTheFolderWhitensTheGridAndListsShortcuts) {
+    FrmMain& w = window();
+    EXPECT_TRUE(QDir(symbolFolder()).exists());
+    EXPECT_EQ(gridCells(), u"0"_s.repeated(144));
+    EXPECT_EQ(w.shortcuts().count(), 0);
+    EXPECT_FALSE(w.isShow);
+}
+
+TEST_F(FrmMainTest, ExistingFolderIsAcceptedAndItsShortcutsListed) {
+    writeSymbol(u"b"_s, u"1"_s);
+    writeSymbol(u"a"_s, u"01"_s);
+    FrmMain& w = window();
+    ASSERT_EQ(w.shortcuts().count(), 2);
+    EXPECT_EQ(w.shortcuts().item(1)->text, u"a"_s);
+    EXPECT_EQ(w.shortcuts().item(2)->text, u"b"_s);
+}
+
+TEST_F(FrmMainTest, ClickingAnItemPreviewsItsSymbol) {
+    writeSymbol(u"Door"_s, u"1"_s.repeated(144));
+    writeSymbol(u"Short"_s, u"0"_s.repeated(100));
+    FrmMain& w = window();
+    w.show();
+    auto* list = child<QTreeView>("lstV");
+    const auto click = [list](int row) {
+        const QRect rect = list->visualRect(list->model()->index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    };
+
+    click(0);
+    EXPECT_EQ(gridCells(), u"1"_s.repeated(144));
+    click(1);
+    EXPECT_EQ(gridCells(), u"0"_s.repeated(100) + u"1"_s.repeated(44))
+        << "a 100-character Grid string leaves cells 100 to 143 as they were";
+}
+
+TEST_F(FrmMainTest, OuvrirFailsWithoutItemOrWithABadGridString) {
+    writeSymbol(u"a"_s, u"11"_s);
+    writeSymbol(u"b"_s, u"00x0"_s);
+    FrmMain& w = window();
+    const QString white = u"0"_s.repeated(144);
+    EXPECT_FALSE(w.Ouvrir(0));
+    EXPECT_FALSE(w.Ouvrir(3));
+    EXPECT_EQ(gridCells(), white);
+    EXPECT_TRUE(w.Ouvrir(1));
+    EXPECT_EQ(gridCells(), u"11"_s + white.sliced(2));
+    EXPECT_FALSE(w.Ouvrir(2));
+    EXPECT_EQ(gridCells(), u"00"_s + white.sliced(2)) << "cells before the letter are painted";
+}
+
+TEST_F(FrmMainTest, OuvrirListeSeesFilesAddedSince) {
+    FrmMain& w = window();
+    writeSymbol(u"new"_s, u"1"_s);
+    EXPECT_EQ(w.shortcuts().count(), 0);
+    w.OuvrirListe();
+    EXPECT_EQ(w.shortcuts().count(), 1);
+}
+
+} // namespace
