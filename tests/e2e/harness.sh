@@ -1,0 +1,101 @@
+# End-to-end harness, sourced by the tests in this folder and by scripts/demo.
+# It runs the real gestrix binary on a private Xvfb with a private home, settings and symbol
+# folder, drives it with xdotool, and stops everything it started when the script exits.
+# It never touches the real user's display, settings or shortcuts.
+
+set -euo pipefail
+
+E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/gestrix-e2e.XXXXXX")
+E2E_SYMBOLS="$E2E_TMP/symbol"
+E2E_PIDS=()
+E2E_GESTRIX_PID=""
+E2E_SHOTS="${E2E_SHOTS:-$E2E_TMP/shots}"
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${E2E_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "$E2E_GESTRIX_PID" ] && [ -s "$E2E_TMP/gestrix.log" ]; then
+        echo "--- gestrix output:" >&2
+        cat "$E2E_TMP/gestrix.log" >&2
+    fi
+    exit 1
+}
+
+# Waits up to $2 seconds (default 10) for the command in $1 to succeed.
+e2e_wait_for() {
+    local condition=$1 deadline=$((SECONDS + ${2:-10}))
+    until eval "$condition"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+# Starts a private X server; the server picks a free display and writes its number to fd 3.
+# -noreset keeps the pointer state when the last client disconnects.
+e2e_start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset \
+        3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
+    E2E_PIDS+=($!)
+    e2e_wait_for '[ -s "$E2E_TMP/display" ]' || e2e_fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+    export DISPLAY=":$(head -n 1 "$E2E_TMP/display")"
+}
+
+# Starts a stand-alone notification area (XEmbed) at the top of the screen.
+e2e_start_tray() {
+    trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel \
+        --height 24 >"$E2E_TMP/trayer.log" 2>&1 &
+    E2E_PIDS+=($!)
+}
+
+# Starts gestrix ($1, further arguments passed on) with its home, settings, data and runtime
+# folders inside the harness's temporary folder, and the symbol folder at $E2E_SYMBOLS.
+e2e_start_gestrix() {
+    local binary=$1
+    shift
+    mkdir -p "$E2E_TMP/home" "$E2E_TMP/config" "$E2E_TMP/data"
+    mkdir -m 700 -p "$E2E_TMP/runtime"
+    HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/config" XDG_DATA_HOME="$E2E_TMP/data" \
+        XDG_RUNTIME_DIR="$E2E_TMP/runtime" GESTRIX_SYMBOL_DIR="$E2E_SYMBOLS" \
+        "$binary" "$@" >"$E2E_TMP/gestrix.log" 2>&1 &
+    E2E_GESTRIX_PID=$!
+    E2E_PIDS+=("$E2E_GESTRIX_PID")
+}
+
+# Prints the id of the visible window whose name matches $1, waiting up to $2 seconds.
+e2e_wait_window() {
+    local name=$1 id=""
+    e2e_wait_for 'id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n 1); [ -n "$id" ]' \
+        "${2:-10}" || e2e_fail "no window named '$name'"
+    echo "$id"
+}
+
+# Saves a PNG of window $2 (default: the whole screen) as $E2E_SHOTS/$1.png and prints its path.
+e2e_screenshot() {
+    local name=$1 target=(-root)
+    [ $# -lt 2 ] || target=(-id "$2")
+    mkdir -p "$E2E_SHOTS"
+    xwd -silent "${target[@]}" | xwdtopnm 2>/dev/null | pnmtopng >"$E2E_SHOTS/$name.png"
+    echo "$E2E_SHOTS/$name.png"
+}
+
+# Prints "r g b" of the pixel at ($2, $3) of window $1.
+e2e_pixel() {
+    xwd -silent -id "$1" | xwdtopnm 2>/dev/null | pamcut -left "$2" -top "$3" -width 1 -height 1 |
+        pnmtoplainpnm | tail -n +4 | xargs
+}
+
+# Clicks button $4 (default 1) at ($2, $3) of window $1.
+e2e_click() {
+    xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
+}
