@@ -1,4 +1,5 @@
 #include "main/FrmMain.h"
+#include "platform/ProgramStarter.h"
 #include "store/SymbolDirectory.h"
 
 #include <QApplication>
@@ -10,7 +11,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Gestrix"));
     QApplication::setApplicationVersion(QStringLiteral(GESTRIX_VERSION));
 
-    FrmMain window(symbols::directory());
+    ProcessStarter starter;
+    FrmMain window(symbols::directory(), starter);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect centred = window.frameGeometry();
         centred.moveCenter(screen->availableGeometry().center());

@@ -1,17 +1,22 @@
 #include "main/FrmMain.h"
 
+#include "platform/Twips.h"
+#include "recognition/DrawingSampler.h"
+#include "recognition/Launcher.h"
+#include "recognition/Matcher.h"
+#include "recognition/OutcomeText.h"
+#include "recognition/RecognitionDisplay.h"
 #include "recognition/SymbolGrid.h"
-#include "widgets/AppIcon.h"
+#include "store/IniFile.h"
+#include "store/Settings.h"
+#include "store/SymbolDirectory.h"
 #include "widgets/GridWidget.h"
-#include "widgets/LinkLabel.h"
 #include "widgets/PictureBox.h"
+#include "widgets/ScoreBar.h"
 
 #include <QDir>
-#include <QFrame>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLoggingCategory>
-#include <QProgressBar>
 #include <QScrollBar>
 #include <QTreeView>
 
@@ -23,171 +28,30 @@ const QString FrmMain::caption = u"Strokely v1.2 — par l'équipe Gestrix"_s;
 
 namespace {
 
-constexpr QSize clientSize(504, 379);
-const QColor panelGrey(0xE0, 0xE0, 0xE0);
+const QColor recognisedGreen(0x00, 0xFF, 0x00);
+const QColor rejectedRed(0xFF, 0x00, 0x00);
 
-// Layout helpers: positions are pixels at 96 dpi, relative to the parent.
-
-QWidget* filledRectangle(QWidget* parent, const QRect& geometry, const QColor& colour) {
-    auto* shape = new QWidget(parent);
-    shape->setGeometry(geometry);
-    shape->setAutoFillBackground(true);
-    QPalette palette = shape->palette();
-    palette.setColor(QPalette::Window, colour);
-    shape->setPalette(palette);
-    return shape;
-}
-
-QFrame* captionlessFrame(QWidget* parent, const QRect& geometry) {
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    frame->setGeometry(geometry);
-    return frame;
-}
-
-// Fonts differ from system to system: a label never cuts its text, it grows to the right instead.
-void fitText(QLabel* label) {
-    if (!label->wordWrap())
-        label->resize(label->size().expandedTo(label->sizeHint()));
-}
-
-QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    label->setGeometry(geometry);
-    fitText(label);
-    return label;
-}
-
-// An auto-sized label: only its top-left corner is given.
-QLabel* label(QWidget* parent, const QString& text, QPoint at, bool bold = false) {
-    return label(parent, text, QRect(at, QSize()), bold);
-}
-
-QScrollBar* slider(QWidget* parent, const QRect& geometry, int position) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setRange(0, 100);
-    // An arrow click or a click in the trough moves the position by one.
-    bar->setSingleStep(1);
-    bar->setPageStep(1);
-    bar->setValue(position);
-    bar->setGeometry(geometry);
-    return bar;
-}
-
-QProgressBar* scoreBar(QWidget* parent, const QRect& geometry) {
-    auto* bar = new QProgressBar(parent);
-    bar->setOrientation(Qt::Vertical);
-    bar->setRange(0, 100);
-    bar->setValue(0);
-    bar->setTextVisible(false);
-    bar->setGeometry(geometry);
-    return bar;
+// A stored sensitivity as a slider position: a 16-bit number from 0 to 100, else nothing.
+std::optional<int> sliderPosition(const QString& stored) {
+    const std::optional<qint16> number = settings::toInteger16(stored);
+    if (!number || *number < 0 || *number > 100)
+        return std::nullopt;
+    return *number;
 }
 
 } // namespace
 
-FrmMain::FrmMain(const QString& symbolDirectory, QWidget* parent) : QWidget(parent) {
-    setWindowTitle(caption);
-    setWindowIcon(appIcon());
-    setFixedSize(clientSize);
-    QFont arial(u"Arial"_s);
-    arial.setPointSizeF(8.25);
-    setFont(arial);
-    setAutoFillBackground(true);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, panelGrey);
-    setPalette(grey);
-
-    buildHeader();
-    buildLeftColumn();
-    buildShortcutColumn();
-    buildLinks();
-    buildScorePanel();
-
-    Form_Load(symbolDirectory);
-}
-
-void FrmMain::buildHeader() {
-    filledRectangle(this, {0, 0, 505, 57}, Qt::white);
-    label(this, u"Liste des raccourcis"_s, QPoint(32, 8), true);
-    label(this, u"Création & Suppression de racourcis"_s, QPoint(48, 24));
-    Label5 = label(this, u"Sensibilité :"_s, {240, 8, 64, 14}, true);
-    sensible = slider(this, {392, 8, 105, 17}, 50);
-    Label11 = label(this, u"Sensibilité :"_s, {240, 32, 64, 14}, true);
-    sensible2 = slider(this, {392, 32, 105, 17}, 70);
-    Label5->setObjectName(u"Label5"_s);
-    Label11->setObjectName(u"Label11"_s);
-    sensible->setObjectName(u"sensible"_s);
-    sensible2->setObjectName(u"sensible2"_s);
-}
-
-void FrmMain::buildLeftColumn() {
-    QFrame* frame1 = captionlessFrame(this, {0, 56, 113, 273});
-    label(frame1, u"Associé :"_s, {8, 16, 51, 14}, true);
-
-    QWidget* picture1 = filledRectangle(frame1, {8, 40, 97, 105}, panelGrey);
-    PicD = new GridWidget(picture1);
-    PicD->setObjectName(u"PicD"_s);
-    PicD->setGeometry(picture1->rect());
-
-    label(frame1, u"Buffer :"_s, {8, 144, 40, 14}, true);
-    PicCompare = new PictureBox(QSize(97, 97), frame1);
-    PicCompare->setObjectName(u"PicCompare"_s);
-    PicCompare->move(8, 168);
-    PicView = QImage(PicCompare->size(), QImage::Format_RGB32);
-    PicView.fill(Qt::white);
-}
-
-void FrmMain::buildShortcutColumn() {
-    QFrame* frame3 = captionlessFrame(this, {120, 56, 265, 273});
-    m_shortcuts.setItemIcon(appIcon());
-    lstV = new QTreeView(frame3);
-    lstV->setObjectName(u"lstV"_s);
-    lstV->setGeometry(8, 16, 249, 249);
-    lstV->setModel(&m_shortcuts);
-    lstV->setRootIsDecorated(false);
-    lstV->setUniformRowHeights(true);
-    lstV->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstV->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstV->setIconSize(QSize(16, 16));
+FrmMain::FrmMain(const QString& symbolDirectory, ProgramStarter& starter, QWidget* parent)
+    : QWidget(parent), m_starter(starter) {
+    buildWindow();
     connect(lstV, &QTreeView::clicked, this, &FrmMain::lstV_Click);
     // Moving through the list with the keyboard previews too.
     connect(lstV->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FrmMain::lstV_Click);
-}
-
-void FrmMain::buildLinks() {
-    QFrame* frame2 = captionlessFrame(this, {0, 328, 385, 41});
-    const auto link = [frame2](const QString& text, const QRect& geometry, const QString& name) {
-        auto* link = new LinkLabel(text, frame2);
-        link->setGeometry(geometry);
-        link->setObjectName(name);
-        fitText(link);
-        return link;
-    };
-    Label6 = link(u"Ajouter"_s, {16, 16, 35, 14}, u"Label6"_s);
-    Label7 = link(u"Modifier"_s, {64, 16, 38, 14}, u"Label7"_s);
-    Label8 = link(u"Supprimer"_s, {112, 16, 49, 14}, u"Label8"_s);
-    Label12 = link(u"Préférence"_s, {176, 16, 54, 14}, u"Label12"_s);
-}
-
-void FrmMain::buildScorePanel() {
-    filledRectangle(this, {392, 56, 113, 337}, Qt::white);
-    label(this, u"Détection du noir :"_s, QPoint(400, 64), true);
-    ProBar = scoreBar(this, {432, 88, 21, 97});
-    const QRect twoLines(400, 192, 105, 30);
-    QLabel* label10 = label(this, u"Détection du contour :"_s, twoLines, true);
-    label10->setWordWrap(true);
-    label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label10->setGeometry(twoLines);
-    ProBar2 = scoreBar(this, {432, 232, 21, 97});
-    ProBar->setObjectName(u"ProBar"_s);
-    ProBar2->setObjectName(u"ProBar2"_s);
+    // Dragging a thumb changes the position at every step, so each step is saved.
+    connect(sensible, &QScrollBar::valueChanged, this, &FrmMain::sensible_Change);
+    connect(sensible2, &QScrollBar::valueChanged, this, &FrmMain::sensible2_Change);
+    Form_Load(symbolDirectory);
 }
 
 // Each step is checked on its own: a step that fails is logged and the next one runs.
@@ -195,11 +59,41 @@ void FrmMain::Form_Load(const QString& symbolDirectory) {
     if (!QDir().mkpath(symbolDirectory))
         qCWarning(lcMain) << "cannot create the symbol folder" << symbolDirectory;
     Fl.setPath(symbolDirectory);
-    SymbolGrid white = PicD->grid();
-    ClearGrid(white);
-    PicD->setGrid(white);
+    whitenReferenceGrid();
     isShow = false;
     OuvrirListe();
+    loadSensitivities();
+}
+
+// sensible2 first, then sensible. Moving a slider saves its position again; a stored position
+// equal to the slider's own writes nothing.
+void FrmMain::loadSensitivities() {
+    const struct {
+        QScrollBar* slider;
+        QString key;
+        QString defaultValue;
+    } sliders[] = {{sensible2, u"Sensibility2"_s, u"60"_s}, {sensible, u"Sensibility"_s, u"50"_s}};
+    for (const auto& [slider, key, defaultValue] : sliders) {
+        const QString stored = settings::GetSetting(u"Configuration"_s, key, defaultValue);
+        if (const std::optional<int> position = sliderPosition(stored))
+            slider->setValue(*position);
+        else
+            qCWarning(lcMain) << "ignoring the stored sensitivity" << key << stored;
+    }
+}
+
+void FrmMain::sensible_Change() {
+    const QString position = QString::number(sensible->value());
+    settings::SaveSetting(u"Configuration"_s, u"Sensibility"_s, position);
+    Label5->setText(u"Sensibilité Noir ("_s + position + u"%)"_s);
+    Label5->adjustSize();
+}
+
+void FrmMain::sensible2_Change() {
+    const QString position = QString::number(sensible2->value());
+    settings::SaveSetting(u"Configuration"_s, u"Sensibility2"_s, position);
+    Label11->setText(u"Sensibilité Contour ("_s + position + u"%)"_s);
+    Label11->adjustSize();
 }
 
 void FrmMain::OuvrirListe() {
@@ -216,8 +110,64 @@ bool FrmMain::Ouvrir(int index) {
     return painted;
 }
 
+void FrmMain::whitenReferenceGrid() {
+    SymbolGrid white = PicD->grid();
+    ClearGrid(white);
+    PicD->setGrid(white);
+}
+
 void FrmMain::lstV_Click() {
     const QModelIndex selected = lstV->currentIndex();
     if (selected.isValid())
         Ouvrir(selected.row() + 1);
+}
+
+void FrmMain::Comparaison(bool DontLaunch) {
+    const DrawingGrid drawing =
+        sampleDrawing(PicCompare->image(), twips::perPixelX(), twips::perPixelY());
+    const Recognition found =
+        recognise(drawing, m_shortcuts.items(), PicD->grid(), [this](const QString& name) {
+            return GetIniValue(u"Image"_s, u"Value"_s, symbols::filePath(Fl.path(), name));
+        });
+    PicD->setGrid(found.referenceGrid);
+
+    // A bar keeps its value when a percentage cannot be computed or lies outside 0 to 100.
+    if (found.blackPercentage)
+        ProBar->setValue(*found.blackPercentage);
+    if (found.contourPercentage)
+        ProBar2->setValue(*found.contourPercentage);
+
+    // No symbol selected is always a rejection: the bars would still hold the last run's scores.
+    const bool accepted = found.selected != 0 && ProBar->value() > sensible->value() &&
+                          ProBar2->value() > sensible2->value();
+    if (accepted)
+        showRecognised(found.selected, DontLaunch);
+    else
+        showRejected();
+}
+
+void FrmMain::showRecognised(int selected, bool DontLaunch) {
+    const QString file = symbols::filePath(Fl.path(), m_shortcuts.item(selected)->text);
+    if (m_display) {
+        m_display->setFrameColour(recognisedGreen);
+        m_display->setLabelCaption(
+            recognitionCaption(GetIniValue(u"Image"_s, u"Repertoire"_s, file), ProBar->value()));
+        // "Nom" at 1 shows the label; another number leaves it as it is; no number shows it.
+        const std::optional<double> showName =
+            settings::toNumber(settings::GetSetting(u"Option"_s, u"Nom"_s, u"1"_s));
+        if (!showName || *showName == 1)
+            m_display->setLabelVisible(true);
+    }
+    if (DontLaunch)
+        return;
+    launchRepertoire(GetIniValue(u"Image"_s, u"Repertoire"_s, file), m_starter);
+    Ouvrir(selected);
+}
+
+void FrmMain::showRejected() {
+    if (m_display) {
+        m_display->setLabelVisible(false);
+        m_display->setFrameColour(rejectedRed);
+    }
+    whitenReferenceGrid();
 }

@@ -9,10 +9,12 @@
 class GridWidget;
 class LinkLabel;
 class PictureBox;
+class ProgramStarter;
 class QLabel;
-class QProgressBar;
 class QScrollBar;
 class QTreeView;
+class RecognitionDisplay;
+class ScoreBar;
 
 // The main window: the shortcut list, the reference grid, the capture pictures, the score bars
 // and the sensitivity sliders. It lives for the whole run.
@@ -23,7 +25,8 @@ public:
     // The caption; also the notification icon's tip.
     static const QString caption;
 
-    explicit FrmMain(const QString& symbolDirectory, QWidget* parent = nullptr);
+    // Shortcuts are read from symbolDirectory; recognised programs are started through starter.
+    FrmMain(const QString& symbolDirectory, ProgramStarter& starter, QWidget* parent = nullptr);
 
     // Rebuilds the shortcut list from the symbol folder.
     void OuvrirListe();
@@ -31,22 +34,40 @@ public:
     // False when there is no such item or its Grid string cannot be painted whole.
     bool Ouvrir(int index);
 
+    // Recognises the drawing in PicCompare: selects the best symbol, shows its scores, accepts it
+    // against the sliders and shows the outcome on the recognition display; unless DontLaunch,
+    // starts the recognised program and shows its symbol in the reference grid.
+    void Comparaison(bool DontLaunch);
+    // Where Comparaison shows its outcome (the gesture overlay while it is up); may be null.
+    void setRecognitionDisplay(RecognitionDisplay* display) { m_display = display; }
+
     const ShortcutList& shortcuts() const { return m_shortcuts; }
     const QString& symbolDirectory() const { return Fl.path(); }
+    PictureBox& comparisonPicture() { return *PicCompare; }
 
     // The gesture overlay is up.
     bool isShow = false;
 
 private:
     void Form_Load(const QString& symbolDirectory);
+    void loadSensitivities();
     void lstV_Click();
+    void sensible_Change();
+    void sensible2_Change();
+    void showRecognised(int selected, bool DontLaunch);
+    void showRejected();
+    void whitenReferenceGrid();
 
+    // The layout: the window, then one part of it each.
+    void buildWindow();
     void buildHeader();
     void buildLeftColumn();
     void buildShortcutColumn();
     void buildLinks();
     void buildScorePanel();
 
+    ProgramStarter& m_starter;
+    RecognitionDisplay* m_display = nullptr;
     FileList Fl;
     ShortcutList m_shortcuts;
 
@@ -62,6 +83,6 @@ private:
     LinkLabel* Label7 = nullptr;
     LinkLabel* Label8 = nullptr;
     LinkLabel* Label12 = nullptr;
-    QProgressBar* ProBar = nullptr;
-    QProgressBar* ProBar2 = nullptr;
+    ScoreBar* ProBar = nullptr;
+    ScoreBar* ProBar2 = nullptr;
 };

@@ -26,6 +26,7 @@ public:
     void rebuild(FileList& files);
 
     int count() const { return static_cast<int>(m_items.size()); }
+    const QList<Shortcut>& items() const { return m_items; }
     // The item at a 1-based position, or nullptr when there is none.
     const Shortcut* item(int index) const;
 

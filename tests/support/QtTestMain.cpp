@@ -1,15 +1,14 @@
-// main() for widget tests: Qt on the offscreen platform, never the user's display or settings.
+// main() for widget tests: Qt on the offscreen platform, user folders sandboxed.
+#include "support/Sandbox.h"
+
 #include <QApplication>
-#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
+    sandboxUserFolders();
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("GestrixTest"));
-    QApplication::setApplicationName(QStringLiteral("GestrixTest"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

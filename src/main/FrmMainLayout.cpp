@@ -1,0 +1,173 @@
+#include "main/FrmMain.h"
+
+#include "widgets/AppIcon.h"
+#include "widgets/GridWidget.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/ScoreBar.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QSize clientSize(504, 379);
+const QColor panelGrey(0xE0, 0xE0, 0xE0);
+
+// Layout helpers: positions are pixels at 96 dpi, relative to the parent.
+
+QWidget* filledRectangle(QWidget* parent, const QRect& geometry, const QColor& colour) {
+    auto* shape = new QWidget(parent);
+    shape->setGeometry(geometry);
+    shape->setAutoFillBackground(true);
+    QPalette palette = shape->palette();
+    palette.setColor(QPalette::Window, colour);
+    shape->setPalette(palette);
+    return shape;
+}
+
+QFrame* captionlessFrame(QWidget* parent, const QRect& geometry) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+// Fonts differ from system to system: a label never cuts its text, it grows to the right instead.
+void fitText(QLabel* label) {
+    if (!label->wordWrap())
+        label->resize(label->size().expandedTo(label->sizeHint()));
+}
+
+QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, bool bold = false) {
+    auto* label = new QLabel(text, parent);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    label->setGeometry(geometry);
+    fitText(label);
+    return label;
+}
+
+// An auto-sized label: only its top-left corner is given.
+QLabel* label(QWidget* parent, const QString& text, QPoint at, bool bold = false) {
+    return label(parent, text, QRect(at, QSize()), bold);
+}
+
+QScrollBar* slider(QWidget* parent, const QRect& geometry, int position) {
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setRange(0, 100);
+    // An arrow click or a click in the trough moves the position by one.
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setValue(position);
+    bar->setGeometry(geometry);
+    return bar;
+}
+
+ScoreBar* scoreBar(QWidget* parent, const QRect& geometry, const QString& name) {
+    auto* bar = new ScoreBar(parent);
+    bar->setGeometry(geometry);
+    bar->setObjectName(name);
+    return bar;
+}
+
+} // namespace
+
+void FrmMain::buildWindow() {
+    setWindowTitle(caption);
+    setWindowIcon(appIcon());
+    setFixedSize(clientSize);
+    QFont arial(u"Arial"_s);
+    arial.setPointSizeF(8.25);
+    setFont(arial);
+    setAutoFillBackground(true);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, panelGrey);
+    setPalette(grey);
+
+    buildHeader();
+    buildLeftColumn();
+    buildShortcutColumn();
+    buildLinks();
+    buildScorePanel();
+}
+
+void FrmMain::buildHeader() {
+    filledRectangle(this, {0, 0, 505, 57}, Qt::white);
+    label(this, u"Liste des raccourcis"_s, QPoint(32, 8), true);
+    label(this, u"Création & Suppression de racourcis"_s, QPoint(48, 24));
+    Label5 = label(this, u"Sensibilité :"_s, {240, 8, 64, 14}, true);
+    sensible = slider(this, {392, 8, 105, 17}, 50);
+    Label11 = label(this, u"Sensibilité :"_s, {240, 32, 64, 14}, true);
+    sensible2 = slider(this, {392, 32, 105, 17}, 70);
+    Label5->setObjectName(u"Label5"_s);
+    Label11->setObjectName(u"Label11"_s);
+    sensible->setObjectName(u"sensible"_s);
+    sensible2->setObjectName(u"sensible2"_s);
+}
+
+void FrmMain::buildLeftColumn() {
+    QFrame* frame1 = captionlessFrame(this, {0, 56, 113, 273});
+    label(frame1, u"Associé :"_s, {8, 16, 51, 14}, true);
+
+    QWidget* picture1 = filledRectangle(frame1, {8, 40, 97, 105}, panelGrey);
+    PicD = new GridWidget(picture1);
+    PicD->setObjectName(u"PicD"_s);
+    PicD->setGeometry(picture1->rect());
+
+    label(frame1, u"Buffer :"_s, {8, 144, 40, 14}, true);
+    PicCompare = new PictureBox(QSize(97, 97), frame1);
+    PicCompare->setObjectName(u"PicCompare"_s);
+    PicCompare->move(8, 168);
+    PicView = QImage(PicCompare->size(), QImage::Format_RGB32);
+    PicView.fill(Qt::white);
+}
+
+void FrmMain::buildShortcutColumn() {
+    QFrame* frame3 = captionlessFrame(this, {120, 56, 265, 273});
+    m_shortcuts.setItemIcon(appIcon());
+    lstV = new QTreeView(frame3);
+    lstV->setObjectName(u"lstV"_s);
+    lstV->setGeometry(8, 16, 249, 249);
+    lstV->setModel(&m_shortcuts);
+    lstV->setRootIsDecorated(false);
+    lstV->setUniformRowHeights(true);
+    lstV->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstV->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstV->setIconSize(QSize(16, 16));
+}
+
+void FrmMain::buildLinks() {
+    QFrame* frame2 = captionlessFrame(this, {0, 328, 385, 41});
+    const auto link = [frame2](const QString& text, const QRect& geometry, const QString& name) {
+        auto* link = new LinkLabel(text, frame2);
+        link->setGeometry(geometry);
+        link->setObjectName(name);
+        fitText(link);
+        return link;
+    };
+    Label6 = link(u"Ajouter"_s, {16, 16, 35, 14}, u"Label6"_s);
+    Label7 = link(u"Modifier"_s, {64, 16, 38, 14}, u"Label7"_s);
+    Label8 = link(u"Supprimer"_s, {112, 16, 49, 14}, u"Label8"_s);
+    Label12 = link(u"Préférence"_s, {176, 16, 54, 14}, u"Label12"_s);
+}
+
+void FrmMain::buildScorePanel() {
+    filledRectangle(this, {392, 56, 113, 337}, Qt::white);
+    label(this, u"Détection du noir :"_s, QPoint(400, 64), true);
+    ProBar = scoreBar(this, {432, 88, 21, 97}, u"ProBar"_s);
+    const QRect twoLines(400, 192, 105, 30);
+    QLabel* label10 = label(this, u"Détection du contour :"_s, twoLines, true);
+    label10->setWordWrap(true);
+    label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label10->setGeometry(twoLines);
+    ProBar2 = scoreBar(this, {432, 232, 21, 97}, u"ProBar2"_s);
+}
+

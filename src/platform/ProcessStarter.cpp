@@ -1,0 +1,7 @@
+#include "platform/ProgramStarter.h"
+
+#include <QProcess>
+
+bool ProcessStarter::startDetached(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}

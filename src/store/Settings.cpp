@@ -1,0 +1,50 @@
+#include "store/Settings.h"
+
+#include <QLocale>
+#include <QSettings>
+
+#include <cmath>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace settings {
+namespace {
+
+QString path(const QString& section, const QString& key) { return section + u'/' + key; }
+
+// The organisation and application are both "Gestrix": ~/.config/Gestrix/Gestrix.conf.
+QSettings store() { return QSettings(u"Gestrix"_s, u"Gestrix"_s); }
+
+} // namespace
+
+QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) {
+    return store().value(path(section, key), defaultValue).toString();
+}
+
+void SaveSetting(const QString& section, const QString& key, const QString& text) {
+    store().setValue(path(section, key), text);
+}
+
+std::optional<double> toNumber(const QString& text) {
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    double number = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok)
+        number = QLocale().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    return number;
+}
+
+std::optional<qint16> toInteger16(const QString& text) {
+    const std::optional<double> number = toNumber(text);
+    if (!number)
+        return std::nullopt;
+    const double rounded = std::nearbyint(*number);  // the default rounding: halves to even
+    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return static_cast<qint16>(rounded);
+}
+
+} // namespace settings

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The per-user settings: text values under the application "Gestrix", in the sections
+// "Configuration" and "Option". Nothing is cached: every reader asks the store afresh.
+namespace settings {
+
+// The stored text of the key, or the default when the key is absent.
+QString GetSetting(const QString& section, const QString& key, const QString& defaultValue);
+void SaveSetting(const QString& section, const QString& key, const QString& text);
+
+// The text read as a number: surrounding blanks allowed, "." or the user's decimal separator.
+std::optional<double> toNumber(const QString& text);
+// The text as a 16-bit integer, rounding halves to even; nothing when it is no number or does not
+// fit in 16 bits.
+std::optional<qint16> toInteger16(const QString& text);
+
+} // namespace settings
