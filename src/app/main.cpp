@@ -1,5 +1,7 @@
 #include "main/FrmMain.h"
 #include "platform/ProgramStarter.h"
+#include "platform/ScreenPhotographer.h"
+#include "platform/X11PointerButtons.h"
 #include "store/SymbolDirectory.h"
 
 #include <QApplication>
@@ -11,8 +13,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Gestrix"));
     QApplication::setApplicationVersion(QStringLiteral(GESTRIX_VERSION));
 
+    X11PointerButtons buttons;
+    ScreenGrabber photographer;
     ProcessStarter starter;
-    FrmMain window(symbols::directory(), starter);
+    FrmMain window(symbols::directory(), Platform{buttons, photographer, starter});
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect centred = window.frameGeometry();
         centred.moveCenter(screen->availableGeometry().center());

@@ -1,5 +1,8 @@
 #include "main/FrmMain.h"
 
+#include "overlay/FrmView.h"
+#include "platform/PointerButtons.h"
+#include "platform/ScreenPhotographer.h"
 #include "platform/Twips.h"
 #include "recognition/DrawingSampler.h"
 #include "recognition/Launcher.h"
@@ -11,11 +14,15 @@
 #include "store/Settings.h"
 #include "store/SymbolDirectory.h"
 #include "widgets/GridWidget.h"
+#include "widgets/LinkLabel.h"
 #include "widgets/PictureBox.h"
 #include "widgets/ScoreBar.h"
 
+#include <QCursor>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QLoggingCategory>
 #include <QScrollBar>
 #include <QTreeView>
@@ -28,6 +35,7 @@ const QString FrmMain::caption = u"Strokely v1.2 — par l'équipe Gestrix"_s;
 
 namespace {
 
+constexpr int triggerPollIntervalMs = 100;
 const QColor recognisedGreen(0x00, 0xFF, 0x00);
 const QColor rejectedRed(0xFF, 0x00, 0x00);
 
@@ -41,8 +49,8 @@ std::optional<int> sliderPosition(const QString& stored) {
 
 } // namespace
 
-FrmMain::FrmMain(const QString& symbolDirectory, ProgramStarter& starter, QWidget* parent)
-    : QWidget(parent), m_starter(starter) {
+FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, QWidget* parent)
+    : QWidget(parent), m_platform(platform) {
     buildWindow();
     connect(lstV, &QTreeView::clicked, this, &FrmMain::lstV_Click);
     // Moving through the list with the keyboard previews too.
@@ -52,7 +60,11 @@ FrmMain::FrmMain(const QString& symbolDirectory, ProgramStarter& starter, QWidge
     connect(sensible, &QScrollBar::valueChanged, this, &FrmMain::sensible_Change);
     connect(sensible2, &QScrollBar::valueChanged, this, &FrmMain::sensible2_Change);
     Form_Load(symbolDirectory);
+    connect(&TimDetect, &QTimer::timeout, this, &FrmMain::TimDetect_Timer);
+    TimDetect.start(triggerPollIntervalMs);
 }
+
+FrmMain::~FrmMain() { delete m_overlay; }
 
 // Each step is checked on its own: a step that fails is logged and the next one runs.
 void FrmMain::Form_Load(const QString& symbolDirectory) {
@@ -160,7 +172,7 @@ void FrmMain::showRecognised(int selected, bool DontLaunch) {
     }
     if (DontLaunch)
         return;
-    launchRepertoire(GetIniValue(u"Image"_s, u"Repertoire"_s, file), m_starter);
+    launchRepertoire(GetIniValue(u"Image"_s, u"Repertoire"_s, file), m_platform.starter);
     Ouvrir(selected);
 }
 
@@ -170,4 +182,35 @@ void FrmMain::showRejected() {
         m_display->setFrameColour(rejectedRed);
     }
     whitenReferenceGrid();
+}
+
+void FrmMain::TimDetect_Timer() {
+    if (m_platform.buttons.middleButtonDown() && !isShow) {
+        showOverlay();
+        isShow = true;
+    }
+    const bool selected = lstV->currentIndex().isValid();
+    Label7->setEnabled(selected);
+    Label8->setEnabled(selected);
+}
+
+// The photograph is taken before the overlay exists, so it never shows the overlay itself.
+void FrmMain::showOverlay() {
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QImage photograph = m_platform.photographer.photograph(screen);
+    m_overlay = new FrmView(*this, photograph, screen->geometry());
+    setRecognitionDisplay(m_overlay);
+    connect(m_overlay, &QObject::destroyed, this, [this] { setRecognitionDisplay(nullptr); });
+    m_overlay->show();
+}
+
+QSize FrmMain::comparisonSize() const { return PicCompare->size(); }
+
+void FrmMain::setCapture(const QImage& block, const QImage& comparison) {
+    PicView = block;
+    PicCompare->setImage(comparison);
 }

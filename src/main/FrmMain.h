@@ -1,15 +1,19 @@
 #pragma once
 
+#include "overlay/FrmView.h"
+#include "overlay/OverlayHost.h"
+#include "platform/Platform.h"
 #include "store/FileList.h"
 #include "store/ShortcutList.h"
 
 #include <QImage>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 class GridWidget;
 class LinkLabel;
 class PictureBox;
-class ProgramStarter;
 class QLabel;
 class QScrollBar;
 class QTreeView;
@@ -18,15 +22,16 @@ class ScoreBar;
 
 // The main window: the shortcut list, the reference grid, the capture pictures, the score bars
 // and the sensitivity sliders. It lives for the whole run.
-class FrmMain : public QWidget {
+class FrmMain : public QWidget, public OverlayHost {
     Q_OBJECT
 
 public:
     // The caption; also the notification icon's tip.
     static const QString caption;
 
-    // Shortcuts are read from symbolDirectory; recognised programs are started through starter.
-    FrmMain(const QString& symbolDirectory, ProgramStarter& starter, QWidget* parent = nullptr);
+    // Shortcuts are read from symbolDirectory; the platform's services come from platform.
+    FrmMain(const QString& symbolDirectory, const Platform& platform, QWidget* parent = nullptr);
+    ~FrmMain() override;
 
     // Rebuilds the shortcut list from the symbol folder.
     void OuvrirListe();
@@ -37,12 +42,25 @@ public:
     // Recognises the drawing in PicCompare: selects the best symbol, shows its scores, accepts it
     // against the sliders and shows the outcome on the recognition display; unless DontLaunch,
     // starts the recognised program and shows its symbol in the reference grid.
-    void Comparaison(bool DontLaunch);
+    void Comparaison(bool DontLaunch) override;
     // Where Comparaison shows its outcome (the gesture overlay while it is up); may be null.
     void setRecognitionDisplay(RecognitionDisplay* display) { m_display = display; }
 
+    // The trigger poll: opens the overlay when the middle button is down and no gesture is
+    // under way, then enables "Modifier" and "Supprimer" while a shortcut is selected.
+    void TimDetect_Timer();
+    // The overlay of the gesture under way, if any.
+    FrmView* overlay() const { return m_overlay; }
+
+    // OverlayHost
+    bool isGestureUp() const override { return isShow; }
+    void setGestureUp(bool up) override { isShow = up; }
+    QSize comparisonSize() const override;
+    void setCapture(const QImage& block, const QImage& comparison) override;
+
     const ShortcutList& shortcuts() const { return m_shortcuts; }
     const QString& symbolDirectory() const { return Fl.path(); }
+    const QImage& capturedBlock() const { return PicView; }
     PictureBox& comparisonPicture() { return *PicCompare; }
 
     // The gesture overlay is up.
@@ -50,6 +68,7 @@ public:
 
 private:
     void Form_Load(const QString& symbolDirectory);
+    void showOverlay();
     void loadSensitivities();
     void lstV_Click();
     void sensible_Change();
@@ -66,8 +85,10 @@ private:
     void buildLinks();
     void buildScorePanel();
 
-    ProgramStarter& m_starter;
+    Platform m_platform;
     RecognitionDisplay* m_display = nullptr;
+    QPointer<FrmView> m_overlay;
+    QTimer TimDetect;
     FileList Fl;
     ShortcutList m_shortcuts;
 

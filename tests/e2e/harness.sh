@@ -80,19 +80,23 @@ e2e_wait_window() {
     echo "$id"
 }
 
-# Saves a PNG of window $2 (default: the whole screen) as $E2E_SHOTS/$1.png and prints its path.
-e2e_screenshot() {
-    local name=$1 target=(-root)
-    [ $# -lt 2 ] || target=(-id "$2")
-    mkdir -p "$E2E_SHOTS"
-    xwd -silent "${target[@]}" | xwdtopnm 2>/dev/null | pnmtopng >"$E2E_SHOTS/$name.png"
-    echo "$E2E_SHOTS/$name.png"
+# Writes window $1 (or the whole screen for "root") as a portable anymap to standard output.
+e2e_grab() {
+    local target=(-root)
+    [ "$1" = root ] || target=(-id "$1")
+    xwd -silent "${target[@]}" | xwdtopnm 2>/dev/null
 }
 
-# Prints "r g b" of the pixel at ($2, $3) of window $1.
+# Saves a PNG of window $2 (default: the whole screen) as $E2E_SHOTS/$1.png and prints its path.
+e2e_screenshot() {
+    mkdir -p "$E2E_SHOTS"
+    e2e_grab "${2:-root}" | pnmtopng >"$E2E_SHOTS/$1.png"
+    echo "$E2E_SHOTS/$1.png"
+}
+
+# Prints "r g b" of the pixel at ($2, $3) of window $1 ("root": the screen).
 e2e_pixel() {
-    xwd -silent -id "$1" | xwdtopnm 2>/dev/null | pamcut -left "$2" -top "$3" -width 1 -height 1 |
-        pnmtoplainpnm | tail -n +4 | xargs
+    e2e_grab "$1" | pamcut -left "$2" -top "$3" -width 1 -height 1 | pnmtoplainpnm | tail -n +4 | xargs
 }
 
 # Clicks button $4 (default 1) at ($2, $3) of window $1.

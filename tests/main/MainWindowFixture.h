@@ -1,7 +1,7 @@
 #pragma once
 
 #include "main/FrmMain.h"
-#include "support/FakeProgramStarter.h"
+#include "support/FakePlatform.h"
 #include "support/TestFiles.h"
 #include "widgets/GridWidget.h"
 
@@ -12,14 +12,14 @@
 
 #include <memory>
 
-// A main window over a temporary symbol folder, with empty settings and a fake program start.
+// A main window over a temporary symbol folder, with empty settings and a fake platform.
 class MainWindowFixture : public ::testing::Test {
 protected:
     MainWindowFixture() { QSettings(QStringLiteral("Gestrix"), QStringLiteral("Gestrix")).clear(); }
 
     FrmMain& window() {
         if (!m_window)
-            m_window = std::make_unique<FrmMain>(symbolFolder(), starter);
+            m_window = std::make_unique<FrmMain>(symbolFolder(), fakes.platform());
         return *m_window;
     }
     QString symbolFolder() const { return folder.file(QStringLiteral("symbol")); }
@@ -48,6 +48,7 @@ protected:
     }
 
     TempFolder folder;
-    FakeProgramStarter starter;
+    FakePlatform fakes;
+    FakeProgramStarter& starter = fakes.starter;
     std::unique_ptr<FrmMain> m_window;
 };

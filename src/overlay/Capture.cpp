@@ -1,0 +1,75 @@
+#include "overlay/Capture.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace capture {
+namespace {
+
+QImage whiteImage(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+} // namespace
+
+QImage copyBlock(const QImage& image, const QRect& rect) {
+    QImage block = whiteImage(rect.size());
+    const QRect inside = rect.intersected(image.rect());
+    if (!inside.isEmpty()) {
+        QPainter painter(&block);
+        painter.drawImage(inside.topLeft() - rect.topLeft(), image, inside);
+    }
+    return block;
+}
+
+std::optional<Placement> fitInto(QSize block, QSize picture) {
+    for (int percent = 99; percent >= 0; --percent) {
+        const int width = roundHalfEven(block.width() / 100.0 * percent);
+        const int height = roundHalfEven(block.height() / 100.0 * percent);
+        if (picture.width() > width && picture.height() > height) {
+            return Placement{percent, QSize(width, height),
+                             QPointF((picture.width() - width) / 2.0f,
+                                     (picture.height() - height) / 2.0f)};
+        }
+    }
+    return std::nullopt;
+}
+
+QImage reduceKeepingBlack(const QImage& block, QSize size) {
+    QImage reduced = whiteImage(size);
+    if (size.isEmpty() || block.isNull())
+        return reduced;
+    const QImage source = block.convertToFormat(QImage::Format_RGB32);
+    const qint64 sourceWidth = source.width();
+    const qint64 sourceHeight = source.height();
+    for (int y = 0; y < source.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        const auto targetRow = static_cast<int>(y * size.height() / sourceHeight);
+        auto* target = reinterpret_cast<QRgb*>(reduced.scanLine(targetRow));
+        for (int x = 0; x < source.width(); ++x) {
+            if ((line[x] & 0xFFFFFF) == 0)
+                target[x * size.width() / sourceWidth] = qRgb(0, 0, 0);
+        }
+    }
+    return reduced;
+}
+
+QImage comparisonPicture(const QImage& block, QSize pictureSize) {
+    QImage picture = whiteImage(pictureSize);
+    const std::optional<Placement> placement = fitInto(block.size(), pictureSize);
+    if (!placement || placement->size.isEmpty())
+        return picture;
+    // Whole pixels only: a half-pixel offset is cut, so the block keeps its pure black.
+    const QPoint at(static_cast<int>(placement->topLeft.x()),
+                    static_cast<int>(placement->topLeft.y()));
+    QPainter painter(&picture);
+    painter.drawImage(at, reduceKeepingBlack(block, placement->size));
+    return picture;
+}
+
+} // namespace capture

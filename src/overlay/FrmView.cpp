@@ -1,0 +1,232 @@
+#include "overlay/FrmView.h"
+
+#include "overlay/Capture.h"
+#include "overlay/OverlayHost.h"
+#include "platform/Twips.h"
+#include "store/Settings.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int previewIntervalMs = 500;
+// Keeps the preview timer in step with the gesture state.
+constexpr int gestureWatchIntervalMs = 1;
+// The frame's place and size before the first movement, in twips.
+constexpr int loadFrameWidthTwips = 2415;
+constexpr int loadFrameHeightTwips = 1215;
+
+Qt::WindowFlags overlayWindowFlags() {
+#ifdef GESTRIX_DEBUG_OVERLAY
+    // An ordinary window: a debugger stopped in a handler never hides behind a frozen screen.
+    return Qt::Window;
+#else
+    // Frameless and above everything, without a task bar entry; bypassing the window manager
+    // lets it cover panels too, so the whole screen looks frozen.
+    return Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
+           Qt::X11BypassWindowManagerHint;
+#endif
+}
+
+int buttonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return FrmView::LeftButton;
+    case Qt::RightButton:
+        return FrmView::RightButton;
+    case Qt::MiddleButton:
+        return FrmView::MiddleButton;
+    default:
+        return 0;
+    }
+}
+
+int shiftOf(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? FrmView::ShiftKey : 0) |
+           (modifiers & Qt::ControlModifier ? FrmView::CtrlKey : 0) |
+           (modifiers & Qt::AltModifier ? FrmView::AltKey : 0);
+}
+
+int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+// Whole pixels for positions that keep halves: the half is cut.
+QPoint pixelOf(QPointF point) {
+    return {static_cast<int>(std::floor(point.x())), static_cast<int>(std::floor(point.y()))};
+}
+
+// The frame in whole pixels, as it is drawn and captured.
+QRect pixelsOf(const QRectF& frame) {
+    return {pixelOf(frame.topLeft()), QSize(roundHalfEven(frame.width()), roundHalfEven(frame.height()))};
+}
+
+} // namespace
+
+FrmView::FrmView(OverlayHost& host, const QImage& photograph, const QRect& screen, QWidget* parent)
+    : QWidget(parent, overlayWindowFlags()), m_host(host) {
+    setWindowTitle(u"Gestrix"_s);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setGeometry(screen);
+    setMouseTracking(true);
+
+    m_label = new QLabel(this);
+    QFont verdana(u"Verdana"_s);
+    verdana.setPointSizeF(8.25);
+    m_label->setFont(verdana);
+    QPalette green = m_label->palette();
+    green.setColor(QPalette::WindowText, QColor(0x00, 0xFF, 0x00));
+    m_label->setPalette(green);
+
+    Form_Load(photograph);
+
+    connect(&Timer1, &QTimer::timeout, this, &FrmView::Timer1_Timer);
+    connect(&Timer2, &QTimer::timeout, this, &FrmView::Timer2_Timer);
+    Timer1.start(previewIntervalMs);
+    Timer2.start(gestureWatchIntervalMs);
+}
+
+void FrmView::Form_Load(const QImage& photograph) {
+    m_canvas = QImage(size(), QImage::Format_RGB32);
+    m_canvas.fill(palette().color(QPalette::Window));
+    if (!photograph.isNull()) {
+        QPainter painter(&m_canvas);
+        painter.drawImage(0, 0, photograph);
+    }
+    m_strokeLayer = QImage(size(), QImage::Format_RGB32);
+    m_strokeLayer.fill(Qt::white);
+
+    // Larger than any pixel coordinate, so the first movement sets all four bounds.
+    minX = roundHalfEven(width() * twips::perPixelX());
+    minY = roundHalfEven(height() * twips::perPixelY());
+    maxX = 0;
+    maxY = 0;
+    m_shp = QRectF(0, 0, loadFrameWidthTwips / twips::perPixelX(),
+                   loadFrameHeightTwips / twips::perPixelY());
+    m_frameColour = QColor(0xFF, 0x00, 0x00);
+}
+
+void FrmView::Form_MouseMove(int X, int Y) {
+    DrawWidth = roundHalfEven(width() / 24.0);
+    paintDot(QPoint(X, Y));
+    minX = std::min(minX, X);
+    minY = std::min(minY, Y);
+    maxX = std::max(maxX, X);
+    maxY = std::max(maxY, Y);
+    placeFrame();
+}
+
+void FrmView::paintDot(QPoint centre) {
+    const QRectF dot(centre.x() - DrawWidth / 2.0, centre.y() - DrawWidth / 2.0, DrawWidth,
+                     DrawWidth);
+    for (QImage* image : {&m_canvas, &m_strokeLayer}) {
+        QPainter painter(image);  // no antialiasing: the dot stays pure black
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawEllipse(dot);
+    }
+    update(dot.toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+void FrmView::placeFrame() {
+    updateFrameEdges();
+    m_shp = QRectF(minX - DrawWidth / 2.0, minY - DrawWidth / 2.0, (maxX - minX) + DrawWidth,
+                   (maxY - minY) + DrawWidth);
+    m_labelPosition = m_shp.topLeft() + QPointF(10, 10);
+    m_label->move(pixelOf(m_labelPosition));
+    // Read at every movement: a preference saved meanwhile shows at once.
+    const std::optional<double> grid =
+        settings::toNumber(settings::GetSetting(u"Option"_s, u"Grid"_s, u"1"_s));
+    m_frameVisible = !grid || *grid != 0;
+    updateFrameEdges();
+}
+
+void FrmView::updateFrameEdges() {
+    const QRect frame = pixelsOf(m_shp);
+    update(QRect(frame.left() - 1, frame.top() - 1, frame.width() + 2, 3));
+    update(QRect(frame.left() - 1, frame.bottom() - 1, frame.width() + 2, 3));
+    update(QRect(frame.left() - 1, frame.top() - 1, 3, frame.height() + 2));
+    update(QRect(frame.right() - 1, frame.top() - 1, 3, frame.height() + 2));
+}
+
+void FrmView::Form_MouseDown(int Button, int Shift) {
+    if (Button == RightButton) {
+        unload();
+        m_host.setGestureUp(false);
+        return;
+    }
+    if (Button != LeftButton && Button != MiddleButton)
+        return;
+    const bool final = Shift == 0;
+    if (final)
+        hide();
+    capture(Shift == ShiftKey);
+    if (final) {
+        // The painting goes with the window.
+        m_host.setGestureUp(false);
+        unload();
+    }
+}
+
+void FrmView::capture(bool DontLaunch) {
+    const QImage block = capture::copyBlock(m_strokeLayer, pixelsOf(m_shp));
+    m_host.setCapture(block, capture::comparisonPicture(block, m_host.comparisonSize()));
+    m_host.Comparaison(DontLaunch);
+}
+
+void FrmView::unload() {
+    Timer1.stop();
+    Timer2.stop();
+    close();
+}
+
+void FrmView::Timer1_Timer() { Form_MouseDown(LeftButton, ShiftKey); }
+
+void FrmView::Timer2_Timer() {
+    // Only a change starts or stops the preview timer, so its countdown is never restarted.
+    const bool up = m_host.isGestureUp();
+    if (up && !Timer1.isActive())
+        Timer1.start();
+    else if (!up && Timer1.isActive())
+        Timer1.stop();
+}
+
+void FrmView::setFrameColour(const QColor& colour) {
+    m_frameColour = colour;
+    updateFrameEdges();
+}
+
+void FrmView::setLabelCaption(const QString& caption) {
+    m_label->setText(caption);
+    m_label->adjustSize();
+}
+
+bool FrmView::isLabelVisible() const { return !m_label->isHidden(); }
+
+void FrmView::setLabelVisible(bool visible) { m_label->setVisible(visible); }
+
+void FrmView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    for (const QRect& rect : event->region())
+        painter.drawImage(rect.topLeft(), m_canvas, rect);
+    if (m_frameVisible) {
+        painter.setPen(m_frameColour);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(pixelsOf(m_shp).adjusted(0, 0, -1, -1));
+    }
+}
+
+void FrmView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    Form_MouseMove(at.x(), at.y());
+}
+
+void FrmView::mousePressEvent(QMouseEvent* event) {
+    Form_MouseDown(buttonOf(event->button()), shiftOf(event->modifiers()));
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+
+class QScreen;
+
+// Takes a photograph of a whole screen as it stands, before anything of ours covers it.
+class ScreenPhotographer {
+public:
+    virtual ~ScreenPhotographer() = default;
+    // A null image when no photograph can be had.
+    virtual QImage photograph(QScreen* screen) = 0;
+};
+
+// The platform's screen grab (on X11 the root window's pixels). The clipboard is never touched.
+class ScreenGrabber final : public ScreenPhotographer {
+public:
+    QImage photograph(QScreen* screen) override;
+};

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# A gesture on the real X server: a middle press opens the overlay over the frozen screen, moving
+# the pointer paints dots inside a frame that a preview turns green, and a click starts the
+# program of the recognised symbol and closes the overlay.
+# Usage: overlay_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
+source "$(dirname "$0")/harness.sh"
+E2E_SHOTS=$2
+
+launched="$E2E_TMP/launched"
+mkdir -p "$E2E_SYMBOLS"
+printf '#!/bin/sh\ntouch "%s"\n' "$launched" >"$E2E_TMP/launch.sh"
+chmod +x "$E2E_TMP/launch.sh"
+# A horizontal bar through row 6: what a long horizontal stroke reduces to.
+{
+    echo "[Image]"
+    echo "Value=$(printf '0%.0s' {1..72})$(printf '1%.0s' {1..12})$(printf '0%.0s' {1..60})"
+    echo "Repertoire=$E2E_TMP/launch.sh"
+} >"$E2E_SYMBOLS/Barre.ini"
+
+e2e_start_xvfb
+e2e_start_gestrix "$1"
+e2e_wait_window "^Strokely v1.2" >/dev/null
+
+xdotool mousemove 300 500 mousedown 2
+sleep 0.25
+xdotool mouseup 2
+overlay=$(e2e_wait_window "^Gestrix$" 5)
+geometry=$(xdotool getwindowgeometry "$overlay" | grep Geometry | awk '{print $2}')
+[ "$geometry" = "1920x1080" ] || e2e_fail "overlay is $geometry, not the whole screen"
+
+for x in $(seq 300 20 1500); do xdotool mousemove "$x" 500; done
+# Pen 1920 / 24 = 80: the frame's top edge is 40 pixels above the stroke.
+e2e_wait_for '[ "$(e2e_pixel root 900 460)" = "0 255 0" ]' 5 ||
+    e2e_fail "the frame did not turn green: $(e2e_pixel root 900 460)"
+[ "$(e2e_pixel root 900 500)" = "0 0 0" ] || e2e_fail "no dot under the stroke"
+e2e_screenshot overlay-recognised >/dev/null
+
+xdotool click 1
+e2e_wait_for '[ -e "$launched" ]' 5 || e2e_fail "the recognised program was not started"
+e2e_wait_for '! xdotool search --onlyvisible --name "^Gestrix$" >/dev/null 2>&1' 5 ||
+    e2e_fail "the overlay did not close"
+echo "overlay: ok"

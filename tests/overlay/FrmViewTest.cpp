@@ -1,0 +1,193 @@
+#include "overlay/FrmView.h"
+#include "overlay/OverlayHost.h"
+#include "recognition/DrawingSampler.h"
+#include "store/Settings.h"
+
+#include <QLabel>
+#include <QSettings>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Records what the overlay asks of the main window.
+class FakeHost final : public OverlayHost {
+public:
+    bool isGestureUp() const override { return gestureUp; }
+    void setGestureUp(bool up) override { gestureUp = up; }
+    QSize comparisonSize() const override { return {97, 97}; }
+    void setCapture(const QImage& capturedBlock, const QImage& capturedComparison) override {
+        block = capturedBlock;
+        comparison = capturedComparison;
+        ++captures;
+    }
+    void Comparaison(bool DontLaunch) override { comparisons.append(DontLaunch); }
+
+    bool gestureUp = true;
+    QImage block;
+    QImage comparison;
+    int captures = 0;
+    QList<bool> comparisons;
+};
+
+bool isBlack(const QImage& image, int x, int y) { return (image.pixel(x, y) & 0xFFFFFF) == 0; }
+
+class FrmViewTest : public ::testing::Test {
+protected:
+    FrmViewTest() { QSettings(u"Gestrix"_s, u"Gestrix"_s).clear(); }
+
+    FrmView& open(QSize screen = {1024, 768}, const QImage& photograph = {}) {
+        view.reset(new FrmView(host, photograph, QRect(QPoint(0, 0), screen)));
+        view->setAttribute(Qt::WA_DeleteOnClose, false);  // the test owns it
+        view->show();
+        return *view;
+    }
+
+    FakeHost host;
+    std::unique_ptr<FrmView> view;
+};
+
+TEST_F(FrmViewTest, OneMovementPaintsADotAndFramesIt) {
+    FrmView& overlay = open();
+    overlay.Form_MouseMove(100, 200);
+    EXPECT_EQ(overlay.DrawWidth, 43);
+    EXPECT_EQ(std::tuple(overlay.minX, overlay.maxX, overlay.minY, overlay.maxY),
+              std::tuple(100, 100, 200, 200));
+    EXPECT_EQ(overlay.shp(), QRectF(78.5, 178.5, 43, 43));
+    EXPECT_EQ(overlay.labelPosition(), QPointF(88.5, 188.5));
+    EXPECT_TRUE(overlay.isFrameVisible());
+    for (const QImage* image : {&overlay.canvas(), &overlay.strokeLayer()}) {
+        EXPECT_TRUE(isBlack(*image, 100, 200));
+        EXPECT_TRUE(isBlack(*image, 80, 200));
+        EXPECT_FALSE(isBlack(*image, 123, 200));
+    }
+}
+
+TEST_F(FrmViewTest, FrameEnclosesEveryDot) {
+    FrmView& overlay = open();
+    overlay.Form_MouseMove(100, 200);
+    overlay.Form_MouseMove(300, 150);
+    EXPECT_EQ(overlay.shp(), QRectF(78.5, 128.5, 243, 93));
+    EXPECT_EQ(overlay.labelPosition(), QPointF(88.5, 138.5));
+}
+
+TEST_F(FrmViewTest, PenWidthFollowsTheScreenWidth) {
+    for (auto [width, pen] : {std::pair(1024, 43), std::pair(1280, 53), std::pair(1920, 80),
+                              std::pair(1236, 52)}) {
+        open(QSize(width, 600)).Form_MouseMove(10, 10);
+        EXPECT_EQ(view->DrawWidth, pen) << width;
+    }
+}
+
+TEST_F(FrmViewTest, GridSettingHidesOnlyTheFrame) {
+    FrmView& overlay = open();
+    settings::SaveSetting(u"Option"_s, u"Grid"_s, u"0"_s);
+    overlay.Form_MouseMove(100, 200);
+    EXPECT_FALSE(overlay.isFrameVisible());
+    EXPECT_EQ(overlay.labelPosition(), QPointF(88.5, 188.5)) << "the label still follows";
+    settings::SaveSetting(u"Option"_s, u"Grid"_s, u"1"_s);
+    overlay.Form_MouseMove(110, 200);
+    EXPECT_TRUE(overlay.isFrameVisible()) << "read again at every movement";
+}
+
+TEST_F(FrmViewTest, ClickBeforeAnyMovementCapturesTheLoadTimeFrame) {
+    QImage blackScreen(1024, 768, QImage::Format_RGB32);
+    blackScreen.fill(Qt::black);
+    open(QSize(1024, 768), blackScreen).Form_MouseDown(FrmView::LeftButton, 0);
+    ASSERT_EQ(host.captures, 1);
+    EXPECT_EQ(host.block.size(), QSize(161, 81));
+    // The photograph is black there, but only the stroke counts as drawing.
+    EXPECT_TRUE(sampleDrawing(host.comparison, 15, 15).none());
+}
+
+TEST_F(FrmViewTest, BlackPhotographInsideTheFrameCoversNoCell) {
+    QImage photograph(1024, 768, QImage::Format_RGB32);
+    photograph.fill(Qt::black);
+    FrmView& overlay = open(QSize(1024, 768), photograph);
+    // Two dots in opposite corners of a 543 x 343 frame: black all over on the photograph.
+    overlay.Form_MouseMove(100, 100);
+    overlay.Form_MouseMove(600, 400);
+    overlay.Form_MouseDown(FrmView::LeftButton, FrmView::ShiftKey);
+    const DrawingGrid covered = sampleDrawing(host.comparison, 15, 15);
+    EXPECT_GE(covered.count(), 1u) << "the dots are drawing";
+    EXPECT_LE(covered.count(), 4u) << "the black screen between them is not";
+}
+
+TEST_F(FrmViewTest, OutcomesByButtonAndModifiers) {
+    const struct {
+        const char* name;
+        int button;
+        int shift;
+        int captures;
+        QList<bool> comparisons;  // DontLaunch of each Comparaison
+        bool stillShown;
+        bool gestureUp;
+    } rows[] = {
+        {"right: cancel", FrmView::RightButton, 0, 0, {}, false, false},
+        {"right with Shift: cancel", FrmView::RightButton, FrmView::ShiftKey, 0, {}, false, false},
+        {"left: final", FrmView::LeftButton, 0, 1, {false}, false, false},
+        {"middle: final", FrmView::MiddleButton, 0, 1, {false}, false, false},
+        {"Shift: preview", FrmView::LeftButton, FrmView::ShiftKey, 1, {true}, true, true},
+        {"Ctrl: launch and stay", FrmView::LeftButton, FrmView::CtrlKey, 1, {false}, true, true},
+        {"Alt: launch and stay", FrmView::MiddleButton, FrmView::AltKey, 1, {false}, true, true},
+        {"Shift+Ctrl: launch and stay", FrmView::LeftButton, FrmView::ShiftKey | FrmView::CtrlKey,
+         1, {false}, true, true},
+    };
+    for (const auto& row : rows) {
+        host = FakeHost();
+        host.block = QImage(3, 3, QImage::Format_RGB32);  // what a cancel must leave alone
+        FrmView& overlay = open();
+        overlay.Form_MouseMove(100, 200);
+        overlay.Form_MouseDown(row.button, row.shift);
+        EXPECT_EQ(host.captures, row.captures) << row.name;
+        EXPECT_EQ(host.comparisons, row.comparisons) << row.name;
+        EXPECT_EQ(overlay.isVisible(), row.stillShown) << row.name;
+        EXPECT_EQ(host.gestureUp, row.gestureUp) << row.name;
+        if (row.captures == 0)
+            EXPECT_EQ(host.block.size(), QSize(3, 3)) << row.name;
+        else
+            EXPECT_EQ(host.block.size(), QSize(43, 43)) << row.name;
+    }
+}
+
+TEST_F(FrmViewTest, RealClicksMapToButtonsAndModifiers) {
+    FrmView& overlay = open();
+    QTest::mouseMove(overlay.windowHandle(), QPoint(100, 200));
+    QTest::mouseClick(overlay.windowHandle(), Qt::LeftButton, Qt::ShiftModifier, QPoint(100, 200));
+    EXPECT_EQ(host.comparisons, QList<bool>{true});
+    EXPECT_EQ(overlay.minX, 100);
+    QTest::mouseClick(overlay.windowHandle(), Qt::RightButton, {}, QPoint(100, 200));
+    EXPECT_FALSE(host.gestureUp);
+    EXPECT_FALSE(overlay.isVisible());
+}
+
+TEST_F(FrmViewTest, PreviewsRunTwiceASecondOnlyWhileTheGestureIsUp) {
+    open();
+    QTest::qWait(1100);
+    EXPECT_GE(host.comparisons.size(), 2) << "a preview every 500 ms";
+    EXPECT_EQ(host.comparisons.count(false), 0) << "previews never launch";
+
+    host.gestureUp = false;
+    QTest::qWait(20);
+    host.comparisons.clear();
+    QTest::qWait(600);
+    EXPECT_TRUE(host.comparisons.isEmpty());
+}
+
+TEST_F(FrmViewTest, LabelShowsWhatTheRecognitionSays) {
+    FrmView& overlay = open();
+    EXPECT_TRUE(overlay.isLabelVisible());
+    overlay.setLabelCaption(u"bloc (92.5%)"_s);
+    EXPECT_EQ(overlay.lblLaunch().text(), u"bloc (92.5%)"_s);
+    overlay.setLabelVisible(false);
+    EXPECT_FALSE(overlay.isLabelVisible());
+    overlay.setFrameColour(Qt::green);
+    EXPECT_EQ(overlay.frameColour(), QColor(Qt::green));
+}
+
+} // namespace
