@@ -1,0 +1,87 @@
+// Cost of the overlay's two hot paths, on the offscreen platform:
+// one pointer movement on a 3840 x 2160 overlay (dot, frame, repaint of what changed), and one
+// preview capture (copy a 1000 x 800 block, reduce it, compare it against 256 symbols).
+#include "overlay/Capture.h"
+#include "overlay/FrmView.h"
+#include "overlay/OverlayHost.h"
+#include "recognition/DrawingSampler.h"
+#include "recognition/Matcher.h"
+
+#include <QApplication>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+class IdleHost final : public OverlayHost {
+public:
+    bool isGestureUp() const override { return false; }  // no previews while measuring moves
+    void setGestureUp(bool) override {}
+    QSize comparisonSize() const override { return {97, 97}; }
+    void setCapture(const QImage&, const QImage&) override {}
+    void Comparaison(bool) override {}
+};
+
+void BM_PointerMove(benchmark::State& state) {
+    IdleHost host;
+    FrmView overlay(host, QImage(), QRect(0, 0, 3840, 2160));
+    overlay.show();
+    QCoreApplication::processEvents();
+    int step = 0;
+    for (auto _ : state) {
+        const int x = 500 + (step % 2000);
+        const int y = 500 + (step / 2000) % 1000;
+        overlay.Form_MouseMove(x, y);
+        QCoreApplication::processEvents();  // the repaint of what changed
+        ++step;
+    }
+}
+BENCHMARK(BM_PointerMove)->Unit(benchmark::kMicrosecond);
+
+QList<Shortcut> randomSymbols(int count) {
+    std::mt19937 random(7);
+    std::bernoulli_distribution black(0.3);
+    QList<Shortcut> symbols;
+    for (int i = 0; i < count; ++i) {
+        QString grid(SymbolGrid::cellCount, u'0');
+        for (QChar& cell : grid)
+            cell = black(random) ? u'1' : u'0';
+        symbols.append({QString::number(i), grid});
+    }
+    return symbols;
+}
+
+void BM_PreviewCapture(benchmark::State& state) {
+    QImage strokeLayer(3840, 2160, QImage::Format_RGB32);
+    strokeLayer.fill(Qt::white);
+    QPainter painter(&strokeLayer);
+    painter.setPen(QPen(Qt::black, 160, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPolyline(QPolygon({{600, 600}, {1500, 700}, {700, 1300}, {1500, 1350}}));
+    painter.end();
+    const QList<Shortcut> symbols = randomSymbols(256);
+    SymbolGrid grid;
+    ClearGrid(grid);
+    const auto readStored = [&symbols](const QString& name) { return symbols[name.toInt()].tag; };
+
+    for (auto _ : state) {
+        const QImage block = capture::copyBlock(strokeLayer, QRect(550, 550, 1000, 800));
+        const QImage picture = capture::comparisonPicture(block, QSize(97, 97));
+        benchmark::DoNotOptimize(
+            recognise(sampleDrawing(picture, 15, 15), symbols, grid, readStored));
+    }
+}
+BENCHMARK(BM_PreviewCapture)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
