@@ -2,5 +2,5 @@
 
 #include <QIcon>
 
-// The program's icon: a drawn gesture on a round badge, at 16, 32 and 48 pixels.
+// The program's icon, a drawn gesture on a round badge: the window's and the notification area's.
 QIcon appIcon();

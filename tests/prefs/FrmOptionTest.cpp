@@ -1,0 +1,76 @@
+#include "prefs/FrmOption.h"
+#include "store/Settings.h"
+#include "support/QtPrinters.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class FrmOptionTest : public ::testing::Test {
+protected:
+    FrmOptionTest() { QSettings(u"Gestrix"_s, u"Gestrix"_s).clear(); }
+    static QString stored(const QString& key) {
+        return settings::GetSetting(u"Option"_s, key, u"absent"_s);
+    }
+};
+
+TEST_F(FrmOptionTest, FirstRunShowsBothBoxesCheckedAndOkStoresAllThree) {
+    FrmOption dialog;
+    EXPECT_EQ(dialog.windowTitle(), u"Préférence"_s);
+    EXPECT_EQ(dialog.size(), QSize(325, 177));
+    EXPECT_TRUE(dialog.chkGrid->isChecked());
+    EXPECT_TRUE(dialog.chkName->isChecked());
+    EXPECT_FALSE(dialog.chkEtire->isChecked());
+    EXPECT_TRUE(dialog.chkEtire->isHidden());
+    EXPECT_FALSE(dialog.Command1->isDefault() || dialog.Command1->autoDefault());
+    EXPECT_FALSE(dialog.Command2->isDefault() || dialog.Command2->autoDefault());
+
+    dialog.Command1->click();
+    EXPECT_EQ(stored(u"Grid"_s), u"1"_s);
+    EXPECT_EQ(stored(u"Nom"_s), u"1"_s);
+    EXPECT_EQ(stored(u"Etire"_s), u"0"_s);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(FrmOptionTest, StoredValuesAreShownAndEtireIsWrittenBackUnchanged) {
+    settings::SaveSetting(u"Option"_s, u"Etire"_s, u"1"_s);
+    settings::SaveSetting(u"Option"_s, u"Grid"_s, u"0"_s);
+    FrmOption dialog;
+    EXPECT_FALSE(dialog.chkGrid->isChecked());
+    EXPECT_TRUE(dialog.chkName->isChecked());
+    dialog.chkName->click();
+    dialog.Command1->click();
+    EXPECT_EQ(stored(u"Etire"_s), u"1"_s);
+    EXPECT_EQ(stored(u"Grid"_s), u"0"_s);
+    EXPECT_EQ(stored(u"Nom"_s), u"0"_s);
+}
+
+TEST_F(FrmOptionTest, AnnulerAndTheCloseBoxWriteNothing) {
+    for (const bool closeBox : {false, true}) {
+        FrmOption dialog;
+        dialog.show();
+        dialog.chkGrid->click();
+        if (closeBox)
+            dialog.close();
+        else
+            dialog.Command2->click();
+        EXPECT_EQ(stored(u"Grid"_s), u"absent"_s);
+        EXPECT_EQ(stored(u"Etire"_s), u"absent"_s);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+TEST_F(FrmOptionTest, TabOrderRunsFromTheBoxesToAnnulerThenOk) {
+    FrmOption dialog;
+    EXPECT_EQ(dialog.chkGrid->nextInFocusChain(), dialog.chkName);
+    EXPECT_EQ(dialog.chkName->nextInFocusChain(), dialog.Command2);
+    EXPECT_EQ(dialog.Command2->nextInFocusChain(), dialog.Command1);
+}
+
+} // namespace
