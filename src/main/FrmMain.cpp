@@ -4,6 +4,7 @@
 #include "platform/PointerButtons.h"
 #include "platform/ScreenPhotographer.h"
 #include "platform/Twips.h"
+#include "prefs/FrmOption.h"
 #include "recognition/DrawingSampler.h"
 #include "recognition/Launcher.h"
 #include "recognition/Matcher.h"
@@ -13,11 +14,14 @@
 #include "store/IniFile.h"
 #include "store/Settings.h"
 #include "store/SymbolDirectory.h"
+#include "tray/TrayCallback.h"
 #include "widgets/GridWidget.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureBox.h"
 #include "widgets/ScoreBar.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
@@ -49,8 +53,9 @@ std::optional<int> sliderPosition(const QString& stored) {
 
 } // namespace
 
-FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, QWidget* parent)
-    : QWidget(parent), m_platform(platform) {
+FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform,
+                 NotificationShell& shell, QWidget* parent)
+    : QWidget(parent), m_platform(platform), m_shell(shell) {
     buildWindow();
     connect(lstV, &QTreeView::clicked, this, &FrmMain::lstV_Click);
     // Moving through the list with the keyboard previews too.
@@ -59,6 +64,7 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, QWidg
     // Dragging a thumb changes the position at every step, so each step is saved.
     connect(sensible, &QScrollBar::valueChanged, this, &FrmMain::sensible_Change);
     connect(sensible2, &QScrollBar::valueChanged, this, &FrmMain::sensible2_Change);
+    connect(Label12, &LinkLabel::clicked, this, &FrmMain::Label12_Click);
     Form_Load(symbolDirectory);
     connect(&TimDetect, &QTimer::timeout, this, &FrmMain::TimDetect_Timer);
     TimDetect.start(triggerPollIntervalMs);
@@ -73,6 +79,10 @@ void FrmMain::Form_Load(const QString& symbolDirectory) {
     Fl.setPath(symbolDirectory);
     whitenReferenceGrid();
     isShow = false;
+    SysIcon = std::make_unique<CSystrayIcon>(m_shell);
+    SysIcon->Initialize(this, windowIcon(), caption, trayCallbackMessage);
+    if (!SysIcon->ShowIcon())
+        qCWarning(lcMain) << "no notification icon: the window minimises as usual";
     OuvrirListe();
     loadSensitivities();
 }
@@ -185,10 +195,15 @@ void FrmMain::showRejected() {
 }
 
 void FrmMain::TimDetect_Timer() {
-    if (m_platform.buttons.middleButtonDown() && !isShow) {
+    const MiddleButtonState middle = m_platform.buttons.readMiddleButton();
+    // A short press since the last poll counts too, unless a gesture was under way then: that
+    // press may be the click that ended it.
+    const bool pressed = middle.downNow || (middle.pressedSinceLastReading && !m_gestureUpAtLastPoll);
+    if (pressed && !isShow) {
         showOverlay();
         isShow = true;
     }
+    m_gestureUpAtLastPoll = isShow;
     const bool selected = lstV->currentIndex().isValid();
     Label7->setEnabled(selected);
     Label8->setEnabled(selected);
@@ -213,4 +228,48 @@ QSize FrmMain::comparisonSize() const { return PicCompare->size(); }
 void FrmMain::setCapture(const QImage& block, const QImage& comparison) {
     PicView = block;
     PicCompare->setImage(comparison);
+}
+
+void FrmMain::shellCallback(std::uint32_t callbackMessage, std::uint32_t pointerMessage) {
+    if (callbackMessage == trayCallbackMessage)
+        Form_MouseMove(pointerMessage);
+}
+
+void FrmMain::Form_MouseMove(std::uint32_t pointerMessage) {
+    qCDebug(lcMain) << "tray callback" << pointerMessage;
+    if (showsMainWindow(pointerMessage))
+        showFromTray();
+}
+
+void FrmMain::showFromTray() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void FrmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+// Minimised, the window goes to the notification area, but only when there is an icon to bring
+// it back with; without one it minimises as usual.
+void FrmMain::Form_Resize() {
+    if (!isMinimized() || !SysIcon || !SysIcon->Visible())
+        return;
+    // Leaving the minimised state here would map the window again (that is how X11 windows are
+    // restored), so the normal state is set when the window comes back (showFromTray).
+    hide();
+}
+
+// Closing the window ends the program; the notification icon goes with the window.
+void FrmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void FrmMain::Label12_Click() {
+    FrmOption dialog(this);
+    dialog.exec();
 }

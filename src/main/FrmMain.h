@@ -5,11 +5,15 @@
 #include "platform/Platform.h"
 #include "store/FileList.h"
 #include "store/ShortcutList.h"
+#include "tray/CSystrayIcon.h"
+#include "tray/NotificationShell.h"
 
 #include <QImage>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 class GridWidget;
 class LinkLabel;
@@ -22,15 +26,20 @@ class ScoreBar;
 
 // The main window: the shortcut list, the reference grid, the capture pictures, the score bars
 // and the sensitivity sliders. It lives for the whole run.
-class FrmMain : public QWidget, public OverlayHost {
+class FrmMain : public QWidget, public OverlayHost, public ShellWindow {
     Q_OBJECT
 
 public:
     // The caption; also the notification icon's tip.
     static const QString caption;
 
-    // Shortcuts are read from symbolDirectory; the platform's services come from platform.
-    FrmMain(const QString& symbolDirectory, const Platform& platform, QWidget* parent = nullptr);
+    // The notification icon's callback message.
+    static constexpr std::uint32_t trayCallbackMessage = 512;
+
+    // Shortcuts are read from symbolDirectory; the platform's services come from platform and
+    // the notification icon lives in shell.
+    FrmMain(const QString& symbolDirectory, const Platform& platform, NotificationShell& shell,
+            QWidget* parent = nullptr);
     ~FrmMain() override;
 
     // Rebuilds the shortcut list from the symbol folder.
@@ -52,6 +61,18 @@ public:
     // The overlay of the gesture under way, if any.
     FrmView* overlay() const { return m_overlay; }
 
+    // The notification icon reports a pointer message over it: a right double click or a middle
+    // click brings the window back.
+    void Form_MouseMove(std::uint32_t pointerMessage);
+    // Shows the window again in its normal state, in front.
+    void showFromTray();
+
+    // ShellWindow
+    void shellCallback(std::uint32_t callbackMessage, std::uint32_t pointerMessage) override;
+
+    // The notification icon, for the life of the window.
+    std::unique_ptr<CSystrayIcon> SysIcon;
+
     // OverlayHost
     bool isGestureUp() const override { return isShow; }
     void setGestureUp(bool up) override { isShow = up; }
@@ -66,8 +87,14 @@ public:
     // The gesture overlay is up.
     bool isShow = false;
 
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void Form_Load(const QString& symbolDirectory);
+    void Form_Resize();
+    void Label12_Click();
     void showOverlay();
     void loadSensitivities();
     void lstV_Click();
@@ -86,9 +113,11 @@ private:
     void buildScorePanel();
 
     Platform m_platform;
+    NotificationShell& m_shell;
     RecognitionDisplay* m_display = nullptr;
     QPointer<FrmView> m_overlay;
     QTimer TimDetect;
+    bool m_gestureUpAtLastPoll = false;
     FileList Fl;
     ShortcutList m_shortcuts;
 

@@ -84,6 +84,7 @@ void FrmMain::buildWindow() {
     setWindowTitle(caption);
     setWindowIcon(appIcon());
     setFixedSize(clientSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     QFont arial(u"Arial"_s);
     arial.setPointSizeF(8.25);
     setFont(arial);

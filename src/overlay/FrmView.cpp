@@ -70,7 +70,7 @@ QRect pixelsOf(const QRectF& frame) {
 
 FrmView::FrmView(OverlayHost& host, const QImage& photograph, const QRect& screen, QWidget* parent)
     : QWidget(parent, overlayWindowFlags()), m_host(host) {
-    setWindowTitle(u"Gestrix"_s);
+    setWindowTitle(u"Gestrix geste"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(screen);

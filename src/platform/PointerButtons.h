@@ -1,11 +1,16 @@
 #pragma once
 
-// The state of the pointer's buttons anywhere on the screen, without grabbing them.
+// The middle button's state anywhere on the screen, read without grabbing the pointer.
+struct MiddleButtonState {
+    bool downNow = false;
+    // Went down since the previous reading, however briefly: a click between two polls.
+    bool pressedSinceLastReading = false;
+};
+
 class PointerButtons {
 public:
     virtual ~PointerButtons() = default;
-    // False when the state cannot be read (no X11 display, for instance).
+    // False when the buttons cannot be read (no X11 display, for instance).
     virtual bool isAvailable() const = 0;
-    // The middle button is down now.
-    virtual bool middleButtonDown() = 0;
+    virtual MiddleButtonState readMiddleButton() = 0;
 };

@@ -58,6 +58,27 @@ e2e_start_tray() {
     E2E_PIDS+=($!)
 }
 
+# Starts a window manager: minimising a window needs one. Its configuration binds nothing to
+# the desktop (openbox's own opens a menu, and grabs the pointer, on a middle click there) and
+# closes the active window with Alt+F4.
+e2e_start_wm() {
+    cat >"$E2E_TMP/openbox.xml" <<'XML'
+<?xml version="1.0"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <keyboard><keybind key="A-F4"><action name="Close"/></keybind></keyboard>
+  <mouse>
+    <context name="Client">
+      <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
+    </context>
+  </mouse>
+</openbox_config>
+XML
+    openbox --sm-disable --config-file "$E2E_TMP/openbox.xml" >"$E2E_TMP/openbox.log" 2>&1 &
+    E2E_PIDS+=($!)
+    e2e_wait_for 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+        e2e_fail "openbox did not start"
+}
+
 # Starts gestrix ($1, further arguments passed on) with its home, settings, data and runtime
 # folders inside the harness's temporary folder, and the symbol folder at $E2E_SYMBOLS.
 e2e_start_gestrix() {
@@ -67,7 +88,7 @@ e2e_start_gestrix() {
     mkdir -m 700 -p "$E2E_TMP/runtime"
     HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/config" XDG_DATA_HOME="$E2E_TMP/data" \
         XDG_RUNTIME_DIR="$E2E_TMP/runtime" GESTRIX_SYMBOL_DIR="$E2E_SYMBOLS" \
-        "$binary" "$@" >"$E2E_TMP/gestrix.log" 2>&1 &
+        QT_LOGGING_RULES="${E2E_LOGGING_RULES:-}" "$binary" "$@" >>"$E2E_TMP/gestrix.log" 2>&1 &
     E2E_GESTRIX_PID=$!
     E2E_PIDS+=("$E2E_GESTRIX_PID")
 }
@@ -97,6 +118,18 @@ e2e_screenshot() {
 # Prints "r g b" of the pixel at ($2, $3) of window $1 ("root": the screen).
 e2e_pixel() {
     e2e_grab "$1" | pamcut -left "$2" -top "$3" -width 1 -height 1 | pnmtoplainpnm | tail -n +4 | xargs
+}
+
+# Counts the visible overlays.
+e2e_overlays() {
+    xdotool search --onlyvisible --name "^Gestrix geste$" 2>/dev/null | wc -l
+}
+
+# Presses the middle button for $1 seconds where the pointer is.
+e2e_middle_press() {
+    xdotool mousedown 2
+    sleep "$1"
+    xdotool mouseup 2
 }
 
 # Clicks button $4 (default 1) at ($2, $3) of window $1.

@@ -24,7 +24,7 @@ e2e_wait_window "^Strokely v1.2" >/dev/null
 xdotool mousemove 300 500 mousedown 2
 sleep 0.25
 xdotool mouseup 2
-overlay=$(e2e_wait_window "^Gestrix$" 5)
+overlay=$(e2e_wait_window "^Gestrix geste$" 5)
 geometry=$(xdotool getwindowgeometry "$overlay" | grep Geometry | awk '{print $2}')
 [ "$geometry" = "1920x1080" ] || e2e_fail "overlay is $geometry, not the whole screen"
 
@@ -37,6 +37,6 @@ e2e_screenshot overlay-recognised >/dev/null
 
 xdotool click 1
 e2e_wait_for '[ -e "$launched" ]' 5 || e2e_fail "the recognised program was not started"
-e2e_wait_for '! xdotool search --onlyvisible --name "^Gestrix$" >/dev/null 2>&1' 5 ||
+e2e_wait_for '! xdotool search --onlyvisible --name "^Gestrix geste$" >/dev/null 2>&1' 5 ||
     e2e_fail "the overlay did not close"
 echo "overlay: ok"

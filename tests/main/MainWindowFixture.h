@@ -19,7 +19,7 @@ protected:
 
     FrmMain& window() {
         if (!m_window)
-            m_window = std::make_unique<FrmMain>(symbolFolder(), fakes.platform());
+            m_window = std::make_unique<FrmMain>(symbolFolder(), fakes.platform(), fakes.shell);
         return *m_window;
     }
     QString symbolFolder() const { return folder.file(QStringLiteral("symbol")); }

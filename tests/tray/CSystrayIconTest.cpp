@@ -1,3 +1,4 @@
+#include "support/FakePlatform.h"
 #include "support/QtPrinters.h"
 #include "tray/CSystrayIcon.h"
 #include "tray/TrayCallback.h"
@@ -10,23 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Records every shell call with a copy of the record as it was sent.
-class FakeShell final : public NotificationShell {
-public:
-    struct Call {
-        NotifyMessage message;
-        NotifyIconData record;
-    };
-    bool notify(NotifyMessage message, const NotifyIconData& record) override {
-        calls.push_back({message, record});
-        return succeeds;
-    }
-    std::uint32_t lastError() const override { return error; }
-
-    std::vector<Call> calls;
-    bool succeeds = true;
-    std::uint32_t error = 1460;
-};
+using FakeShell = FakeNotificationShell;
 
 class Window final : public ShellWindow {
 public:

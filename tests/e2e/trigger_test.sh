@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The middle-button trigger on a real X server: a first run stores its settings; a held press
+# opens exactly one overlay, a right-click cancels it, a 20 ms click opens a fresh one, and a
+# click with nothing drawn starts nothing.
+# Usage: trigger_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
+source "$(dirname "$0")/harness.sh"
+E2E_SHOTS=$2
+
+launched="$E2E_TMP/launched"
+mkdir -p "$E2E_SYMBOLS"
+printf '#!/bin/sh\ntouch "%s"\n' "$launched" >"$E2E_TMP/launch.sh"
+chmod +x "$E2E_TMP/launch.sh"
+{
+    echo "[Image]"
+    echo "Value=$(printf '1%.0s' {1..144})"
+    echo "Repertoire=$E2E_TMP/launch.sh"
+} >"$E2E_SYMBOLS/Tout.ini"
+
+e2e_start_xvfb
+e2e_start_gestrix "$1"
+e2e_wait_window "^Strokely v1.2" >/dev/null
+settings="$E2E_TMP/config/Gestrix/Gestrix.conf"
+e2e_wait_for 'grep -q "^Sensibility2=60" "$settings" 2>/dev/null' 5 ||
+    e2e_fail "a first run did not store Sensibility2=60"
+
+xdotool mousemove 900 100
+e2e_middle_press 0.45
+e2e_wait_for '[ "$(e2e_overlays)" = 1 ]' 5 || e2e_fail "a held press did not open the overlay"
+sleep 0.3
+[ "$(e2e_overlays)" = 1 ] || e2e_fail "a held press opened $(e2e_overlays) overlays"
+
+xdotool click 3
+e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "a right-click did not cancel"
+
+e2e_middle_press 0.02
+e2e_wait_for '[ "$(e2e_overlays)" = 1 ]' 5 || e2e_fail "a 20 ms click did not open the overlay"
+xdotool click 1
+e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "the final click did not close the overlay"
+sleep 0.5
+[ ! -e "$launched" ] || e2e_fail "a click with nothing drawn started a program"
+[ "$(e2e_overlays)" = 0 ] || e2e_fail "the overlay opened again by itself"
+echo "trigger: ok"

@@ -1,0 +1,114 @@
+#include "main/MainWindowFixture.h"
+#include "widgets/LinkLabel.h"
+
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class StartUpAndTriggerTest : public MainWindowFixture {
+protected:
+    int overlaysOpened() const { return fakes.photographer.taken; }
+};
+
+TEST_F(StartUpAndTriggerTest, IconIsAddedWithTheCaptionAsTipBeforeTheListIsBuilt) {
+    writeSymbol(u"a"_s, u"1"_s);
+    FrmMain& w = window();
+    ASSERT_EQ(fakes.shell.calls.size(), 1u);
+    const NotifyIconData& record = fakes.shell.calls.front().record;
+    EXPECT_EQ(fakes.shell.calls.front().message, NIM_ADD);
+    EXPECT_EQ(record.uCallbackMessage, 512u);
+    EXPECT_EQ(record.hWnd, static_cast<ShellWindow*>(&w));
+    EXPECT_EQ(record.tipText(), FrmMain::caption.left(63));
+    EXPECT_EQ(w.shortcuts().count(), 1);
+
+    m_window.reset();
+    EXPECT_EQ(fakes.shell.calls.back().message, NIM_DELETE) << "the icon goes with the window";
+}
+
+TEST_F(StartUpAndTriggerTest, WithoutANotificationAreaStartUpGoesOnAndMinimisingKeepsTheWindow) {
+    fakes.shell.succeeds = false;
+    writeSymbol(u"a"_s, u"1"_s);
+    FrmMain& w = window();
+    EXPECT_FALSE(w.SysIcon->Visible());
+    EXPECT_EQ(w.shortcuts().count(), 1);
+    w.show();
+    w.setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(w.isHidden()) << "no icon to come back with: minimised as usual";
+}
+
+TEST_F(StartUpAndTriggerTest, MinimisingHidesTheWindowAndTheIconBringsItBack) {
+    FrmMain& w = window();
+    w.show();
+    w.setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(w.isHidden());
+    for (std::uint32_t message : {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_MOUSEMOVE}) {
+        w.shellCallback(FrmMain::trayCallbackMessage, message);
+        EXPECT_TRUE(w.isHidden()) << message;
+    }
+    w.shellCallback(FrmMain::trayCallbackMessage + 1, WM_MBUTTONUP);
+    EXPECT_TRUE(w.isHidden()) << "another callback message is not the icon's";
+    w.shellCallback(FrmMain::trayCallbackMessage, WM_MBUTTONUP);
+    EXPECT_FALSE(w.isHidden());
+    EXPECT_FALSE(w.isMinimized());
+}
+
+TEST_F(StartUpAndTriggerTest, MiddleButtonOpensOneOverlayAtATime) {
+    FrmMain& w = window();
+    fakes.buttons.middleDown = true;
+    w.TimDetect_Timer();
+    ASSERT_NE(w.overlay(), nullptr);
+    EXPECT_TRUE(w.isShow);
+    w.TimDetect_Timer();
+    w.TimDetect_Timer();
+    EXPECT_EQ(overlaysOpened(), 1) << "held for several ticks: one overlay";
+
+    fakes.buttons.middleDown = false;
+    w.overlay()->Form_MouseDown(FrmView::RightButton, 0);
+    EXPECT_FALSE(w.isShow);
+    w.TimDetect_Timer();
+    EXPECT_EQ(overlaysOpened(), 1);
+
+    fakes.buttons.pressed = true;  // a click shorter than a poll
+    w.TimDetect_Timer();
+    EXPECT_EQ(overlaysOpened(), 2);
+    EXPECT_EQ(w.overlay()->isVisible(), true);
+}
+
+TEST_F(StartUpAndTriggerTest, PressThatEndedAGestureDoesNotOpenAnother) {
+    FrmMain& w = window();
+    fakes.buttons.pressed = true;
+    w.TimDetect_Timer();
+    ASSERT_TRUE(w.isShow);
+    w.TimDetect_Timer();  // a poll while the gesture is up
+    // A middle click ends the gesture between two polls.
+    fakes.buttons.pressed = true;
+    w.overlay()->Form_MouseDown(FrmView::MiddleButton, 0);
+    w.TimDetect_Timer();
+    EXPECT_EQ(overlaysOpened(), 1);
+    EXPECT_FALSE(w.isShow);
+}
+
+TEST_F(StartUpAndTriggerTest, ModifyAndDeleteFollowTheSelection) {
+    writeSymbol(u"a"_s, u"1"_s);
+    FrmMain& w = window();
+    auto* modify = child<LinkLabel>("Label7");
+    auto* remove = child<LinkLabel>("Label8");
+    w.TimDetect_Timer();
+    EXPECT_FALSE(modify->isEnabled());
+    EXPECT_FALSE(remove->isEnabled());
+    EXPECT_TRUE(child<LinkLabel>("Label6")->isEnabled());
+
+    auto* list = child<QTreeView>("lstV");
+    list->setCurrentIndex(list->model()->index(0, 0));
+    w.TimDetect_Timer();
+    EXPECT_TRUE(modify->isEnabled());
+    EXPECT_TRUE(remove->isEnabled());
+
+    w.OuvrirListe();  // the rebuild drops the selection
+    w.TimDetect_Timer();
+    EXPECT_FALSE(modify->isEnabled());
+}
+
+} // namespace
