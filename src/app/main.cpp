@@ -12,9 +12,24 @@
 #include <QScreen>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
 
 namespace {
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// Without a display Qt would abort; say so instead. Tests choose their platform themselves.
+bool hasDisplay() {
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
 
 void centre(QWidget& window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -27,20 +42,39 @@ void centre(QWidget& window) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(u"Gestrix"_s);
-    QApplication::setApplicationName(u"Gestrix"_s);
-    QApplication::setApplicationVersion(QStringLiteral(GESTRIX_VERSION));
-    // The window hides in the notification area; only closing it ends the program.
-    QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::setOrganizationName(u"Gestrix"_s);
+    QCoreApplication::setApplicationName(u"Gestrix"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(GESTRIX_VERSION));
 
+    // Options are read before Qt opens the display, so --help works anywhere.
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Lanceur de programmes par gestes : appuyez sur le bouton du milieu de la souris, "
         "dessinez un symbole, cliquez."_s);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.process(app);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    if (!parser.parse(argumentsOf(argc, argv))) {
+        std::fprintf(stderr, "gestrix: %s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        // Without an application object yet, the parser cannot name the program itself.
+        std::fputs(qPrintable(parser.helpText().replace(u"<executable_name>"_s, u"gestrix"_s)),
+                   stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("Gestrix %s\n", GESTRIX_VERSION);
+        return 0;
+    }
+    if (!hasDisplay()) {
+        std::fputs("gestrix: aucun affichage (la variable DISPLAY est vide).\n", stderr);
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    // The window hides in the notification area; only closing it ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
                             u"/gestrix.socket"_s);

@@ -3,6 +3,7 @@
 #include "overlay/FrmView.h"
 #include "platform/PointerButtons.h"
 #include "platform/ScreenPhotographer.h"
+#include "platform/Timing.h"
 #include "platform/Twips.h"
 #include "prefs/FrmOption.h"
 #include "recognition/DrawingSampler.h"
@@ -182,7 +183,8 @@ void FrmMain::showRecognised(int selected, bool DontLaunch) {
     }
     if (DontLaunch)
         return;
-    launchRepertoire(GetIniValue(u"Image"_s, u"Repertoire"_s, file), m_platform.starter);
+    if (launchRepertoire(GetIniValue(u"Image"_s, u"Repertoire"_s, file), m_platform.starter))
+        markTiming("started");
     Ouvrir(selected);
 }
 
@@ -200,6 +202,7 @@ void FrmMain::TimDetect_Timer() {
     // press may be the click that ended it.
     const bool pressed = middle.downNow || (middle.pressedSinceLastReading && !m_gestureUpAtLastPoll);
     if (pressed && !isShow) {
+        markTiming("trigger");
         showOverlay();
         isShow = true;
     }

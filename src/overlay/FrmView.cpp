@@ -2,6 +2,7 @@
 
 #include "overlay/Capture.h"
 #include "overlay/OverlayHost.h"
+#include "platform/Timing.h"
 #include "platform/Twips.h"
 #include "store/Settings.h"
 
@@ -212,6 +213,10 @@ bool FrmView::isLabelVisible() const { return !m_label->isHidden(); }
 void FrmView::setLabelVisible(bool visible) { m_label->setVisible(visible); }
 
 void FrmView::paintEvent(QPaintEvent* event) {
+    if (!m_painted) {
+        m_painted = true;
+        markTiming("overlay shown");
+    }
     QPainter painter(this);
     for (const QRect& rect : event->region())
         painter.drawImage(rect.topLeft(), m_canvas, rect);
@@ -228,5 +233,6 @@ void FrmView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FrmView::mousePressEvent(QMouseEvent* event) {
+    markTiming("click");
     Form_MouseDown(buttonOf(event->button()), shiftOf(event->modifiers()));
 }

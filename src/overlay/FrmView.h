@@ -71,6 +71,7 @@ private:
     QColor m_frameColour;
     QPointF m_labelPosition;
     QLabel* m_label = nullptr;
+    bool m_painted = false;
     QTimer Timer1;
     QTimer Timer2;
 };
