@@ -14,6 +14,7 @@
 #include "recognition/SymbolGrid.h"
 #include "store/IniFile.h"
 #include "store/Settings.h"
+#include "store/ShortcutFiles.h"
 #include "store/SymbolDirectory.h"
 #include "tray/TrayCallback.h"
 #include "widgets/GridWidget.h"
@@ -27,6 +28,8 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
 #include <QLoggingCategory>
 #include <QScrollBar>
@@ -65,12 +68,16 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform,
     // Dragging a thumb changes the position at every step, so each step is saved.
     connect(sensible, &QScrollBar::valueChanged, this, &FrmMain::sensible_Change);
     connect(sensible2, &QScrollBar::valueChanged, this, &FrmMain::sensible2_Change);
+    connect(Label6, &LinkLabel::clicked, this, &FrmMain::Label6_Click);
+    connect(Label7, &LinkLabel::clicked, this, &FrmMain::Label7_Click);
+    connect(Label8, &LinkLabel::clicked, this, &FrmMain::Label8_Click);
     connect(Label12, &LinkLabel::clicked, this, &FrmMain::Label12_Click);
     Form_Load(symbolDirectory);
     connect(&TimDetect, &QTimer::timeout, this, &FrmMain::TimDetect_Timer);
     TimDetect.start(triggerPollIntervalMs);
 }
 
+// The overlay is a top-level window of its own, not a child.
 FrmMain::~FrmMain() { delete m_overlay; }
 
 // Each step is checked on its own: a step that fails is logged and the next one runs.
@@ -139,10 +146,56 @@ void FrmMain::whitenReferenceGrid() {
     PicD->setGrid(white);
 }
 
+const Shortcut* FrmMain::selectedShortcut() const {
+    const QModelIndex selected = lstV->currentIndex();
+    return selected.isValid() ? m_shortcuts.item(selected.row() + 1) : nullptr;
+}
+
 void FrmMain::lstV_Click() {
     const QModelIndex selected = lstV->currentIndex();
     if (selected.isValid())
         Ouvrir(selected.row() + 1);
+}
+
+// One editor at a time: Modify fills the one that is open.
+FrmCreate& FrmMain::loadEditor() {
+    if (!m_editor)
+        m_editor = new FrmCreate(Fl.path(), [this] { OuvrirListe(); }, this);
+    return *m_editor;
+}
+
+void FrmMain::Label6_Click() {
+    FrmCreate& editor = loadEditor();
+    editor.setModal(true);
+    editor.exec();
+}
+
+void FrmMain::Label7_Click() {
+    const Shortcut* shortcut = selectedShortcut();
+    if (!shortcut)
+        return;
+    FrmCreate& editor = loadEditor();
+    editor.TxtRep->setText(GetIniValue(u"Image"_s, u"Repertoire"_s,
+                                       symbols::filePath(Fl.path(), shortcut->text)));
+    editor.TxtName->setText(shortcut->text);
+    editor.show();
+}
+
+void FrmMain::Label8_Click() {
+    const Shortcut* shortcut = selectedShortcut();
+    if (!shortcut)
+        return;
+    QString error;
+    if (!shortcuts::remove(Fl.path(), shortcut->text, &error)) {
+        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
+                                    u"Le raccourci « "_s + shortcut->text +
+                                        u" » n'a pas pu être supprimé : "_s + error,
+                                    QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
+    // The list shows what really is in the folder, whatever happened.
+    OuvrirListe();
 }
 
 void FrmMain::Comparaison(bool DontLaunch) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/FrmCreate.h"
 #include "overlay/FrmView.h"
 #include "overlay/OverlayHost.h"
 #include "platform/Platform.h"
@@ -60,6 +61,14 @@ public:
     void TimDetect_Timer();
     // The overlay of the gesture under way, if any.
     FrmView* overlay() const { return m_overlay; }
+    // The shortcut editor while it is open.
+    FrmCreate* editor() const { return m_editor; }
+
+    // Add (modal editor), Modify (the selected shortcut, modeless editor), Delete (the selected
+    // shortcut's file, no confirmation). Modify and Delete do nothing without a selection.
+    void Label6_Click();
+    void Label7_Click();
+    void Label8_Click();
 
     // The notification icon reports a pointer message over it: a right double click or a middle
     // click brings the window back.
@@ -95,6 +104,8 @@ private:
     void Form_Load(const QString& symbolDirectory);
     void Form_Resize();
     void Label12_Click();
+    FrmCreate& loadEditor();
+    const Shortcut* selectedShortcut() const;
     void showOverlay();
     void loadSensitivities();
     void lstV_Click();
@@ -116,6 +127,7 @@ private:
     NotificationShell& m_shell;
     RecognitionDisplay* m_display = nullptr;
     QPointer<FrmView> m_overlay;
+    QPointer<FrmCreate> m_editor;
     QTimer TimDetect;
     bool m_gestureUpAtLastPoll = false;
     FileList Fl;

@@ -26,6 +26,11 @@ bool fail(QString* error, const QString& message) {
 
 bool SetIniValue(const QString& section, const QString& key, const QString& value,
                  const QString& file, QString* error) {
+    return SetIniValues(section, {{key, value}}, file, error);
+}
+
+bool SetIniValues(const QString& section, const QList<std::pair<QString, QString>>& values,
+                  const QString& file, QString* error) {
     QByteArray current;
     QFile in(file);
     if (in.exists()) {
@@ -38,9 +43,12 @@ bool SetIniValue(const QString& section, const QString& key, const QString& valu
         in.close();
     }
 
-    const std::optional<QByteArray> updated = profile::writeValue(current, section, key, value);
-    if (!updated)
-        return fail(error, u"value cannot be stored in a profile file"_s);
+    std::optional<QByteArray> updated = current;
+    for (const auto& [key, value] : values) {
+        updated = profile::writeValue(*updated, section, key, value);
+        if (!updated)
+            return fail(error, u"value cannot be stored in a profile file"_s);
+    }
 
     QSaveFile out(file);
     out.setDirectWriteFallback(false);

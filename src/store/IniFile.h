@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
-// Reading and writing one key of a profile file on disk.
+#include <utility>
+
+// Reading and writing keys of a profile file on disk.
 
 // The stored value; "" when the file, the section or the key is missing or unreadable.
 QString GetIniValue(const QString& section, const QString& key, const QString& file);
@@ -11,3 +14,8 @@ QString GetIniValue(const QString& section, const QString& key, const QString& f
 // so a failed write leaves it as it was. On failure returns false and, when asked, says why.
 bool SetIniValue(const QString& section, const QString& key, const QString& value,
                  const QString& file, QString* error = nullptr);
+
+// Stores several keys of one section, in order, in one atomic replacement of the file: all of
+// them or none.
+bool SetIniValues(const QString& section, const QList<std::pair<QString, QString>>& values,
+                  const QString& file, QString* error = nullptr);

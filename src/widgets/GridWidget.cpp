@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <cmath>
 
 GridWidget::GridWidget(QWidget* parent) : QWidget(parent) {}
 
@@ -16,17 +15,9 @@ void GridWidget::setGrid(const SymbolGrid& grid) {
     update();
 }
 
-namespace {
-int toPixels(int twip, float twipsPerPixel) {
-    return static_cast<int>(std::lround(twip / twipsPerPixel));
-}
-} // namespace
-
 QRect GridWidget::cellRect(int cell) {
-    const float perX = twips::perPixelX();
-    const float perY = twips::perPixelY();
-    return {toPixels(SymbolGrid::left(cell), perX), toPixels(SymbolGrid::top(cell), perY),
-            toPixels(SymbolGrid::cellSizeTwips, perX), toPixels(SymbolGrid::cellSizeTwips, perY)};
+    return twips::toPixels(SymbolGrid::left(cell), SymbolGrid::top(cell), SymbolGrid::cellSizeTwips,
+                           SymbolGrid::cellSizeTwips);
 }
 
 int GridWidget::cellAt(QPoint point) const {

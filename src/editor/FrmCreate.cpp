@@ -1,0 +1,173 @@
+#include "editor/FrmCreate.h"
+
+#include "platform/Twips.h"
+#include "recognition/SymbolGrid.h"
+#include "store/ShortcutFiles.h"
+#include "widgets/AppIcon.h"
+#include "widgets/GridWidget.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template <typename T> T* placed(T* widget, const QRect& geometry, const char* name, bool bold = false) {
+    widget->setGeometry(geometry);
+    widget->setObjectName(QString::fromLatin1(name));
+    if (bold) {
+        QFont font = widget->font();
+        font.setBold(true);
+        widget->setFont(font);
+    }
+    return widget;
+}
+
+QPushButton* button(const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    // Neither OK nor Annuler answers Enter or Escape.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QString gridString(const SymbolGrid& grid) {
+    QString text;
+    text.reserve(SymbolGrid::cellCount);
+    for (int i = 0; i < SymbolGrid::cellCount; ++i)
+        text += grid.backColor(i) == CellColour::White ? u'0' : u'1';
+    return text;
+}
+
+} // namespace
+
+FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> OuvrirListe,
+                     QWidget* parent)
+    : QDialog(parent), m_symbolDirectory(symbolDirectory), m_rebuildList(std::move(OuvrirListe)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Création d'un nouveau raccourcis"_s);
+    setWindowIcon(appIcon());
+    setFixedSize(twips::toPixels(0, 0, 4815, 4650).size());
+    QFont arial(u"Arial"_s);
+    arial.setPointSizeF(8.25);
+    setFont(arial);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
+    setPalette(grey);
+    setAutoFillBackground(true);
+
+    auto* band = placed(new QWidget(this), twips::toPixels(0, 0, 4935, 855), "Shape1");
+    band->setAutoFillBackground(true);
+    QPalette white = band->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    band->setPalette(white);
+    // The three labels size themselves to their text; only their corner is given.
+    for (auto [text, left, top, name, bold] :
+         {std::tuple(u"Assistant de création d'un raccourcis"_s, 480, 120, "Label1", true),
+          std::tuple(u"Création & Association de commande"_s, 720, 360, "Label3", false),
+          std::tuple(u"Nom :"_s, 120, 1080, "Label4", true)}) {
+        placed(new QLabel(text, this), twips::toPixels(left, top, 0, 0), name, bold)->adjustSize();
+    }
+    TxtName = placed(new QLineEdit(this), twips::toPixels(1800, 1080, 2775, 285), "TxtName");
+
+    auto* picture1 = placed(new QWidget(this), twips::toPixels(120, 1440, 4575, 1575), "Picture1");
+    PicD = placed(new GridWidget(picture1), twips::toPixels(0, 0, 1455, 1575), "PicD");
+    auto* hint = placed(new QLabel(u"<< Dessiner le symbol, attention il doit être le plus centré "
+                                   u"possible, sinon les résultats risque d'être moin précis"_s,
+                                   picture1),
+                        twips::toPixels(1680, 120, 2775, 855), "Label2");
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    chkGrid = placed(new QCheckBox(u"Afficher une grille"_s, picture1), twips::toPixels(1680, 1080, 2775, 255),
+                     "chkGrid", true);
+
+    opt1 = placed(new QRadioButton(u"Lancer un programme"_s, this), twips::toPixels(120, 3240, 4455, 255), "opt1");
+    opt1->setFont(QFont());
+    opt1->setChecked(true);
+    TxtRep = placed(new QLineEdit(this), twips::toPixels(360, 3600, 3615, 285), "TxtRep");
+    TxtName->setFont(QFont());
+    TxtRep->setFont(QFont());
+    Command3 = placed(button(u"..."_s, this), twips::toPixels(4080, 3600, 495, 255), "Command3");
+    Command1 = placed(button(u"OK"_s, this), twips::toPixels(1800, 4080, 1335, 375), "Command1", true);
+    Command2 = placed(button(u"Annuler"_s, this), twips::toPixels(3240, 4080, 1335, 375), "Command2");
+
+    connect(PicD, &GridWidget::cellPressed, this, &FrmCreate::PicD_MouseDown);
+    connect(chkGrid, &QCheckBox::toggled, this, &FrmCreate::chkGrid_Click);
+    connect(Command1, &QPushButton::clicked, this, &FrmCreate::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &QDialog::close);
+    connect(Command3, &QPushButton::clicked, this, &FrmCreate::Command3_Click);
+    Form_Load();
+}
+
+void FrmCreate::keyPressEvent(QKeyEvent* event) {
+    // Escape does not cancel the editor: only "Annuler" and the close box do.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+QString FrmCreate::programFilter() {
+#ifdef Q_OS_WIN
+    return u"Fichier Exécutable (*.exe*)"_s;
+#else
+    return u"Fichier Exécutable (*)"_s;
+#endif
+}
+
+void FrmCreate::Form_Load() {
+    SymbolGrid white = PicD->grid();
+    ClearGrid(white);
+    PicD->setGrid(white);
+}
+
+void FrmCreate::PicD_MouseDown(int index, Qt::MouseButton button) {
+    SymbolGrid grid = PicD->grid();
+    grid.setBackColor(index, button == Qt::LeftButton ? CellColour::Black : CellColour::White);
+    PicD->setGrid(grid);
+}
+
+void FrmCreate::chkGrid_Click() {
+    SymbolGrid grid = PicD->grid();
+    grid.setBorderStyle(chkGrid->isChecked() ? SymbolGrid::BorderStyle::FixedSingle
+                                             : SymbolGrid::BorderStyle::None);
+    PicD->setGrid(grid);
+}
+
+void FrmCreate::Command3_Click() {
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, QString(), QString(), programFilter());
+    // Cancelling the dialog keeps what the field held.
+    if (!chosen.isEmpty())
+        TxtRep->setText(chosen);
+}
+
+// The editor stays open with the drawing intact when the name is refused or the save fails.
+void FrmCreate::Command1_Click() {
+    if (!shortcuts::isValidName(TxtName->text())) {
+        showProblem(u"Nom de raccourci invalide : il ne peut contenir ni « / » ni « \\ », "
+                    u"ni être « . » ou « .. »."_s);
+        return;
+    }
+    QString error;
+    if (!shortcuts::save(m_symbolDirectory, TxtName->text(), gridString(PicD->grid()),
+                         TxtRep->text(), &error)) {
+        showProblem(u"Le raccourci n'a pas pu être enregistré : "_s + error);
+        return;
+    }
+    m_rebuildList();
+    close();
+}
+
+// Shown without blocking, so the editor stays usable behind it.
+void FrmCreate::showProblem(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}

@@ -1,0 +1,191 @@
+#include "editor/FrmCreate.h"
+#include "main/MainWindowFixture.h"
+#include "store/IniFile.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class FrmCreateTest : public MainWindowFixture {
+protected:
+    FrmCreateTest() { QDir().mkpath(symbolFolder()); }
+
+    // An editor opened on its own, counting the list rebuilds it asks for.
+    FrmCreate& openEditor() {
+        editor = new FrmCreate(symbolFolder(), [this] { ++rebuilds; }, &owner);
+        editor->show();
+        return *editor;
+    }
+    void click(int cell, Qt::MouseButton button = Qt::LeftButton) {
+        const QRect rect = GridWidget::cellRect(cell);
+        QTest::mouseClick(editor->PicD, button, {}, rect.center());
+    }
+    QString storedGrid(const QString& name) {
+        return GetIniValue(u"Image"_s, u"Value"_s, folder.file(u"symbol/"_s + name + u".ini"_s));
+    }
+    QMessageBox* problem(QWidget* over) { return over->findChild<QMessageBox*>(); }
+
+    QWidget owner;  // frees the editors a test leaves open
+    QPointer<FrmCreate> editor;
+    int rebuilds = 0;
+};
+
+TEST_F(FrmCreateTest, ClicksPaintOneCellEach) {
+    FrmCreate& e = openEditor();
+    EXPECT_EQ(e.windowTitle(), u"Création d'un nouveau raccourcis"_s);
+    EXPECT_EQ(e.size(), QSize(321, 310));
+    click(5);
+    click(5);
+    click(6);
+    click(6, Qt::RightButton);
+    click(7);
+    click(7, Qt::MiddleButton);
+    EXPECT_EQ(e.PicD->grid().backColor(5), CellColour::Black);
+    EXPECT_EQ(e.PicD->grid().backColor(6), CellColour::White);
+    EXPECT_EQ(e.PicD->grid().backColor(7), CellColour::White);
+}
+
+TEST_F(FrmCreateTest, OkStoresTheGridAndProgramAndRebuildsTheList) {
+    const struct {
+        QList<int> black;
+        QString name;
+        QString expected;
+    } rows[] = {
+        {{}, u"blank"_s, u"0"_s.repeated(144)},
+        {{0}, u"corner"_s, u"1"_s + u"0"_s.repeated(143)},
+        {{12}, u"row one"_s, u"0"_s.repeated(12) + u"1"_s + u"0"_s.repeated(131)},
+        {{143}, u""_s, u"0"_s.repeated(143) + u"1"_s},
+    };
+    for (const auto& row : rows) {
+        FrmCreate& e = openEditor();
+        for (int cell : row.black)
+            click(cell);
+        e.TxtName->setText(row.name);
+        e.TxtRep->setText(u"/usr/bin/xterm -e top"_s);
+        e.Command1->click();
+        EXPECT_EQ(storedGrid(row.name), row.expected) << row.name.toStdString();
+        EXPECT_EQ(GetIniValue(u"Image"_s, u"Repertoire"_s,
+                              folder.file(u"symbol/"_s + row.name + u".ini"_s)),
+                  u"/usr/bin/xterm -e top"_s);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(editor.isNull()) << "the editor closes";
+    }
+    EXPECT_EQ(rebuilds, 4);
+    EXPECT_TRUE(QFile::exists(folder.file(u"symbol/.ini"_s)));
+}
+
+TEST_F(FrmCreateTest, GridLinesChangeBordersOnly) {
+    FrmCreate& e = openEditor();
+    click(3);
+    e.chkGrid->click();
+    EXPECT_EQ(e.PicD->grid().borderStyle(), SymbolGrid::BorderStyle::FixedSingle);
+    EXPECT_EQ(e.PicD->grid().backColor(3), CellColour::Black);
+    EXPECT_EQ(e.PicD->grid().backColor(4), CellColour::White);
+    e.chkGrid->click();
+    EXPECT_EQ(e.PicD->grid().borderStyle(), SymbolGrid::BorderStyle::None);
+}
+
+TEST_F(FrmCreateTest, RefusedNamesAndFailedSavesKeepTheEditorAndDrawing) {
+    for (const QString& name : {u"a/b"_s, u"a\\b"_s, u"."_s, u".."_s}) {
+        FrmCreate& e = openEditor();
+        click(9);
+        e.TxtName->setText(name);
+        e.Command1->click();
+        ASSERT_NE(problem(&e), nullptr) << name.toStdString();
+        EXPECT_TRUE(problem(&e)->text().contains(u"Nom de raccourci invalide"_s));
+        EXPECT_TRUE(e.isVisible());
+        EXPECT_EQ(e.PicD->grid().backColor(9), CellColour::Black);
+        e.close();
+    }
+    EXPECT_EQ(rebuilds, 0);
+
+    // The symbol folder's place is taken by a file: nothing can be saved there.
+    editor = new FrmCreate(folder.file(u"not-a-folder"_s), [this] { ++rebuilds; }, &owner);
+    folder.write(u"not-a-folder"_s, "x");
+    editor->show();
+    click(9);
+    editor->TxtName->setText(u"ok"_s);
+    editor->Command1->click();
+    ASSERT_NE(problem(editor), nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->PicD->grid().backColor(9), CellColour::Black);
+    EXPECT_EQ(rebuilds, 0);
+}
+
+TEST_F(FrmCreateTest, AnnulerWritesNothingAndTheNextAddIsBlank) {
+    FrmMain& w = window();
+    QTimer::singleShot(0, [&] {
+        FrmCreate* e = w.editor();
+        ASSERT_NE(e, nullptr);
+        EXPECT_TRUE(e->isModal());
+        e->PicD_MouseDown(0, Qt::LeftButton);
+        e->TxtName->setText(u"drawn"_s);
+        e->Command2->click();
+    });
+    w.Label6_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w.shortcuts().count(), 0);
+    EXPECT_FALSE(QFile::exists(folder.file(u"symbol/drawn.ini"_s)));
+
+    QTimer::singleShot(0, [&] {
+        FrmCreate* e = w.editor();
+        EXPECT_EQ(e->TxtName->text(), u""_s);
+        EXPECT_EQ(e->PicD->grid().backColor(0), CellColour::White);
+        e->close();
+    });
+    w.Label6_Click();
+}
+
+TEST_F(FrmCreateTest, ModifyFillsNameAndProgramAndRenamingKeepsBoth) {
+    writeSymbol(u"Door"_s, u"1"_s.repeated(144), u"/bin/door"_s);
+    FrmMain& w = window();
+    w.Label7_Click();
+    EXPECT_EQ(w.editor(), nullptr) << "nothing selected: nothing happens";
+
+    auto* list = child<QTreeView>("lstV");
+    list->setCurrentIndex(list->model()->index(0, 0));
+    w.Label7_Click();
+    FrmCreate* e = w.editor();
+    ASSERT_NE(e, nullptr);
+    EXPECT_FALSE(e->isModal());
+    EXPECT_EQ(e->TxtName->text(), u"Door"_s);
+    EXPECT_EQ(e->TxtRep->text(), u"/bin/door"_s);
+    EXPECT_EQ(e->PicD->grid().backColor(0), CellColour::White) << "the symbol is drawn anew";
+    e->TxtName->setText(u"Gate"_s);
+    e->Command1->click();
+    ASSERT_EQ(w.shortcuts().count(), 2);
+    EXPECT_EQ(w.shortcuts().item(1)->text, u"Door"_s);
+    EXPECT_EQ(w.shortcuts().item(2)->text, u"Gate"_s);
+}
+
+TEST_F(FrmCreateTest, DeleteRemovesTheFileAndReportsAFileAlreadyGone) {
+    writeSymbol(u"a"_s, u"1"_s);
+    writeSymbol(u"b"_s, u"1"_s);
+    FrmMain& w = window();
+    auto* list = child<QTreeView>("lstV");
+    list->setCurrentIndex(list->model()->index(0, 0));
+    w.Label8_Click();
+    EXPECT_FALSE(QFile::exists(folder.file(u"symbol/a.ini"_s)));
+    ASSERT_EQ(w.shortcuts().count(), 1);
+    EXPECT_EQ(problem(&w), nullptr);
+
+    list->setCurrentIndex(list->model()->index(0, 0));
+    ASSERT_TRUE(QFile::remove(folder.file(u"symbol/b.ini"_s)));  // gone behind our back
+    w.Label8_Click();
+    ASSERT_NE(problem(&w), nullptr);
+    EXPECT_TRUE(problem(&w)->text().contains(u"« b »"_s));
+    EXPECT_EQ(w.shortcuts().count(), 0) << "the list shows what is really there";
+}
+
+TEST(FrmCreateFilter, DescribesExecutablesOverAllFiles) {
+    EXPECT_EQ(FrmCreate::programFilter(), u"Fichier Exécutable (*)"_s);
+}
+
+} // namespace
