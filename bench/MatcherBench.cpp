@@ -2,27 +2,15 @@
 // the drawing against every symbol's cached Grid string.
 #include "recognition/DrawingSampler.h"
 #include "recognition/Matcher.h"
+#include "RandomSymbols.h"
 
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
 
-#include <random>
 
 namespace {
 
-QList<Shortcut> randomSymbols(int count) {
-    std::mt19937 random(42);
-    std::bernoulli_distribution black(0.3);
-    QList<Shortcut> symbols;
-    for (int i = 0; i < count; ++i) {
-        QString grid(SymbolGrid::cellCount, u'0');
-        for (QChar& cell : grid)
-            cell = black(random) ? u'1' : u'0';
-        symbols.append({QString::number(i), grid});
-    }
-    return symbols;
-}
 
 // A stroke as the overlay leaves it in the comparison picture: a thick black "Z".
 QImage realisticDrawing() {

@@ -6,13 +6,13 @@
 #include "overlay/OverlayHost.h"
 #include "recognition/DrawingSampler.h"
 #include "recognition/Matcher.h"
+#include "RandomSymbols.h"
 
 #include <QApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
 
-#include <random>
 
 namespace {
 
@@ -41,18 +41,6 @@ void BM_PointerMove(benchmark::State& state) {
 }
 BENCHMARK(BM_PointerMove)->Unit(benchmark::kMicrosecond);
 
-QList<Shortcut> randomSymbols(int count) {
-    std::mt19937 random(7);
-    std::bernoulli_distribution black(0.3);
-    QList<Shortcut> symbols;
-    for (int i = 0; i < count; ++i) {
-        QString grid(SymbolGrid::cellCount, u'0');
-        for (QChar& cell : grid)
-            cell = black(random) ? u'1' : u'0';
-        symbols.append({QString::number(i), grid});
-    }
-    return symbols;
-}
 
 void BM_PreviewCapture(benchmark::State& state) {
     QImage strokeLayer(3840, 2160, QImage::Format_RGB32);

@@ -14,11 +14,9 @@ chmod +x "$E2E_TMP/program"
 # 100 symbols with about a third of their cells black, as drawn symbols have.
 for i in $(seq 1 100); do
     grid=$(awk -v seed="$i" 'BEGIN { srand(seed); for (c = 0; c < 144; c++) printf "%d", rand() < 0.3 }')
-    printf '[Image]\nValue=%s\nRepertoire=%s\n' "$grid" "$E2E_TMP/program" >"$E2E_SYMBOLS/s$i.ini"
+    e2e_store_symbol "s$i" "$grid" "$E2E_TMP/program"
 done
-printf '[Image]\nValue=%s\nRepertoire=%s\n' \
-    "$(printf '0%.0s' {1..72})$(printf '1%.0s' {1..12})$(printf '0%.0s' {1..60})" \
-    "$E2E_TMP/program" >"$E2E_SYMBOLS/Barre.ini"
+e2e_store_symbol Barre "$E2E_BAR_GRID" "$E2E_TMP/program"
 
 e2e_start_xvfb
 e2e_start_gestrix "$binary"
@@ -28,7 +26,7 @@ for gesture in $(seq 1 20); do
     xdotool mousemove 300 500
     e2e_middle_press 0.05
     e2e_wait_for '[ "$(e2e_overlays)" = 1 ]' 5 || e2e_fail "gesture $gesture: no overlay"
-    for x in $(seq 300 20 1500); do xdotool mousemove "$x" 500; done
+    e2e_draw_bar
     e2e_wait_for '[ "$(e2e_pixel root 900 460)" = "0 255 0" ]' 5 || e2e_fail "gesture $gesture: not recognised"
     xdotool click 1
     e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "gesture $gesture: the overlay stayed"

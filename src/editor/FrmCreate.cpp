@@ -3,7 +3,7 @@
 #include "platform/Twips.h"
 #include "recognition/SymbolGrid.h"
 #include "store/ShortcutFiles.h"
-#include "widgets/AppIcon.h"
+#include "widgets/FormLook.h"
 #include "widgets/GridWidget.h"
 
 #include <QCheckBox>
@@ -23,11 +23,8 @@ namespace {
 template <typename T> T* placed(T* widget, const QRect& geometry, const char* name, bool bold = false) {
     widget->setGeometry(geometry);
     widget->setObjectName(QString::fromLatin1(name));
-    if (bold) {
-        QFont font = widget->font();
-        font.setBold(true);
-        widget->setFont(font);
-    }
+    if (bold)
+        look::makeBold(widget);
     return widget;
 }
 
@@ -53,21 +50,10 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
     : QDialog(parent), m_symbolDirectory(symbolDirectory), m_rebuildList(std::move(OuvrirListe)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Création d'un nouveau raccourcis"_s);
-    setWindowIcon(appIcon());
     setFixedSize(twips::toPixels(0, 0, 4815, 4650).size());
-    QFont arial(u"Arial"_s);
-    arial.setPointSizeF(8.25);
-    setFont(arial);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
-    setPalette(grey);
-    setAutoFillBackground(true);
+    look::applyToWindow(this);
 
-    auto* band = placed(new QWidget(this), twips::toPixels(0, 0, 4935, 855), "Shape1");
-    band->setAutoFillBackground(true);
-    QPalette white = band->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    band->setPalette(white);
+    look::filledRectangle(this, twips::toPixels(0, 0, 4935, 855), Qt::white);
     // The three labels size themselves to their text; only their corner is given.
     for (auto [text, left, top, name, bold] :
          {std::tuple(u"Assistant de création d'un raccourcis"_s, 480, 120, "Label1", true),

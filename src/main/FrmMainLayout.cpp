@@ -1,6 +1,7 @@
 #include "main/FrmMain.h"
 
 #include "widgets/AppIcon.h"
+#include "widgets/FormLook.h"
 #include "widgets/GridWidget.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureBox.h"
@@ -16,19 +17,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QSize clientSize(504, 379);
-const QColor panelGrey(0xE0, 0xE0, 0xE0);
 
 // Layout helpers: positions are pixels at 96 dpi, relative to the parent.
-
-QWidget* filledRectangle(QWidget* parent, const QRect& geometry, const QColor& colour) {
-    auto* shape = new QWidget(parent);
-    shape->setGeometry(geometry);
-    shape->setAutoFillBackground(true);
-    QPalette palette = shape->palette();
-    palette.setColor(QPalette::Window, colour);
-    shape->setPalette(palette);
-    return shape;
-}
 
 QFrame* captionlessFrame(QWidget* parent, const QRect& geometry) {
     auto* frame = new QFrame(parent);
@@ -45,11 +35,8 @@ void fitText(QLabel* label) {
 
 QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, bool bold = false) {
     auto* label = new QLabel(text, parent);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
+    if (bold)
+        look::makeBold(label);
     label->setGeometry(geometry);
     fitText(label);
     return label;
@@ -82,16 +69,9 @@ ScoreBar* scoreBar(QWidget* parent, const QRect& geometry, const QString& name) 
 
 void FrmMain::buildWindow() {
     setWindowTitle(caption);
-    setWindowIcon(appIcon());
     setFixedSize(clientSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    QFont arial(u"Arial"_s);
-    arial.setPointSizeF(8.25);
-    setFont(arial);
-    setAutoFillBackground(true);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, panelGrey);
-    setPalette(grey);
+    look::applyToWindow(this);
 
     buildHeader();
     buildLeftColumn();
@@ -101,7 +81,7 @@ void FrmMain::buildWindow() {
 }
 
 void FrmMain::buildHeader() {
-    filledRectangle(this, {0, 0, 505, 57}, Qt::white);
+    look::filledRectangle(this, {0, 0, 505, 57}, Qt::white);
     label(this, u"Liste des raccourcis"_s, QPoint(32, 8), true);
     label(this, u"Création & Suppression de racourcis"_s, QPoint(48, 24));
     Label5 = label(this, u"Sensibilité :"_s, {240, 8, 64, 14}, true);
@@ -118,7 +98,7 @@ void FrmMain::buildLeftColumn() {
     QFrame* frame1 = captionlessFrame(this, {0, 56, 113, 273});
     label(frame1, u"Associé :"_s, {8, 16, 51, 14}, true);
 
-    QWidget* picture1 = filledRectangle(frame1, {8, 40, 97, 105}, panelGrey);
+    QWidget* picture1 = look::filledRectangle(frame1, {8, 40, 97, 105}, look::panelGrey);
     PicD = new GridWidget(picture1);
     PicD->setObjectName(u"PicD"_s);
     PicD->setGeometry(picture1->rect());
@@ -161,7 +141,7 @@ void FrmMain::buildLinks() {
 }
 
 void FrmMain::buildScorePanel() {
-    filledRectangle(this, {392, 56, 113, 337}, Qt::white);
+    look::filledRectangle(this, {392, 56, 113, 337}, Qt::white);
     label(this, u"Détection du noir :"_s, QPoint(400, 64), true);
     ProBar = scoreBar(this, {432, 88, 21, 97}, u"ProBar"_s);
     const QRect twoLines(400, 192, 105, 30);

@@ -1,7 +1,7 @@
 #include "prefs/FrmOption.h"
 
 #include "store/Settings.h"
-#include "widgets/AppIcon.h"
+#include "widgets/FormLook.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,14 +13,9 @@ namespace {
 
 const QString option = u"Option"_s;
 
-QFont bold(QFont font) {
-    font.setBold(true);
-    return font;
-}
-
 QCheckBox* checkBox(QWidget* parent, const QString& text, const QRect& geometry) {
     auto* box = new QCheckBox(text, parent);
-    box->setFont(bold(box->font()));
+    look::makeBold(box);
     box->setGeometry(geometry);
     return box;
 }
@@ -47,24 +42,12 @@ QString text(const QCheckBox* box) { return box->isChecked() ? u"1"_s : u"0"_s; 
 
 FrmOption::FrmOption(QWidget* parent) : QDialog(parent) {
     setWindowTitle(u"Préférence"_s);
-    setWindowIcon(appIcon());
     setFixedSize(325, 177);
-    QFont arial(u"Arial"_s);
-    arial.setPointSizeF(8.25);
-    setFont(arial);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
-    setPalette(grey);
-    setAutoFillBackground(true);
+    look::applyToWindow(this);
 
-    auto* band = new QWidget(this);
-    band->setGeometry(0, 0, 329, 57);
-    band->setAutoFillBackground(true);
-    QPalette white = band->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    band->setPalette(white);
+    look::filledRectangle(this, {0, 0, 329, 57}, Qt::white);
     auto* title = new QLabel(u"Préférence"_s, this);
-    title->setFont(bold(title->font()));
+    look::makeBold(title);
     title->setGeometry(32, 8, 257, 17);
     (new QLabel(u"Personnalisation du système de dessin"_s, this))->setGeometry(48, 24, 257, 17);
 
@@ -73,7 +56,7 @@ FrmOption::FrmOption(QWidget* parent) : QDialog(parent) {
     chkEtire = checkBox(this, u"Buffer par étirement"_s, {16, 112, 305, 17});
     chkEtire->hide();
     Command1 = button(this, u"OK"_s, {128, 144, 89, 25});
-    Command1->setFont(bold(Command1->font()));
+    look::makeBold(Command1);
     Command2 = button(this, u"Annuler"_s, {224, 144, 89, 25});
     chkGrid->setObjectName(u"chkGrid"_s);
     chkName->setObjectName(u"chkName"_s);

@@ -7,8 +7,7 @@ source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
 
 launched="$E2E_TMP/launched"
-printf '#!/bin/sh\ntouch "%s"\n' "$launched" >"$E2E_TMP/launch.sh"
-chmod +x "$E2E_TMP/launch.sh"
+program=$(e2e_marker_program "$launched")
 
 e2e_start_xvfb
 e2e_start_gestrix "$1"
@@ -23,20 +22,19 @@ done
 e2e_click "$editor" 200 81   # the name
 xdotool type --delay 5 "Barre"
 e2e_click "$editor" 140 249  # the program
-xdotool type --delay 5 "$E2E_TMP/launch.sh"
+xdotool type --delay 5 "$program"
 e2e_screenshot editor "$editor" >/dev/null
 e2e_click "$editor" 164 284  # "OK"
 
 file="$E2E_SYMBOLS/Barre.ini"
 e2e_wait_for '[ -s "$file" ]' 5 || e2e_fail "no shortcut file"
-expected="$(printf '0%.0s' {1..72})$(printf '1%.0s' {1..12})$(printf '0%.0s' {1..60})"
-grep -qx "Value=$expected" "$file" || e2e_fail "wrong Grid string: $(cat "$file")"
-grep -qx "Repertoire=$E2E_TMP/launch.sh" "$file" || e2e_fail "wrong program: $(cat "$file")"
+grep -qx "Value=$E2E_BAR_GRID" "$file" || e2e_fail "wrong Grid string: $(cat "$file")"
+grep -qx "Repertoire=$program" "$file" || e2e_fail "wrong program: $(cat "$file")"
 
 xdotool mousemove 300 500
 e2e_middle_press 0.05
 e2e_wait_for '[ "$(e2e_overlays)" = 1 ]' 5 || e2e_fail "no overlay"
-for x in $(seq 300 20 1500); do xdotool mousemove "$x" 500; done
+e2e_draw_bar
 e2e_wait_for '[ "$(e2e_pixel root 900 460)" = "0 255 0" ]' 5 || e2e_fail "the new shortcut was not recognised"
 xdotool click 1
 e2e_wait_for '[ -e "$launched" ]' 5 || e2e_fail "the new shortcut's program did not start"

@@ -120,6 +120,29 @@ e2e_pixel() {
     e2e_grab "$1" | pamcut -left "$2" -top "$3" -width 1 -height 1 | pnmtoplainpnm | tail -n +4 | xargs
 }
 
+# The Grid string of a horizontal bar through row 6: what a long horizontal stroke reduces to.
+E2E_BAR_GRID="$(printf '0%.0s' {1..72})$(printf '1%.0s' {1..12})$(printf '0%.0s' {1..60})"
+
+# Stores a shortcut: name $1, Grid string $2, program $3.
+e2e_store_symbol() {
+    mkdir -p "$E2E_SYMBOLS"
+    printf '[Image]\nValue=%s\nRepertoire=%s\n' "$2" "$3" >"$E2E_SYMBOLS/$1.ini"
+}
+
+# Writes a program that creates the file $1 when it runs, and prints the program's path.
+e2e_marker_program() {
+    local program="$E2E_TMP/marker-$(basename "$1").sh"
+    printf '#!/bin/sh\ntouch "%s"\n' "$1" >"$program"
+    chmod +x "$program"
+    echo "$program"
+}
+
+# Draws a horizontal stroke across the middle of the screen, from x = 300 to 1500 at y = 500.
+e2e_draw_bar() {
+    local x
+    for x in $(seq 300 20 1500); do xdotool mousemove "$x" 500; done
+}
+
 # Counts the visible overlays.
 e2e_overlays() {
     xdotool search --onlyvisible --name "^Gestrix geste$" 2>/dev/null | wc -l

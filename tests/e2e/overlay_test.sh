@@ -7,15 +7,7 @@ source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
 
 launched="$E2E_TMP/launched"
-mkdir -p "$E2E_SYMBOLS"
-printf '#!/bin/sh\ntouch "%s"\n' "$launched" >"$E2E_TMP/launch.sh"
-chmod +x "$E2E_TMP/launch.sh"
-# A horizontal bar through row 6: what a long horizontal stroke reduces to.
-{
-    echo "[Image]"
-    echo "Value=$(printf '0%.0s' {1..72})$(printf '1%.0s' {1..12})$(printf '0%.0s' {1..60})"
-    echo "Repertoire=$E2E_TMP/launch.sh"
-} >"$E2E_SYMBOLS/Barre.ini"
+e2e_store_symbol Barre "$E2E_BAR_GRID" "$(e2e_marker_program "$launched")"
 
 e2e_start_xvfb
 e2e_start_gestrix "$1"
@@ -28,7 +20,7 @@ overlay=$(e2e_wait_window "^Gestrix geste$" 5)
 geometry=$(xdotool getwindowgeometry "$overlay" | grep Geometry | awk '{print $2}')
 [ "$geometry" = "1920x1080" ] || e2e_fail "overlay is $geometry, not the whole screen"
 
-for x in $(seq 300 20 1500); do xdotool mousemove "$x" 500; done
+e2e_draw_bar
 # Pen 1920 / 24 = 80: the frame's top edge is 40 pixels above the stroke.
 e2e_wait_for '[ "$(e2e_pixel root 900 460)" = "0 255 0" ]' 5 ||
     e2e_fail "the frame did not turn green: $(e2e_pixel root 900 460)"

@@ -7,14 +7,7 @@ source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
 
 launched="$E2E_TMP/launched"
-mkdir -p "$E2E_SYMBOLS"
-printf '#!/bin/sh\ntouch "%s"\n' "$launched" >"$E2E_TMP/launch.sh"
-chmod +x "$E2E_TMP/launch.sh"
-{
-    echo "[Image]"
-    echo "Value=$(printf '1%.0s' {1..144})"
-    echo "Repertoire=$E2E_TMP/launch.sh"
-} >"$E2E_SYMBOLS/Tout.ini"
+e2e_store_symbol Tout "$(printf '1%.0s' {1..144})" "$(e2e_marker_program "$launched")"
 
 e2e_start_xvfb
 e2e_start_gestrix "$1"
