@@ -10,7 +10,7 @@ std::optional<ProgramCommand> commandFromRepertoire(const QString& repertoire) {
     if (QFileInfo(repertoire).isFile())
         return ProgramCommand{repertoire, {}};
     QStringList words = QProcess::splitCommand(repertoire);
-    if (words.isEmpty())
+    if (words.isEmpty() || words.front().isEmpty())
         return std::nullopt;
     const QString program = words.takeFirst();
     return ProgramCommand{program, words};

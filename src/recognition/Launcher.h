@@ -15,7 +15,8 @@ struct ProgramCommand {
 };
 
 // A shortcut's "Repertoire" text as a command: the whole text when it names an existing file
-// (paths with spaces work), else the text split with shell-like quoting. Nothing for a blank text.
+// (paths with spaces work), else the text split with shell-like quoting. Nothing for a blank text
+// or an empty program name ("").
 std::optional<ProgramCommand> commandFromRepertoire(const QString& repertoire);
 
 // Starts the shortcut's program; false, and a log line, when there is nothing to start or the

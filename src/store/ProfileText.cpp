@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QList>
+#include <QStringDecoder>
 
 namespace profile {
 namespace {
@@ -20,8 +21,14 @@ QByteArrayView trimmed(QByteArrayView bytes) {
     return bytes;
 }
 
+// UTF-8 to text, keeping a leading U+FEFF: inside a value it is a character like any other.
+QString decoded(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 bool sameName(QByteArrayView stored, QStringView wanted) {
-    return QString::fromUtf8(stored).compare(wanted, Qt::CaseInsensitive) == 0;
+    return decoded(stored).compare(wanted, Qt::CaseInsensitive) == 0;
 }
 
 // One line of the text, as offsets into it: [begin, contentEnd) is the line without its line
@@ -91,7 +98,7 @@ ParsedLine parse(const QByteArray& text, const Line& line) {
 QString unquoted(QByteArrayView raw) {
     if (raw.size() >= 2 && raw.front() == '"' && raw.back() == '"')
         raw = raw.sliced(1, raw.size() - 2);
-    return QString::fromUtf8(raw);
+    return decoded(raw);
 }
 
 QByteArray quotedIfNeeded(QStringView value) {

@@ -38,6 +38,7 @@ TEST(Launcher, NothingStartsForABlankText) {
     FakeProgramStarter starter;
     EXPECT_FALSE(launchRepertoire(u""_s, starter));
     EXPECT_FALSE(launchRepertoire(u"   "_s, starter));
+    EXPECT_FALSE(launchRepertoire(u"\"\""_s, starter));
     EXPECT_TRUE(starter.calls.isEmpty());
 }
 

@@ -114,7 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "[Image]\nValue=C:\\My Apps\\a \"b\" c\n"},
         WriteRow{"non-ASCII as UTF-8", "", u"Value"_s, u"/opt/Éditeur/été"_s,
                  "[Image]\nValue=/opt/Éditeur/été\n"},
-        WriteRow{"empty value", "[Image]\nValue=1\n", u"Value"_s, u""_s, "[Image]\nValue=\n"}),
+        WriteRow{"empty value", "[Image]\nValue=1\n", u"Value"_s, u""_s, "[Image]\nValue=\n"},
+        WriteRow{"value starting with U+FEFF", "", u"Value"_s, u"\uFEFFx"_s,
+                 "[Image]\nValue=\xEF\xBB\xBFx\n"}),
     [](const auto& info) { return rowName(info.param.name); });
 
 TEST(ProfileWriteRefuses, ValuesAndNamesThatWouldInjectLines) {

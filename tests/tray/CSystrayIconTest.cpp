@@ -33,8 +33,8 @@ protected:
     }
     FakeShell shell;
     Window window;
+    std::vector<std::uint32_t> errors;  // outlives the icon, which may report as it goes
     CSystrayIcon tray{shell};
-    std::vector<std::uint32_t> errors;
 };
 
 TEST_F(CSystrayIconTest, InitializeFillsTheRecordAndCallsNothing) {
