@@ -128,6 +128,7 @@ void FrmMain::sensible2_Change() {
 
 void FrmMain::OuvrirListe() {
     m_shortcuts.rebuild(Fl);
+    qCDebug(lcMain) << "shortcuts listed:" << m_shortcuts.count();
 }
 
 bool FrmMain::Ouvrir(int index) {
@@ -260,6 +261,9 @@ void FrmMain::TimDetect_Timer() {
         isShow = true;
     }
     m_gestureUpAtLastPoll = isShow;
+    // A notification area that appears after start-up gets the icon.
+    if (!SysIcon->Visible() && m_shell.isAvailable())
+        SysIcon->ShowIcon();
     const bool selected = lstV->currentIndex().isValid();
     Label7->setEnabled(selected);
     Label8->setEnabled(selected);
@@ -310,9 +314,9 @@ void FrmMain::changeEvent(QEvent* event) {
 }
 
 // Minimised, the window goes to the notification area, but only when there is an icon to bring
-// it back with; without one it minimises as usual.
+// it back with; without one (or once the notification area has gone) it minimises as usual.
 void FrmMain::Form_Resize() {
-    if (!isMinimized() || !SysIcon || !SysIcon->Visible())
+    if (!isMinimized() || !SysIcon || !SysIcon->Visible() || !m_shell.isAvailable())
         return;
     // Leaving the minimised state here would map the window again (that is how X11 windows are
     // restored), so the normal state is set when the window comes back (showFromTray).

@@ -55,4 +55,6 @@ public:
     // False when the shell refused the call; lastError() then says why.
     virtual bool notify(NotifyMessage message, const NotifyIconData& record) = 0;
     virtual std::uint32_t lastError() const = 0;
+    // A notification area is there now (one may come and go while the program runs).
+    virtual bool isAvailable() const = 0;
 };

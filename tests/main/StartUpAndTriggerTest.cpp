@@ -38,6 +38,25 @@ TEST_F(StartUpAndTriggerTest, WithoutANotificationAreaStartUpGoesOnAndMinimising
     EXPECT_FALSE(w.isHidden()) << "no icon to come back with: minimised as usual";
 }
 
+TEST_F(StartUpAndTriggerTest, NotificationAreaThatComesLaterGetsTheIcon) {
+    fakes.shell.succeeds = false;
+    fakes.shell.available = false;
+    FrmMain& w = window();
+    w.TimDetect_Timer();
+    EXPECT_EQ(fakes.shell.calls.size(), 1u) << "no retry while there is no notification area";
+    fakes.shell.succeeds = true;
+    fakes.shell.available = true;
+    w.TimDetect_Timer();
+    EXPECT_TRUE(w.SysIcon->Visible());
+    EXPECT_EQ(fakes.shell.calls.back().message, NIM_ADD);
+
+    // The notification area goes away: minimising must not hide the window for good.
+    fakes.shell.available = false;
+    w.show();
+    w.setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(w.isHidden());
+}
+
 TEST_F(StartUpAndTriggerTest, MinimisingHidesTheWindowAndTheIconBringsItBack) {
     FrmMain& w = window();
     w.show();

@@ -43,9 +43,11 @@ public:
         return succeeds;
     }
     std::uint32_t lastError() const override { return error; }
+    bool isAvailable() const override { return available; }
 
     std::vector<Call> calls;
     bool succeeds = true;
+    bool available = true;
     std::uint32_t error = 1460;
 };
 

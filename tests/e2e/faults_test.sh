@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Faults the program meets on a real desktop: garbage in its settings, the symbol folder deleted
+# while it runs, a notification area that starts after it or dies under it, and an X server that
+# goes away. It keeps working, or ends cleanly with a message, and never crashes.
+# Usage: faults_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
+source "$(dirname "$0")/harness.sh"
+E2E_SHOTS=$2
+
+mkdir -p "$E2E_TMP/config/Gestrix"
+printf '[Configuration]\nSensibility=abc\nSensibility2=\xff\xfe99999\n\x01\x02 garbage\n[Option]\nGrid=zz\nNom=\n' \
+    >"$E2E_TMP/config/Gestrix/Gestrix.conf"
+launched="$E2E_TMP/launched"
+e2e_store_symbol Barre "$E2E_BAR_GRID" "$(e2e_marker_program "$launched")"
+
+e2e_start_xvfb
+e2e_start_wm
+e2e_start_gestrix "$1"
+window=$(e2e_wait_window "^Strokely v1.2")
+
+# Garbage settings: the defaults hold, and a gesture still works.
+gesture() {
+    xdotool mousemove 300 500
+    e2e_middle_press 0.05
+    e2e_wait_for '[ "$(e2e_overlays)" = 1 ]' 5 || e2e_fail "no overlay ($1)"
+    e2e_draw_bar
+    sleep 0.6
+    xdotool click 1
+    e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "the overlay stayed ($1)"
+}
+gesture "garbage settings"
+e2e_wait_for '[ -e "$launched" ]' 5 || e2e_fail "no launch with garbage settings"
+
+# The symbol folder goes away: gestures start nothing and nothing crashes.
+rm -rf "$E2E_SYMBOLS" "$launched"
+gesture "no symbol folder"
+sleep 0.3
+[ ! -e "$launched" ] || e2e_fail "a deleted shortcut started its program"
+kill -0 "$E2E_GESTRIX_PID" || e2e_fail "the program ended without its symbol folder"
+
+# No notification area yet: minimising keeps the window reachable.
+is_shown() { xdotool search --onlyvisible --name "^Strokely v1.2" >/dev/null 2>&1; }
+xdotool windowminimize "$window"
+sleep 0.5
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+e2e_wait_for is_shown 5 || e2e_fail "minimised without a notification area, the window was lost"
+
+# The notification area starts later: the icon docks in it.
+tray_icon() {
+    xdotool search --onlyvisible --class gestrix 2>/dev/null | while read -r id; do
+        xdotool getwindowgeometry "$id" | grep -q 'Geometry: 22x22' && echo "$id"
+    done
+}
+e2e_start_tray
+tray_pid=${E2E_PIDS[-1]}
+e2e_wait_for '[ -n "$(tray_icon)" ]' 10 || e2e_fail "the icon did not dock in a late notification area"
+
+# ... and dies: the program goes on, and minimising does not hide the window for good.
+kill "$tray_pid"
+e2e_wait_for '[ -z "$(tray_icon)" ]' 5 || e2e_fail "the tray host did not go"
+kill -0 "$E2E_GESTRIX_PID" || e2e_fail "the program ended with its notification area"
+xdotool windowminimize "$window"
+sleep 0.5
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+e2e_wait_for is_shown 5 || e2e_fail "minimised after the tray died, the window was lost"
+
+# The X server goes away: a message and a clean exit, no crash.
+kill "${E2E_PIDS[0]}"
+set +e
+wait "$E2E_GESTRIX_PID"
+status=$?
+set -e
+[ "$status" -lt 128 ] || e2e_fail "the program crashed when the X server went (status $status)"
+grep -q "X11 connection broke" "$E2E_TMP/gestrix.log" || e2e_fail "no message when the X server went"
+echo "faults: ok"
