@@ -145,7 +145,7 @@ e2e_draw_bar() {
 
 # Counts the visible overlays.
 e2e_overlays() {
-    xdotool search --onlyvisible --name "^Gestrix geste$" 2>/dev/null | wc -l
+    { xdotool search --onlyvisible --name "^Gestrix geste$" 2>/dev/null || true; } | wc -l
 }
 
 # Presses the middle button for $1 seconds where the pointer is.
