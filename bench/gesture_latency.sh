@@ -19,6 +19,7 @@ done
 e2e_store_symbol Barre "$E2E_BAR_GRID" "$E2E_TMP/program"
 
 e2e_start_xvfb
+e2e_start_tray
 e2e_start_gestrix "$binary"
 e2e_wait_window "^Strokely v1.2" >/dev/null
 

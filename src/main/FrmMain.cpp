@@ -1,6 +1,7 @@
 #include "main/FrmMain.h"
 
 #include "overlay/FrmView.h"
+#include "platform/Memory.h"
 #include "platform/PointerButtons.h"
 #include "platform/ScreenPhotographer.h"
 #include "platform/Timing.h"
@@ -44,6 +45,8 @@ const QString FrmMain::caption = u"Strokely v1.2 — par l'équipe Gestrix"_s;
 namespace {
 
 constexpr int triggerPollIntervalMs = 100;
+// How often a missing notification area is looked for.
+constexpr int trayWatchIntervalMs = 1000;
 const QColor recognisedGreen(0x00, 0xFF, 0x00);
 const QColor rejectedRed(0xFF, 0x00, 0x00);
 
@@ -75,6 +78,8 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform,
     Form_Load(symbolDirectory);
     connect(&TimDetect, &QTimer::timeout, this, &FrmMain::TimDetect_Timer);
     TimDetect.start(triggerPollIntervalMs);
+    connect(&m_trayWatch, &QTimer::timeout, this, &FrmMain::dockInLateNotificationArea);
+    m_trayWatch.start(trayWatchIntervalMs);
 }
 
 // The overlay is a top-level window of its own, not a child.
@@ -261,9 +266,6 @@ void FrmMain::TimDetect_Timer() {
         isShow = true;
     }
     m_gestureUpAtLastPoll = isShow;
-    // A notification area that appears after start-up gets the icon.
-    if (!SysIcon->Visible() && m_shell.isAvailable())
-        SysIcon->ShowIcon();
     const bool selected = lstV->currentIndex().isValid();
     Label7->setEnabled(selected);
     Label8->setEnabled(selected);
@@ -279,7 +281,10 @@ void FrmMain::showOverlay() {
     const QImage photograph = m_platform.photographer.photograph(screen);
     m_overlay = new FrmView(*this, photograph, screen->geometry());
     setRecognitionDisplay(m_overlay);
-    connect(m_overlay, &QObject::destroyed, this, [this] { setRecognitionDisplay(nullptr); });
+    connect(m_overlay, &QObject::destroyed, this, [this] {
+        setRecognitionDisplay(nullptr);
+        releaseFreedMemory();
+    });
     m_overlay->show();
 }
 
@@ -288,6 +293,12 @@ QSize FrmMain::comparisonSize() const { return PicCompare->size(); }
 void FrmMain::setCapture(const QImage& block, const QImage& comparison) {
     PicView = block;
     PicCompare->setImage(comparison);
+}
+
+// A notification area that appears after start-up gets the icon.
+void FrmMain::dockInLateNotificationArea() {
+    if (!SysIcon->Visible() && m_shell.isAvailable())
+        SysIcon->ShowIcon();
 }
 
 void FrmMain::shellCallback(std::uint32_t callbackMessage, std::uint32_t pointerMessage) {
@@ -305,6 +316,14 @@ void FrmMain::showFromTray() {
     showNormal();
     raise();
     activateWindow();
+}
+
+void FrmMain::paintEvent(QPaintEvent* event) {
+    if (!m_painted) {
+        m_painted = true;
+        markTiming("window shown");
+    }
+    QWidget::paintEvent(event);
 }
 
 void FrmMain::changeEvent(QEvent* event) {

@@ -98,11 +98,13 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load(const QString& symbolDirectory);
     void Form_Resize();
+    void dockInLateNotificationArea();
     void Label12_Click();
     FrmCreate& loadEditor();
     const Shortcut* selectedShortcut() const;
@@ -129,7 +131,9 @@ private:
     QPointer<FrmView> m_overlay;
     QPointer<FrmCreate> m_editor;
     QTimer TimDetect;
+    QTimer m_trayWatch;
     bool m_gestureUpAtLastPoll = false;
+    bool m_painted = false;
     FileList Fl;
     ShortcutList m_shortcuts;
 

@@ -1,14 +1,15 @@
 #include "platform/Timing.h"
 
-#include <QElapsedTimer>
 #include <QLoggingCategory>
+
+#include <chrono>
 
 Q_LOGGING_CATEGORY(lcTiming, "gestrix.timing", QtCriticalMsg)
 
 void markTiming(const char* moment) {
-    static QElapsedTimer clock;
-    if (!clock.isValid())
-        clock.start();
-    if (lcTiming().isDebugEnabled())
-        qCDebug(lcTiming).noquote() << moment << QString::number(clock.nsecsElapsed() / 1e6, 'f', 2);
+    if (!lcTiming().isDebugEnabled())
+        return;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    const double ms = std::chrono::duration<double, std::milli>(now).count();
+    qCDebug(lcTiming).noquote() << moment << QString::number(ms, 'f', 2);
 }

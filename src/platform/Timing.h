@@ -1,5 +1,5 @@
 #pragma once
 
-// Marks moments of a gesture on the "gestrix.timing" log (off by default), with milliseconds
-// since the program started, so latencies can be measured from outside.
+// Marks moments on the "gestrix.timing" log (off by default) with the monotonic clock in
+// milliseconds, the clock other programs read too, so latencies can be measured from outside.
 void markTiming(const char* moment);

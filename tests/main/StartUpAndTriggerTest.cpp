@@ -1,6 +1,7 @@
 #include "main/MainWindowFixture.h"
 #include "widgets/LinkLabel.h"
 
+#include <QTest>
 #include <QTreeView>
 
 using namespace Qt::StringLiterals;
@@ -42,12 +43,11 @@ TEST_F(StartUpAndTriggerTest, NotificationAreaThatComesLaterGetsTheIcon) {
     fakes.shell.succeeds = false;
     fakes.shell.available = false;
     FrmMain& w = window();
-    w.TimDetect_Timer();
+    QTest::qWait(1100);
     EXPECT_EQ(fakes.shell.calls.size(), 1u) << "no retry while there is no notification area";
     fakes.shell.succeeds = true;
     fakes.shell.available = true;
-    w.TimDetect_Timer();
-    EXPECT_TRUE(w.SysIcon->Visible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.SysIcon->Visible(); }, 2000));
     EXPECT_EQ(fakes.shell.calls.back().message, NIM_ADD);
 
     // The notification area goes away: minimising must not hide the window for good.
