@@ -1,38 +1,21 @@
+// The main window's start-up, its shortcut list and the commands that change it.
 #include "main/FrmMain.h"
 
-#include "overlay/FrmView.h"
-#include "platform/Memory.h"
-#include "platform/PointerButtons.h"
-#include "platform/ScreenPhotographer.h"
+#include "main/MainLog.h"
 #include "platform/Timing.h"
-#include "platform/Twips.h"
 #include "prefs/FrmOption.h"
-#include "recognition/DrawingSampler.h"
-#include "recognition/Launcher.h"
-#include "recognition/Matcher.h"
-#include "recognition/OutcomeText.h"
-#include "recognition/RecognitionDisplay.h"
 #include "recognition/SymbolGrid.h"
 #include "store/IniFile.h"
 #include "store/Settings.h"
 #include "store/ShortcutFiles.h"
 #include "store/SymbolDirectory.h"
-#include "tray/TrayCallback.h"
 #include "widgets/GridWidget.h"
 #include "widgets/LinkLabel.h"
-#include "widgets/PictureBox.h"
-#include "widgets/ScoreBar.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
-#include <QCursor>
 #include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QScreen>
-#include <QLoggingCategory>
 #include <QScrollBar>
 #include <QTreeView>
 
@@ -47,8 +30,6 @@ namespace {
 constexpr int triggerPollIntervalMs = 100;
 // How often a missing notification area is looked for.
 constexpr int trayWatchIntervalMs = 1000;
-const QColor recognisedGreen(0x00, 0xFF, 0x00);
-const QColor rejectedRed(0xFF, 0x00, 0x00);
 
 // A stored sensitivity as a slider position: a 16-bit number from 0 to 100, else nothing.
 std::optional<int> sliderPosition(const QString& stored) {
@@ -204,148 +185,12 @@ void FrmMain::Label8_Click() {
     OuvrirListe();
 }
 
-void FrmMain::Comparaison(bool DontLaunch) {
-    const DrawingGrid drawing =
-        sampleDrawing(PicCompare->image(), twips::perPixelX(), twips::perPixelY());
-    const Recognition found =
-        recognise(drawing, m_shortcuts.items(), PicD->grid(), [this](const QString& name) {
-            return GetIniValue(u"Image"_s, u"Value"_s, symbols::filePath(Fl.path(), name));
-        });
-    PicD->setGrid(found.referenceGrid);
-
-    // A bar keeps its value when a percentage cannot be computed or lies outside 0 to 100.
-    if (found.blackPercentage)
-        ProBar->setValue(*found.blackPercentage);
-    if (found.contourPercentage)
-        ProBar2->setValue(*found.contourPercentage);
-
-    // No symbol selected is always a rejection: the bars would still hold the last run's scores.
-    const bool accepted = found.selected != 0 && ProBar->value() > sensible->value() &&
-                          ProBar2->value() > sensible2->value();
-    if (accepted)
-        showRecognised(found.selected, DontLaunch);
-    else
-        showRejected();
-}
-
-void FrmMain::showRecognised(int selected, bool DontLaunch) {
-    const QString file = symbols::filePath(Fl.path(), m_shortcuts.item(selected)->text);
-    if (m_display) {
-        m_display->setFrameColour(recognisedGreen);
-        m_display->setLabelCaption(
-            recognitionCaption(GetIniValue(u"Image"_s, u"Repertoire"_s, file), ProBar->value()));
-        // "Nom" at 1 shows the label; another number leaves it as it is; no number shows it.
-        const std::optional<double> showName =
-            settings::toNumber(settings::GetSetting(u"Option"_s, u"Nom"_s, u"1"_s));
-        if (!showName || *showName == 1)
-            m_display->setLabelVisible(true);
-    }
-    if (DontLaunch)
-        return;
-    if (launchRepertoire(GetIniValue(u"Image"_s, u"Repertoire"_s, file), m_platform.starter))
-        markTiming("started");
-    Ouvrir(selected);
-}
-
-void FrmMain::showRejected() {
-    if (m_display) {
-        m_display->setLabelVisible(false);
-        m_display->setFrameColour(rejectedRed);
-    }
-    whitenReferenceGrid();
-}
-
-void FrmMain::TimDetect_Timer() {
-    const MiddleButtonState middle = m_platform.buttons.readMiddleButton();
-    // A short press since the last poll counts too, unless a gesture was under way then: that
-    // press may be the click that ended it.
-    const bool pressed = middle.downNow || (middle.pressedSinceLastReading && !m_gestureUpAtLastPoll);
-    if (pressed && !isShow) {
-        markTiming("trigger");
-        showOverlay();
-        isShow = true;
-    }
-    m_gestureUpAtLastPoll = isShow;
-    const bool selected = lstV->currentIndex().isValid();
-    Label7->setEnabled(selected);
-    Label8->setEnabled(selected);
-}
-
-// The photograph is taken before the overlay exists, so it never shows the overlay itself.
-void FrmMain::showOverlay() {
-    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QImage photograph = m_platform.photographer.photograph(screen);
-    m_overlay = new FrmView(*this, photograph, screen->geometry());
-    setRecognitionDisplay(m_overlay);
-    connect(m_overlay, &QObject::destroyed, this, [this] {
-        setRecognitionDisplay(nullptr);
-        releaseFreedMemory();
-    });
-    m_overlay->show();
-}
-
-QSize FrmMain::comparisonSize() const { return PicCompare->size(); }
-
-void FrmMain::setCapture(const QImage& block, const QImage& comparison) {
-    PicView = block;
-    PicCompare->setImage(comparison);
-}
-
-// A notification area that appears after start-up gets the icon.
-void FrmMain::dockInLateNotificationArea() {
-    if (!SysIcon->Visible() && m_shell.isAvailable())
-        SysIcon->ShowIcon();
-}
-
-void FrmMain::shellCallback(std::uint32_t callbackMessage, std::uint32_t pointerMessage) {
-    if (callbackMessage == trayCallbackMessage)
-        Form_MouseMove(pointerMessage);
-}
-
-void FrmMain::Form_MouseMove(std::uint32_t pointerMessage) {
-    qCDebug(lcMain) << "tray callback" << pointerMessage;
-    if (showsMainWindow(pointerMessage))
-        showFromTray();
-}
-
-void FrmMain::showFromTray() {
-    showNormal();
-    raise();
-    activateWindow();
-}
-
 void FrmMain::paintEvent(QPaintEvent* event) {
     if (!m_painted) {
         m_painted = true;
         markTiming("window shown");
     }
     QWidget::paintEvent(event);
-}
-
-void FrmMain::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
-}
-
-// Minimised, the window goes to the notification area, but only when there is an icon to bring
-// it back with; without one (or once the notification area has gone) it minimises as usual.
-void FrmMain::Form_Resize() {
-    if (!isMinimized() || !SysIcon || !SysIcon->Visible() || !m_shell.isAvailable())
-        return;
-    // Leaving the minimised state here would map the window again (that is how X11 windows are
-    // restored), so the normal state is set when the window comes back (showFromTray).
-    hide();
-}
-
-// Closing the window ends the program; the notification icon goes with the window.
-void FrmMain::closeEvent(QCloseEvent* event) {
-    event->accept();
-    QCoreApplication::quit();
 }
 
 void FrmMain::Label12_Click() {

@@ -1,0 +1,127 @@
+// The gesture side of the main window: the trigger poll, the overlay it opens, and the
+// recognition of what was drawn.
+#include "main/FrmMain.h"
+
+#include "platform/Memory.h"
+#include "platform/PointerButtons.h"
+#include "platform/ScreenPhotographer.h"
+#include "platform/Timing.h"
+#include "platform/Twips.h"
+#include "recognition/DrawingSampler.h"
+#include "recognition/Launcher.h"
+#include "recognition/Matcher.h"
+#include "recognition/OutcomeText.h"
+#include "recognition/RecognitionDisplay.h"
+#include "store/IniFile.h"
+#include "store/Settings.h"
+#include "store/SymbolDirectory.h"
+#include "widgets/GridWidget.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/ScoreBar.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor recognisedGreen(0x00, 0xFF, 0x00);
+const QColor rejectedRed(0xFF, 0x00, 0x00);
+
+} // namespace
+
+void FrmMain::Comparaison(bool DontLaunch) {
+    const DrawingGrid drawing =
+        sampleDrawing(PicCompare->image(), twips::perPixelX(), twips::perPixelY());
+    const Recognition found =
+        recognise(drawing, m_shortcuts.items(), PicD->grid(), [this](const QString& name) {
+            return GetIniValue(u"Image"_s, u"Value"_s, symbols::filePath(Fl.path(), name));
+        });
+    PicD->setGrid(found.referenceGrid);
+
+    // A bar keeps its value when a percentage cannot be computed or lies outside 0 to 100.
+    if (found.blackPercentage)
+        ProBar->setValue(*found.blackPercentage);
+    if (found.contourPercentage)
+        ProBar2->setValue(*found.contourPercentage);
+
+    // No symbol selected is always a rejection: the bars would still hold the last run's scores.
+    const bool accepted = found.selected != 0 && ProBar->value() > sensible->value() &&
+                          ProBar2->value() > sensible2->value();
+    if (accepted)
+        showRecognised(found.selected, DontLaunch);
+    else
+        showRejected();
+}
+
+void FrmMain::showRecognised(int selected, bool DontLaunch) {
+    const QString file = symbols::filePath(Fl.path(), m_shortcuts.item(selected)->text);
+    if (m_display) {
+        m_display->setFrameColour(recognisedGreen);
+        m_display->setLabelCaption(
+            recognitionCaption(GetIniValue(u"Image"_s, u"Repertoire"_s, file), ProBar->value()));
+        // "Nom" at 1 shows the label; another number leaves it as it is; no number shows it.
+        const std::optional<double> showName =
+            settings::toNumber(settings::GetSetting(u"Option"_s, u"Nom"_s, u"1"_s));
+        if (!showName || *showName == 1)
+            m_display->setLabelVisible(true);
+    }
+    if (DontLaunch)
+        return;
+    if (launchRepertoire(GetIniValue(u"Image"_s, u"Repertoire"_s, file), m_platform.starter))
+        markTiming("started");
+    Ouvrir(selected);
+}
+
+void FrmMain::showRejected() {
+    if (m_display) {
+        m_display->setLabelVisible(false);
+        m_display->setFrameColour(rejectedRed);
+    }
+    whitenReferenceGrid();
+}
+
+void FrmMain::TimDetect_Timer() {
+    const MiddleButtonState middle = m_platform.buttons.readMiddleButton();
+    // A short press since the last poll counts too, unless a gesture was under way then: that
+    // press may be the click that ended it.
+    const bool pressed = middle.downNow || (middle.pressedSinceLastReading && !m_gestureUpAtLastPoll);
+    if (pressed && !isShow) {
+        markTiming("trigger");
+        showOverlay();
+        isShow = true;
+    }
+    m_gestureUpAtLastPoll = isShow;
+    const bool selected = lstV->currentIndex().isValid();
+    Label7->setEnabled(selected);
+    Label8->setEnabled(selected);
+}
+
+// The photograph is taken before the overlay exists, so it never shows the overlay itself.
+void FrmMain::showOverlay() {
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QImage photograph = m_platform.photographer.photograph(screen);
+    m_overlay = new FrmView(*this, photograph, screen->geometry());
+    setRecognitionDisplay(m_overlay);
+    connect(m_overlay, &QObject::destroyed, this, [this] {
+        setRecognitionDisplay(nullptr);
+        releaseFreedMemory();
+    });
+    m_overlay->show();
+}
+
+QSize FrmMain::comparisonSize() const { return PicCompare->size(); }
+
+void FrmMain::setCapture(const QImage& block, const QImage& comparison) {
+    PicView = block;
+    PicCompare->setImage(comparison);
+}
