@@ -1,16 +1,14 @@
 // Cost of one recognition over many stored symbols: sampling the comparison picture and matching
 // the drawing against every symbol's cached Grid string.
+#include "RandomSymbols.h"
 #include "recognition/DrawingSampler.h"
 #include "recognition/Matcher.h"
-#include "RandomSymbols.h"
 
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
 
-
 namespace {
-
 
 // A stroke as the overlay leaves it in the comparison picture: a thick black "Z".
 QImage realisticDrawing() {

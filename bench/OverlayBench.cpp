@@ -1,24 +1,23 @@
 // Cost of the overlay's two hot paths, on the offscreen platform:
 // one pointer movement on a 3840 x 2160 overlay (dot, frame, repaint of what changed), and one
 // preview capture (copy a 1000 x 800 block, reduce it, compare it against 256 symbols).
+#include "RandomSymbols.h"
 #include "overlay/Capture.h"
 #include "overlay/FrmView.h"
 #include "overlay/OverlayHost.h"
 #include "recognition/DrawingSampler.h"
 #include "recognition/Matcher.h"
-#include "RandomSymbols.h"
 
 #include <QApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
 
-
 namespace {
 
 class IdleHost final : public OverlayHost {
 public:
-    bool isGestureUp() const override { return false; }  // no previews while measuring moves
+    bool isGestureUp() const override { return false; } // no previews while measuring moves
     void setGestureUp(bool) override {}
     QSize comparisonSize() const override { return {97, 97}; }
     void setCapture(const QImage&, const QImage&) override {}
@@ -35,12 +34,11 @@ void BM_PointerMove(benchmark::State& state) {
         const int x = 500 + (step % 2000);
         const int y = 500 + (step / 2000) % 1000;
         overlay.Form_MouseMove(x, y);
-        QCoreApplication::processEvents();  // the repaint of what changed
+        QCoreApplication::processEvents(); // the repaint of what changed
         ++step;
     }
 }
 BENCHMARK(BM_PointerMove)->Unit(benchmark::kMicrosecond);
-
 
 void BM_PreviewCapture(benchmark::State& state) {
     QImage strokeLayer(3840, 2160, QImage::Format_RGB32);

@@ -11,7 +11,8 @@ namespace {
 
 void BM_RebuildList(benchmark::State& state) {
     QTemporaryDir folder;
-    const QByteArray content = "[Image]\nValue=" + QByteArray(144, '0') + "\nRepertoire=/bin/true\n";
+    const QByteArray content =
+        "[Image]\nValue=" + QByteArray(144, '0') + "\nRepertoire=/bin/true\n";
     for (int i = 0; i < state.range(0); ++i) {
         QFile file(folder.filePath(QStringLiteral("s%1.ini").arg(i)));
         if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())

@@ -27,7 +27,8 @@ QStringList argumentsOf(int argc, char* argv[]) {
 
 // Without a display Qt would abort; say so instead. Tests choose their platform themselves.
 bool hasDisplay() {
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 

@@ -8,19 +8,19 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename T> T* placed(T* widget, const QRect& geometry, const char* name, bool bold = false) {
+template <typename T>
+T* placed(T* widget, const QRect& geometry, const char* name, bool bold = false) {
     widget->setGeometry(geometry);
     widget->setObjectName(QString::fromLatin1(name));
     if (bold)
@@ -71,18 +71,21 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
                         twips::toPixels(1680, 120, 2775, 855), "Label2");
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    chkGrid = placed(new QCheckBox(u"Afficher une grille"_s, picture1), twips::toPixels(1680, 1080, 2775, 255),
-                     "chkGrid", true);
+    chkGrid = placed(new QCheckBox(u"Afficher une grille"_s, picture1),
+                     twips::toPixels(1680, 1080, 2775, 255), "chkGrid", true);
 
-    opt1 = placed(new QRadioButton(u"Lancer un programme"_s, this), twips::toPixels(120, 3240, 4455, 255), "opt1");
+    opt1 = placed(new QRadioButton(u"Lancer un programme"_s, this),
+                  twips::toPixels(120, 3240, 4455, 255), "opt1");
     opt1->setFont(QFont());
     opt1->setChecked(true);
     TxtRep = placed(new QLineEdit(this), twips::toPixels(360, 3600, 3615, 285), "TxtRep");
     TxtName->setFont(QFont());
     TxtRep->setFont(QFont());
     Command3 = placed(button(u"..."_s, this), twips::toPixels(4080, 3600, 495, 255), "Command3");
-    Command1 = placed(button(u"OK"_s, this), twips::toPixels(1800, 4080, 1335, 375), "Command1", true);
-    Command2 = placed(button(u"Annuler"_s, this), twips::toPixels(3240, 4080, 1335, 375), "Command2");
+    Command1 =
+        placed(button(u"OK"_s, this), twips::toPixels(1800, 4080, 1335, 375), "Command1", true);
+    Command2 =
+        placed(button(u"Annuler"_s, this), twips::toPixels(3240, 4080, 1335, 375), "Command2");
 
     connect(PicD, &GridWidget::cellPressed, this, &FrmCreate::PicD_MouseDown);
     connect(chkGrid, &QCheckBox::toggled, this, &FrmCreate::chkGrid_Click);

@@ -41,8 +41,8 @@ std::optional<int> sliderPosition(const QString& stored) {
 
 } // namespace
 
-FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform,
-                 NotificationShell& shell, QWidget* parent)
+FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, NotificationShell& shell,
+                 QWidget* parent)
     : QWidget(parent), m_platform(platform), m_shell(shell) {
     buildWindow();
     connect(lstV, &QTreeView::clicked, this, &FrmMain::lstV_Click);
@@ -64,7 +64,9 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform,
 }
 
 // The overlay is a top-level window of its own, not a child.
-FrmMain::~FrmMain() { delete m_overlay; }
+FrmMain::~FrmMain() {
+    delete m_overlay;
+}
 
 // Each step is checked on its own: a step that fails is logged and the next one runs.
 void FrmMain::Form_Load(const QString& symbolDirectory) {
@@ -147,7 +149,8 @@ void FrmMain::lstV_Click() {
 // One editor at a time: Modify fills the one that is open.
 FrmCreate& FrmMain::loadEditor() {
     if (!m_editor)
-        m_editor = new FrmCreate(Fl.path(), [this] { OuvrirListe(); }, this);
+        m_editor = new FrmCreate(
+            Fl.path(), [this] { OuvrirListe(); }, this);
     return *m_editor;
 }
 
@@ -162,8 +165,8 @@ void FrmMain::Label7_Click() {
     if (!shortcut)
         return;
     FrmCreate& editor = loadEditor();
-    editor.TxtRep->setText(GetIniValue(u"Image"_s, u"Repertoire"_s,
-                                       symbols::filePath(Fl.path(), shortcut->text)));
+    editor.TxtRep->setText(
+        GetIniValue(u"Image"_s, u"Repertoire"_s, symbols::filePath(Fl.path(), shortcut->text)));
     editor.TxtName->setText(shortcut->text);
     editor.show();
 }

@@ -108,7 +108,8 @@ private:
     void Label12_Click();
     FrmCreate& loadEditor();
     const Shortcut* selectedShortcut() const;
-    void showOverlay();
+    // False when there is no screen to show it on.
+    bool showOverlay();
     void loadSensitivities();
     void lstV_Click();
     void sensible_Change();
@@ -143,7 +144,7 @@ private:
     QScrollBar* sensible2 = nullptr;
     GridWidget* PicD = nullptr;
     PictureBox* PicCompare = nullptr;
-    QImage PicView;  // never shown: the working copy of a capture
+    QImage PicView; // never shown: the working copy of a capture
     QTreeView* lstV = nullptr;
     LinkLabel* Label6 = nullptr;
     LinkLabel* Label7 = nullptr;

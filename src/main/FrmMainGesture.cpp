@@ -90,11 +90,12 @@ void FrmMain::TimDetect_Timer() {
     const MiddleButtonState middle = m_platform.buttons.readMiddleButton();
     // A short press since the last poll counts too, unless a gesture was under way then: that
     // press may be the click that ended it.
-    const bool pressed = middle.downNow || (middle.pressedSinceLastReading && !m_gestureUpAtLastPoll);
+    const bool pressed =
+        middle.downNow || (middle.pressedSinceLastReading && !m_gestureUpAtLastPoll);
     if (pressed && !isShow) {
         markTiming("trigger");
-        showOverlay();
-        isShow = true;
+        // Without an overlay there is no gesture to end, so none is marked as under way.
+        isShow = showOverlay();
     }
     m_gestureUpAtLastPoll = isShow;
     const bool selected = lstV->currentIndex().isValid();
@@ -103,12 +104,12 @@ void FrmMain::TimDetect_Timer() {
 }
 
 // The photograph is taken before the overlay exists, so it never shows the overlay itself.
-void FrmMain::showOverlay() {
+bool FrmMain::showOverlay() {
     QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
-        return;
+        return false;
     const QImage photograph = m_platform.photographer.photograph(screen);
     m_overlay = new FrmView(*this, photograph, screen->geometry());
     setRecognitionDisplay(m_overlay);
@@ -117,9 +118,12 @@ void FrmMain::showOverlay() {
         releaseFreedMemory();
     });
     m_overlay->show();
+    return true;
 }
 
-QSize FrmMain::comparisonSize() const { return PicCompare->size(); }
+QSize FrmMain::comparisonSize() const {
+    return PicCompare->size();
+}
 
 void FrmMain::setCapture(const QImage& block, const QImage& comparison) {
     PicView = block;

@@ -151,4 +151,3 @@ void FrmMain::buildScorePanel() {
     label10->setGeometry(twoLines);
     ProBar2 = scoreBar(this, {432, 232, 21, 97}, u"ProBar2"_s);
 }
-

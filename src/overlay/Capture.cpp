@@ -13,7 +13,9 @@ QImage whiteImage(QSize size) {
     return image;
 }
 
-int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int roundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 } // namespace
 
@@ -32,9 +34,9 @@ std::optional<Placement> fitInto(QSize block, QSize picture) {
         const int width = roundHalfEven(block.width() / 100.0 * percent);
         const int height = roundHalfEven(block.height() / 100.0 * percent);
         if (picture.width() > width && picture.height() > height) {
-            return Placement{percent, QSize(width, height),
-                             QPointF((picture.width() - width) / 2.0f,
-                                     (picture.height() - height) / 2.0f)};
+            return Placement{
+                percent, QSize(width, height),
+                QPointF((picture.width() - width) / 2.0f, (picture.height() - height) / 2.0f)};
         }
     }
     return std::nullopt;

@@ -8,8 +8,8 @@
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include <cmath>
 
@@ -55,7 +55,9 @@ int shiftOf(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? FrmView::AltKey : 0);
 }
 
-int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int roundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 
 // Whole pixels for positions that keep halves: the half is cut.
 QPoint pixelOf(QPointF point) {
@@ -64,7 +66,8 @@ QPoint pixelOf(QPointF point) {
 
 // The frame in whole pixels, as it is drawn and captured.
 QRect pixelsOf(const QRectF& frame) {
-    return {pixelOf(frame.topLeft()), QSize(roundHalfEven(frame.width()), roundHalfEven(frame.height()))};
+    return {pixelOf(frame.topLeft()),
+            QSize(roundHalfEven(frame.width()), roundHalfEven(frame.height()))};
 }
 
 } // namespace
@@ -127,7 +130,7 @@ void FrmView::paintDot(QPoint centre) {
     const QRectF dot(centre.x() - DrawWidth / 2.0, centre.y() - DrawWidth / 2.0, DrawWidth,
                      DrawWidth);
     for (QImage* image : {&m_canvas, &m_strokeLayer}) {
-        QPainter painter(image);  // no antialiasing: the dot stays pure black
+        QPainter painter(image); // no antialiasing: the dot stays pure black
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::black);
         painter.drawEllipse(dot);
@@ -187,7 +190,9 @@ void FrmView::unload() {
     close();
 }
 
-void FrmView::Timer1_Timer() { Form_MouseDown(LeftButton, ShiftKey); }
+void FrmView::Timer1_Timer() {
+    Form_MouseDown(LeftButton, ShiftKey);
+}
 
 void FrmView::Timer2_Timer() {
     // Only a change starts or stops the preview timer, so its countdown is never restarted.
@@ -208,9 +213,13 @@ void FrmView::setLabelCaption(const QString& caption) {
     m_label->adjustSize();
 }
 
-bool FrmView::isLabelVisible() const { return !m_label->isHidden(); }
+bool FrmView::isLabelVisible() const {
+    return !m_label->isHidden();
+}
 
-void FrmView::setLabelVisible(bool visible) { m_label->setVisible(visible); }
+void FrmView::setLabelVisible(bool visible) {
+    m_label->setVisible(visible);
+}
 
 void FrmView::paintEvent(QPaintEvent* event) {
     if (!m_painted) {

@@ -7,9 +7,15 @@ namespace {
 float g_perPixel = defaultPerPixel;
 }
 
-float perPixelX() { return g_perPixel; }
-float perPixelY() { return g_perPixel; }
-void setPerPixel(float twipsPerPixel) { g_perPixel = twipsPerPixel; }
+float perPixelX() {
+    return g_perPixel;
+}
+float perPixelY() {
+    return g_perPixel;
+}
+void setPerPixel(float twipsPerPixel) {
+    g_perPixel = twipsPerPixel;
+}
 
 QRect toPixels(int left, int top, int width, int height) {
     const auto pixels = [](int twip, float perPixel) {

@@ -75,8 +75,7 @@ void X11PointerButtons::watchRawPresses() {
         qCWarning(lcPointer) << "no XInput2: short middle clicks may be missed";
         return;
     }
-    const std::uint32_t root =
-        xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const std::uint32_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     struct {
         xcb_input_event_mask_t head;
         std::uint32_t mask;
@@ -99,9 +98,11 @@ void X11PointerButtons::readRawPresses() {
         if ((event->response_type & 0x7F) != XCB_GE_GENERIC)
             continue;
         const auto* generic = reinterpret_cast<const xcb_ge_generic_event_t*>(event.get());
-        if (generic->extension != m_inputOpcode || generic->event_type != XCB_INPUT_RAW_BUTTON_PRESS)
+        if (generic->extension != m_inputOpcode ||
+            generic->event_type != XCB_INPUT_RAW_BUTTON_PRESS)
             continue;
-        const auto* press = reinterpret_cast<const xcb_input_raw_button_press_event_t*>(event.get());
+        const auto* press =
+            reinterpret_cast<const xcb_input_raw_button_press_event_t*>(event.get());
         if (press->detail == middleButton)
             m_pressedSinceLastReading = true;
     }

@@ -29,9 +29,9 @@ private:
     void watchRawPresses();
     void readRawPresses();
 
-    xcb_connection_t* m_connection = nullptr;  // Qt's
+    xcb_connection_t* m_connection = nullptr; // Qt's
     std::uint32_t m_root = 0;
-    xcb_connection_t* m_rawConnection = nullptr;  // ours, for raw events
+    xcb_connection_t* m_rawConnection = nullptr; // ours, for raw events
     std::uint8_t m_inputOpcode = 0;
     std::unique_ptr<QSocketNotifier> m_rawNotifier;
     bool m_pressedSinceLastReading = false;

@@ -31,12 +31,14 @@ QPushButton* button(QWidget* parent, const QString& text, const QRect& geometry)
 
 // A stored preference as a check box state; a stored text that is no number keeps the default.
 Qt::CheckState stored(const QString& key, int defaultValue) {
-    const std::optional<qint16> value = settings::toInteger16(
-        settings::GetSetting(option, key, QString::number(defaultValue)));
+    const std::optional<qint16> value =
+        settings::toInteger16(settings::GetSetting(option, key, QString::number(defaultValue)));
     return value.value_or(defaultValue) != 0 ? Qt::Checked : Qt::Unchecked;
 }
 
-QString text(const QCheckBox* box) { return box->isChecked() ? u"1"_s : u"0"_s; }
+QString text(const QCheckBox* box) {
+    return box->isChecked() ? u"1"_s : u"0"_s;
+}
 
 } // namespace
 
@@ -52,7 +54,8 @@ FrmOption::FrmOption(QWidget* parent) : QDialog(parent) {
     (new QLabel(u"Personnalisation du système de dessin"_s, this))->setGeometry(48, 24, 257, 17);
 
     chkGrid = checkBox(this, u"Afficher un rectangle"_s, {16, 64, 305, 17});
-    chkName = checkBox(this, u"Afficher le nom du programme dans le rectangle"_s, {16, 88, 297, 17});
+    chkName =
+        checkBox(this, u"Afficher le nom du programme dans le rectangle"_s, {16, 88, 297, 17});
     chkEtire = checkBox(this, u"Buffer par étirement"_s, {16, 112, 305, 17});
     chkEtire->hide();
     Command1 = button(this, u"OK"_s, {128, 144, 89, 25});

@@ -14,7 +14,7 @@ public:
 
     QCheckBox* chkGrid = nullptr;
     QCheckBox* chkName = nullptr;
-    QCheckBox* chkEtire = nullptr;  // never shown; carries the stored "Etire" through
+    QCheckBox* chkEtire = nullptr; // never shown; carries the stored "Etire" through
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 

@@ -12,9 +12,9 @@
 
 // What comparing one drawing with every stored symbol found.
 struct Recognition {
-    int selected = 0;     // 1-based position of the symbol with the most black cells in common; 0: none
-    int bestBlack = 0;    // that symbol's count of covered black cells
-    int bestContour = 0;  // the highest count of uncovered white cells, over all symbols
+    int selected = 0; // 1-based position of the symbol with the most black cells in common; 0: none
+    int bestBlack = 0;   // that symbol's count of covered black cells
+    int bestContour = 0; // the highest count of uncovered white cells, over all symbols
     // Percentages against the selected symbol's stored Grid string; nothing when they cannot be
     // computed (no symbol selected, or no black or no white cell stored).
     std::optional<float> blackPercentage;

@@ -11,7 +11,9 @@ using namespace Qt::StringLiterals;
 
 constexpr QByteArrayView utf8Bom = "\xEF\xBB\xBF";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 QByteArrayView trimmed(QByteArrayView bytes) {
     while (!bytes.isEmpty() && isBlank(bytes.front()))
@@ -43,8 +45,8 @@ enum class LineKind { Other, Section, Entry };
 
 struct ParsedLine {
     LineKind kind = LineKind::Other;
-    QByteArrayView name;       // section or key name, trimmed
-    qsizetype valueBegin = 0;  // for an entry: where the value starts (after '=' and blanks)
+    QByteArrayView name;      // section or key name, trimmed
+    qsizetype valueBegin = 0; // for an entry: where the value starts (after '=' and blanks)
 };
 
 bool isBlankLine(const QByteArray& text, const Line& line) {
@@ -134,7 +136,7 @@ QByteArray lineBreakOf(const QByteArray& text) {
 struct Location {
     std::optional<Line> entryLine;
     ParsedLine entry;
-    std::optional<qsizetype> sectionEnd;  // end of the last non-blank line of the first match
+    std::optional<qsizetype> sectionEnd; // end of the last non-blank line of the first match
 };
 
 Location locate(const QByteArray& text, const QList<Line>& lines, QStringView section,
@@ -175,9 +177,8 @@ std::optional<QString> readValue(const QByteArray& text, QStringView section, QS
 
 std::optional<QByteArray> writeValue(const QByteArray& text, QStringView section, QStringView key,
                                      QStringView value) {
-    if (hasLineBreakOrNul(value) || !isStorableName(section, u"]") ||
-        !isStorableName(key, u"=") || key.front() == u'[' || key.front() == u';' ||
-        key.front() == u'#')
+    if (hasLineBreakOrNul(value) || !isStorableName(section, u"]") || !isStorableName(key, u"=") ||
+        key.front() == u'[' || key.front() == u';' || key.front() == u'#')
         return std::nullopt;
 
     const QList<Line> lines = splitLines(text);

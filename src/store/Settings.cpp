@@ -11,10 +11,14 @@ using namespace Qt::StringLiterals;
 namespace settings {
 namespace {
 
-QString path(const QString& section, const QString& key) { return section + u'/' + key; }
+QString path(const QString& section, const QString& key) {
+    return section + u'/' + key;
+}
 
 // The organisation and application are both "Gestrix": ~/.config/Gestrix/Gestrix.conf.
-QSettings store() { return QSettings(u"Gestrix"_s, u"Gestrix"_s); }
+QSettings store() {
+    return QSettings(u"Gestrix"_s, u"Gestrix"_s);
+}
 
 } // namespace
 
@@ -41,8 +45,9 @@ std::optional<qint16> toInteger16(const QString& text) {
     const std::optional<double> number = toNumber(text);
     if (!number)
         return std::nullopt;
-    const double rounded = std::nearbyint(*number);  // the default rounding: halves to even
-    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+    const double rounded = std::nearbyint(*number); // the default rounding: halves to even
+    if (rounded < std::numeric_limits<qint16>::min() ||
+        rounded > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return static_cast<qint16>(rounded);
 }

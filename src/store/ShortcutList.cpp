@@ -11,8 +11,8 @@ void ShortcutList::rebuild(FileList& files) {
     files.refresh();
     m_items.reserve(files.names().size());
     for (const QString& name : files.names()) {
-        m_items.append({name.chopped(4),
-                        GetIniValue(u"Image"_s, u"Value"_s, files.path() + u'/' + name)});
+        m_items.append(
+            {name.chopped(4), GetIniValue(u"Image"_s, u"Value"_s, files.path() + u'/' + name)});
     }
     endResetModel();
 }

@@ -9,8 +9,8 @@ class FileList;
 
 // One stored shortcut as the list shows it.
 struct Shortcut {
-    QString text;  // the shortcut's name: the file name less its last four characters
-    QString tag;   // the file's Grid string, cached when the list was built
+    QString text; // the shortcut's name: the file name less its last four characters
+    QString tag;  // the file's Grid string, cached when the list was built
 };
 
 // The shortcut list: one item per file of the symbol folder, in the file list's order. Item

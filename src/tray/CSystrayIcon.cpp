@@ -13,7 +13,9 @@ QString tipField(const QString& text) {
 CSystrayIcon::CSystrayIcon(NotificationShell& shell, QObject* parent)
     : QObject(parent), m_shell(shell) {}
 
-CSystrayIcon::~CSystrayIcon() { HideIcon(); }
+CSystrayIcon::~CSystrayIcon() {
+    HideIcon();
+}
 
 void CSystrayIcon::Initialize(ShellWindow* hWnd, const QIcon& hIcon, const QString& sTip,
                               std::uint32_t uCallbackMessage) {

@@ -43,7 +43,7 @@ struct NotifyIconData {
     std::uint32_t uFlags = 0;
     std::uint32_t uCallbackMessage = 0;
     QIcon hIcon;
-    QString szTip;  // exactly 64 characters once set: the text, a NUL, then spaces
+    QString szTip; // exactly 64 characters once set: the text, a NUL, then spaces
 
     // The tip as the shell shows it: up to the NUL.
     QString tipText() const { return szTip.left(szTip.indexOf(QChar(0))); }

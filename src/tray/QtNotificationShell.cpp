@@ -2,7 +2,9 @@
 
 #include <QMenu>
 
-void QtNotificationShell::setContextMenu(QMenu* menu) { m_menu = menu; }
+void QtNotificationShell::setContextMenu(QMenu* menu) {
+    m_menu = menu;
+}
 
 bool QtNotificationShell::fail(std::uint32_t error) {
     m_lastError = error;
@@ -16,8 +18,7 @@ bool QtNotificationShell::notify(NotifyMessage message, const NotifyIconData& re
     case NIM_MODIFY:
         return modify(record);
     case NIM_DELETE:
-        return m_icons.erase({record.hWnd, record.uID}) == 1 ? true
-                                                              : fail(ERROR_INVALID_PARAMETER);
+        return m_icons.erase({record.hWnd, record.uID}) == 1 ? true : fail(ERROR_INVALID_PARAMETER);
     }
     return fail(ERROR_INVALID_PARAMETER);
 }

@@ -2,9 +2,9 @@
 
 #include "tray/NotificationShell.h"
 
-#include <map>
 #include <QPointer>
 #include <QSystemTrayIcon>
+#include <map>
 
 #include <memory>
 #include <utility>

@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-
 GridWidget::GridWidget(QWidget* parent) : QWidget(parent) {}
 
 void GridWidget::setGrid(const SymbolGrid& grid) {

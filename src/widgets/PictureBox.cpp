@@ -1,7 +1,7 @@
 #include "widgets/PictureBox.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 PictureBox::PictureBox(QSize size, QWidget* parent)
     : QWidget(parent), m_image(size, QImage::Format_RGB32) {

@@ -19,7 +19,8 @@ protected:
 
     // An editor opened on its own, counting the list rebuilds it asks for.
     FrmCreate& openEditor() {
-        editor = new FrmCreate(symbolFolder(), [this] { ++rebuilds; }, &owner);
+        editor = new FrmCreate(
+            symbolFolder(), [this] { ++rebuilds; }, &owner);
         editor->show();
         return *editor;
     }
@@ -32,7 +33,7 @@ protected:
     }
     QMessageBox* problem(QWidget* over) { return over->findChild<QMessageBox*>(); }
 
-    QWidget owner;  // frees the editors a test leaves open
+    QWidget owner; // frees the editors a test leaves open
     QPointer<FrmCreate> editor;
     int rebuilds = 0;
 };
@@ -107,7 +108,8 @@ TEST_F(FrmCreateTest, RefusedNamesAndFailedSavesKeepTheEditorAndDrawing) {
     EXPECT_EQ(rebuilds, 0);
 
     // The symbol folder's place is taken by a file: nothing can be saved there.
-    editor = new FrmCreate(folder.file(u"not-a-folder"_s), [this] { ++rebuilds; }, &owner);
+    editor = new FrmCreate(
+        folder.file(u"not-a-folder"_s), [this] { ++rebuilds; }, &owner);
     folder.write(u"not-a-folder"_s, "x");
     editor->show();
     click(9);
@@ -177,7 +179,7 @@ TEST_F(FrmCreateTest, DeleteRemovesTheFileAndReportsAFileAlreadyGone) {
     EXPECT_EQ(problem(&w), nullptr);
 
     list->setCurrentIndex(list->model()->index(0, 0));
-    ASSERT_TRUE(QFile::remove(folder.file(u"symbol/b.ini"_s)));  // gone behind our back
+    ASSERT_TRUE(QFile::remove(folder.file(u"symbol/b.ini"_s))); // gone behind our back
     w.Label8_Click();
     ASSERT_NE(problem(&w), nullptr);
     EXPECT_TRUE(problem(&w)->text().contains(u"« b »"_s));

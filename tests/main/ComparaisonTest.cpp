@@ -113,7 +113,7 @@ TEST_F(ComparaisonTest, EmptyListRightAfterStartUpIsRejected) {
 }
 
 TEST_F(ComparaisonTest, ScoresMustExceedTheSlidersStrictly) {
-    writeSymbol(u"a"_s, cells(0, 19), u"/bin/a"_s);  // half covered: 50 %
+    writeSymbol(u"a"_s, cells(0, 19), u"/bin/a"_s); // half covered: 50 %
     draw(cells(0, 9));
     setSlider("sensible", 50);
     ready().Comparaison(true);
@@ -133,8 +133,8 @@ TEST_F(ComparaisonTest, ScoresMustExceedTheSlidersStrictly) {
 }
 
 TEST_F(ComparaisonTest, BarsKeepTheirValueWhenAScoreCannotBeShown) {
-    writeSymbol(u"a"_s, cells(0, 99), u"/bin/a"_s);  // 44 white cells
-    writeSymbol(u"b"_s, cells(0, 0), u"/bin/b"_s);   // 143 white cells
+    writeSymbol(u"a"_s, cells(0, 99), u"/bin/a"_s); // 44 white cells
+    writeSymbol(u"b"_s, cells(0, 0), u"/bin/b"_s);  // 143 white cells
     draw(cells(0, 99));
     ready().Comparaison(true);
     ASSERT_EQ(bar("ProBar2"), 100.0f);
@@ -160,14 +160,18 @@ TEST_F(ComparaisonTest, NomDecidesWhetherTheLabelIsShown) {
         const char16_t* nom;
         bool visibleBefore;
         bool visibleAfter;
-    } rows[] = {{u"1", false, true},   {u"0", false, false}, {u"0", true, true},
-                {u"abc", false, true}, {u"2", false, false}};
+    } rows[] = {{u"1", false, true},
+                {u"0", false, false},
+                {u"0", true, true},
+                {u"abc", false, true},
+                {u"2", false, false}};
     for (const auto& row : rows) {
         settings::SaveSetting(u"Option"_s, u"Nom"_s, QString::fromUtf16(row.nom));
         display.labelVisible = row.visibleBefore;
         display.caption.clear();
         ready().Comparaison(true);
-        EXPECT_EQ(display.labelVisible, row.visibleAfter) << QString::fromUtf16(row.nom).toStdString();
+        EXPECT_EQ(display.labelVisible, row.visibleAfter)
+            << QString::fromUtf16(row.nom).toStdString();
         EXPECT_EQ(display.caption, u"a (100%)"_s) << "the caption is always updated";
     }
 }

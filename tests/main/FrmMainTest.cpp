@@ -21,13 +21,13 @@ TEST_F(FrmMainTest, WindowHasTheDesignedLayout) {
 
     const struct {
         const char* name;
-        QRect geometry;  // in the window's coordinates
+        QRect geometry; // in the window's coordinates
     } controls[] = {
-        {"sensible", {392, 8, 105, 17}},  {"sensible2", {392, 32, 105, 17}},
-        {"PicD", {8, 96, 97, 105}},       {"PicCompare", {8, 224, 97, 97}},
-        {"lstV", {128, 72, 249, 249}},    {"ProBar", {432, 88, 21, 97}},
-        {"ProBar2", {432, 232, 21, 97}},  {"Label6", {16, 344, 35, 14}},
-        {"Label7", {64, 344, 38, 14}},    {"Label8", {112, 344, 49, 14}},
+        {"sensible", {392, 8, 105, 17}}, {"sensible2", {392, 32, 105, 17}},
+        {"PicD", {8, 96, 97, 105}},      {"PicCompare", {8, 224, 97, 97}},
+        {"lstV", {128, 72, 249, 249}},   {"ProBar", {432, 88, 21, 97}},
+        {"ProBar2", {432, 232, 21, 97}}, {"Label6", {16, 344, 35, 14}},
+        {"Label7", {64, 344, 38, 14}},   {"Label8", {112, 344, 49, 14}},
         {"Label12", {176, 344, 54, 14}},
     };
     for (const auto& control : controls) {

@@ -89,7 +89,7 @@ TEST_F(StartUpAndTriggerTest, MiddleButtonOpensOneOverlayAtATime) {
     w.TimDetect_Timer();
     EXPECT_EQ(overlaysOpened(), 1);
 
-    fakes.buttons.pressed = true;  // a click shorter than a poll
+    fakes.buttons.pressed = true; // a click shorter than a poll
     w.TimDetect_Timer();
     EXPECT_EQ(overlaysOpened(), 2);
     EXPECT_EQ(w.overlay()->isVisible(), true);
@@ -100,7 +100,7 @@ TEST_F(StartUpAndTriggerTest, PressThatEndedAGestureDoesNotOpenAnother) {
     fakes.buttons.pressed = true;
     w.TimDetect_Timer();
     ASSERT_TRUE(w.isShow);
-    w.TimDetect_Timer();  // a poll while the gesture is up
+    w.TimDetect_Timer(); // a poll while the gesture is up
     // A middle click ends the gesture between two polls.
     fakes.buttons.pressed = true;
     w.overlay()->Form_MouseDown(FrmView::MiddleButton, 0);
@@ -125,7 +125,7 @@ TEST_F(StartUpAndTriggerTest, ModifyAndDeleteFollowTheSelection) {
     EXPECT_TRUE(modify->isEnabled());
     EXPECT_TRUE(remove->isEnabled());
 
-    w.OuvrirListe();  // the rebuild drops the selection
+    w.OuvrirListe(); // the rebuild drops the selection
     w.TimDetect_Timer();
     EXPECT_FALSE(modify->isEnabled());
 }

@@ -14,7 +14,9 @@ QImage white(QSize size) {
     return image;
 }
 
-bool isBlack(const QImage& image, int x, int y) { return (image.pixel(x, y) & 0xFFFFFF) == 0; }
+bool isBlack(const QImage& image, int x, int y) {
+    return (image.pixel(x, y) & 0xFFFFFF) == 0;
+}
 
 TEST(Fitting, LargestWholePercentageThatFitsStrictly) {
     const struct {
@@ -24,9 +26,9 @@ TEST(Fitting, LargestWholePercentageThatFitsStrictly) {
         QPointF topLeft;
     } rows[] = {
         {{400, 300}, 24, {96, 72}, {0.5, 12.5}},
-        {{50, 40}, 99, {50, 40}, {23.5, 28.5}},   // 49.5 rounds to 50 (halves to even)
-        {{98, 10}, 98, {96, 10}, {0.5, 43.5}},    // 97.02 rounds to 97: no room at 99
-        {{161, 81}, 59, {95, 48}, {1.0, 24.5}},   // the frame before any movement
+        {{50, 40}, 99, {50, 40}, {23.5, 28.5}}, // 49.5 rounds to 50 (halves to even)
+        {{98, 10}, 98, {96, 10}, {0.5, 43.5}},  // 97.02 rounds to 97: no room at 99
+        {{161, 81}, 59, {95, 48}, {1.0, 24.5}}, // the frame before any movement
         {{1, 1}, 99, {1, 1}, {48.0, 48.0}},
     };
     for (const auto& row : rows) {

@@ -35,7 +35,9 @@ public:
     QList<bool> comparisons;
 };
 
-bool isBlack(const QImage& image, int x, int y) { return (image.pixel(x, y) & 0xFFFFFF) == 0; }
+bool isBlack(const QImage& image, int x, int y) {
+    return (image.pixel(x, y) & 0xFFFFFF) == 0;
+}
 
 class FrmViewTest : public ::testing::Test {
 protected:
@@ -43,7 +45,7 @@ protected:
 
     FrmView& open(QSize screen = {1024, 768}, const QImage& photograph = {}) {
         view.reset(new FrmView(host, photograph, QRect(QPoint(0, 0), screen)));
-        view->setAttribute(Qt::WA_DeleteOnClose, false);  // the test owns it
+        view->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
         view->show();
         return *view;
     }
@@ -77,8 +79,8 @@ TEST_F(FrmViewTest, FrameEnclosesEveryDot) {
 }
 
 TEST_F(FrmViewTest, PenWidthFollowsTheScreenWidth) {
-    for (auto [width, pen] : {std::pair(1024, 43), std::pair(1280, 53), std::pair(1920, 80),
-                              std::pair(1236, 52)}) {
+    for (auto [width, pen] :
+         {std::pair(1024, 43), std::pair(1280, 53), std::pair(1920, 80), std::pair(1236, 52)}) {
         open(QSize(width, 600)).Form_MouseMove(10, 10);
         EXPECT_EQ(view->DrawWidth, pen) << width;
     }
@@ -124,7 +126,7 @@ TEST_F(FrmViewTest, OutcomesByButtonAndModifiers) {
         int button;
         int shift;
         int captures;
-        QList<bool> comparisons;  // DontLaunch of each Comparaison
+        QList<bool> comparisons; // DontLaunch of each Comparaison
         bool stillShown;
         bool gestureUp;
     } rows[] = {
@@ -135,12 +137,17 @@ TEST_F(FrmViewTest, OutcomesByButtonAndModifiers) {
         {"Shift: preview", FrmView::LeftButton, FrmView::ShiftKey, 1, {true}, true, true},
         {"Ctrl: launch and stay", FrmView::LeftButton, FrmView::CtrlKey, 1, {false}, true, true},
         {"Alt: launch and stay", FrmView::MiddleButton, FrmView::AltKey, 1, {false}, true, true},
-        {"Shift+Ctrl: launch and stay", FrmView::LeftButton, FrmView::ShiftKey | FrmView::CtrlKey,
-         1, {false}, true, true},
+        {"Shift+Ctrl: launch and stay",
+         FrmView::LeftButton,
+         FrmView::ShiftKey | FrmView::CtrlKey,
+         1,
+         {false},
+         true,
+         true},
     };
     for (const auto& row : rows) {
         host = FakeHost();
-        host.block = QImage(3, 3, QImage::Format_RGB32);  // what a cancel must leave alone
+        host.block = QImage(3, 3, QImage::Format_RGB32); // what a cancel must leave alone
         FrmView& overlay = open();
         overlay.Form_MouseMove(100, 200);
         overlay.Form_MouseDown(row.button, row.shift);

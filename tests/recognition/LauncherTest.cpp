@@ -20,7 +20,7 @@ TEST(Launcher, StartsWithoutAShell) {
     } rows[] = {
         {u"/usr/bin/xterm"_s, {u"/usr/bin/xterm"_s, {}}},
         {u"xterm -e top"_s, {u"xterm"_s, {u"-e"_s, u"top"_s}}},
-        {spaced, {spaced, {}}},  // an existing file is the program, spaces and all
+        {spaced, {spaced, {}}}, // an existing file is the program, spaces and all
         {u"\"/opt/My App/run\" --file \"a b.txt\""_s,
          {u"/opt/My App/run"_s, {u"--file"_s, u"a b.txt"_s}}},
         {u"  gedit  "_s, {u"gedit"_s, {}}},

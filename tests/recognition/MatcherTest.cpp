@@ -58,8 +58,8 @@ TEST(Matcher, TiesGoToTheEarlierSymbol) {
 
 TEST(Matcher, SelectsByRawCountNotByPercentage) {
     Catalogue catalogue;
-    catalogue.add(u"A"_s, gridWith({{0, 19}}));    // 20 black, all covered
-    catalogue.add(u"B"_s, gridWith({{20, 79}}));   // 60 black, 21 covered
+    catalogue.add(u"A"_s, gridWith({{0, 19}}));  // 20 black, all covered
+    catalogue.add(u"B"_s, gridWith({{20, 79}})); // 60 black, 21 covered
     const Recognition found = catalogue.recognise(drawingOf(gridWith({{0, 40}})));
     EXPECT_EQ(found.selected, 2);
     EXPECT_EQ(found.bestBlack, 21);
@@ -104,13 +104,13 @@ TEST(Matcher, NothingIsSelectedWithoutABlackMatch) {
 TEST(Matcher, PercentagesComeFromTheFileReadAfresh) {
     Catalogue catalogue;
     catalogue.add(u"a"_s, gridWith({{0, 9}}));
-    catalogue.files[u"a"_s] = gridWith({{0, 39}});  // changed since the list was built
+    catalogue.files[u"a"_s] = gridWith({{0, 39}}); // changed since the list was built
     const Recognition found = catalogue.recognise(drawingOf(gridWith({{0, 9}})));
     EXPECT_EQ(found.blackPercentage, 25.0f);
 
-    catalogue.files[u"a"_s] = u""_s;  // no "Value" any more
+    catalogue.files[u"a"_s] = u""_s; // no "Value" any more
     EXPECT_FALSE(catalogue.recognise(drawingOf(gridWith({{0, 9}}))).blackPercentage);
-    catalogue.files[u"a"_s] = u"1"_s.repeated(144);  // no white cell
+    catalogue.files[u"a"_s] = u"1"_s.repeated(144); // no white cell
     const Recognition allBlack = catalogue.recognise(drawingOf(gridWith({{0, 9}})));
     EXPECT_EQ(allBlack.blackPercentage, 10.0f / 144 * 100);
     EXPECT_FALSE(allBlack.contourPercentage);

@@ -15,7 +15,8 @@ TEST(GetLastPart, ReturnsWhatFollowsTheLastSeparator) {
     EXPECT_EQ(GetLastPart(u"bloc.exe"_s, backslash), u"bloc.exe"_s);
     EXPECT_EQ(GetLastPart(u""_s, backslash), u""_s);
     EXPECT_EQ(GetLastPart(u"C:\\Outils\\"_s, backslash), u""_s);
-    EXPECT_EQ(GetLastPart(u"a\\\\b"_s, u"\\\\"_s), u"a\\\\b"_s) << "a longer separator never matches";
+    EXPECT_EQ(GetLastPart(u"a\\\\b"_s, u"\\\\"_s), u"a\\\\b"_s)
+        << "a longer separator never matches";
 }
 
 class PercentageText : public ::testing::Test {

@@ -14,9 +14,15 @@ std::string cells(const SymbolGrid& grid) {
     std::string text;
     for (int i = 0; i < SymbolGrid::cellCount; ++i) {
         switch (grid.backColor(i)) {
-        case CellColour::Black: text += '1'; break;
-        case CellColour::White: text += '0'; break;
-        case CellColour::Design: text += '.'; break;
+        case CellColour::Black:
+            text += '1';
+            break;
+        case CellColour::White:
+            text += '0';
+            break;
+        case CellColour::Design:
+            text += '.';
+            break;
         }
     }
     return text;
@@ -33,7 +39,7 @@ struct PaintRow {
     const char* name;
     QString gridString;
     bool painted;
-    std::string expected;  // starting from an all-black grid
+    std::string expected; // starting from an all-black grid
 };
 
 class PaintGridString : public ::testing::TestWithParam<PaintRow> {};
@@ -54,8 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         PaintRow{"empty changes nothing", u""_s, true, black144},
         PaintRow{"ten characters paint cells 0 to 9", u"0101010101"_s, true,
                  "0101010101" + std::string(134, '1')},
-        PaintRow{"any digit but 1 is white", u"11112"_s, true, black144.substr(0, 4) + "0" +
-                                                                   black144.substr(5)},
+        PaintRow{"any digit but 1 is white", u"11112"_s, true,
+                 black144.substr(0, 4) + "0" + black144.substr(5)},
         PaintRow{"a letter stops the load at its cell", u"0000x000"_s, false,
                  "0000" + std::string(140, '1')},
         PaintRow{"a space is not a digit", u" 0"_s, false, black144},

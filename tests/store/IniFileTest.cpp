@@ -49,8 +49,8 @@ TEST(IniFile, ReplacesTheFileAtomically) {
     ASSERT_TRUE(SetIniValue(u"Image"_s, u"Value"_s, u"1"_s, file));
     EXPECT_NE(inodeOf(file), before) << "written in place, not renamed over";
     EXPECT_EQ(folder.read(u"a.ini"_s), "[Image]\r\nValue=1\r\n; note\r\n");
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{u"a.ini"_s}) << "no temporary file left behind";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"a.ini"_s})
+        << "no temporary file left behind";
 }
 
 TEST(IniFile, FailedWritesSayWhyAndChangeNothing) {
@@ -65,7 +65,8 @@ TEST(IniFile, FailedWritesSayWhyAndChangeNothing) {
 
     // The folder does not exist (its parent is a file).
     error.clear();
-    EXPECT_FALSE(SetIniValue(u"Image"_s, u"Value"_s, u"1"_s, folder.file(u"a.ini/b.ini"_s), &error));
+    EXPECT_FALSE(
+        SetIniValue(u"Image"_s, u"Value"_s, u"1"_s, folder.file(u"a.ini/b.ini"_s), &error));
     EXPECT_FALSE(error.isEmpty());
 
     // The name is a folder: nothing can be read, so nothing is replaced.

@@ -30,14 +30,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ReadRow{"plain", "[Image]\nValue=101\n", image, value, u"101"_s},
         ReadRow{"names ignore case", "[IMAGE]\nvalue=1\n", image, value, u"1"_s},
-        ReadRow{"non-ASCII names ignore case", "[Éclair]\nClé=x\n", u"éclair"_s, u"CLÉ"_s,
-                u"x"_s},
-        ReadRow{"blanks around names and value", "  [ Image ]  \n  Value  =  1 0  \n", image,
-                value, u"1 0"_s},
-        ReadRow{"one pair of quotes stripped", "[Image]\nValue=\" a \"\n", image, value,
-                u" a "_s},
-        ReadRow{"only one pair stripped", "[Image]\nValue=\"\"x\"\"\n", image, value,
-                u"\"x\""_s},
+        ReadRow{"non-ASCII names ignore case", "[Éclair]\nClé=x\n", u"éclair"_s, u"CLÉ"_s, u"x"_s},
+        ReadRow{"blanks around names and value", "  [ Image ]  \n  Value  =  1 0  \n", image, value,
+                u"1 0"_s},
+        ReadRow{"one pair of quotes stripped", "[Image]\nValue=\" a \"\n", image, value, u" a "_s},
+        ReadRow{"only one pair stripped", "[Image]\nValue=\"\"x\"\"\n", image, value, u"\"x\""_s},
         ReadRow{"a lone quote kept", "[Image]\nValue=\"\n", image, value, u"\""_s},
         ReadRow{"empty value", "[Image]\nValue=\n", image, value, u""_s},
         ReadRow{"missing key", "[Image]\nRepertoire=x\n", image, value, std::nullopt},
@@ -49,17 +46,15 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"first of two keys", "[Image]\nValue=1\nValue=2\n", image, value, u"1"_s},
         ReadRow{"section repeated", "[Image]\nA=1\n[Other]\n[image]\nValue=2\n", image, value,
                 u"2"_s},
-        ReadRow{"CRLF line ends", "[Image]\r\nValue=11\r\nRepertoire=x\r\n", image, value,
-                u"11"_s},
+        ReadRow{"CRLF line ends", "[Image]\r\nValue=11\r\nRepertoire=x\r\n", image, value, u"11"_s},
         ReadRow{"no trailing line break", "[Image]\nValue=11", image, value, u"11"_s},
-        ReadRow{"UTF-8 byte order mark", "\xEF\xBB\xBF[Image]\nValue=1\n", image, value,
-                u"1"_s},
-        ReadRow{"comments ignored", "[Image]\n;Value=0\n#Value=0\nValue=1\n", image, value,
-                u"1"_s},
-        ReadRow{"value holds '=' and ';'", "[Image]\nValue=a=b;c\n", image, value,
-                u"a=b;c"_s},
-        ReadRow{"invalid UTF-8 read as replacement", "[Image]\nValue=a\xFF" "b\n", image, value,
-                u"a\uFFFDb"_s},
+        ReadRow{"UTF-8 byte order mark", "\xEF\xBB\xBF[Image]\nValue=1\n", image, value, u"1"_s},
+        ReadRow{"comments ignored", "[Image]\n;Value=0\n#Value=0\nValue=1\n", image, value, u"1"_s},
+        ReadRow{"value holds '=' and ';'", "[Image]\nValue=a=b;c\n", image, value, u"a=b;c"_s},
+        ReadRow{"invalid UTF-8 read as replacement",
+                "[Image]\nValue=a\xFF"
+                "b\n",
+                image, value, u"a\uFFFDb"_s},
         ReadRow{"long value whole", "[Image]\nValue=" + QByteArray(300, 'x') + "\n", image, value,
                 QString(300, u'x')}),
     [](const auto& info) { return rowName(info.param.name); });
@@ -76,7 +71,8 @@ class ProfileWrite : public ::testing::TestWithParam<WriteRow> {};
 
 TEST_P(ProfileWrite, KeepsEveryOtherByte) {
     const WriteRow& row = GetParam();
-    const std::optional<QByteArray> written = profile::writeValue(row.before, image, row.key, row.value);
+    const std::optional<QByteArray> written =
+        profile::writeValue(row.before, image, row.key, row.value);
     ASSERT_TRUE(written);
     EXPECT_EQ(*written, row.after);
     EXPECT_EQ(profile::readValue(*written, image, row.key), row.value);

@@ -1,5 +1,5 @@
-#include "store/FileList.h"
 #include "store/ShortcutList.h"
+#include "store/FileList.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
-TempFolder::TempFolder() { EXPECT_TRUE(m_dir.isValid()); }
+TempFolder::TempFolder() {
+    EXPECT_TRUE(m_dir.isValid());
+}
 
 void TempFolder::write(const QString& name, const QByteArray& bytes) const {
     QFile out(file(name));

@@ -1,6 +1,6 @@
+#include "tray/CSystrayIcon.h"
 #include "support/FakePlatform.h"
 #include "support/QtPrinters.h"
-#include "tray/CSystrayIcon.h"
 #include "tray/TrayCallback.h"
 
 #include <QPixmap>
@@ -33,7 +33,7 @@ protected:
     }
     FakeShell shell;
     Window window;
-    std::vector<std::uint32_t> errors;  // outlives the icon, which may report as it goes
+    std::vector<std::uint32_t> errors; // outlives the icon, which may report as it goes
     CSystrayIcon tray{shell};
 };
 
