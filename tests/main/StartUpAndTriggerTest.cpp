@@ -13,7 +13,7 @@ protected:
     int overlaysOpened() const { return fakes.photographer.taken; }
 };
 
-TEST_F(StartUpAndTriggerTest, IconIsAddedWithTheCaptionAsTipBeforeTheListIsBuilt) {
+TEST_F(StartUpAndTriggerTest, IconIsAddedWithTheCaptionAsTipAndRemovedWithTheWindow) {
     writeSymbol(u"a"_s, u"1"_s);
     FrmMain& w = window();
     ASSERT_EQ(fakes.shell.calls.size(), 1u);
