@@ -5,8 +5,9 @@ FUZZ_DIR     := build-fuzz
 GESTRIX      := $(BUILD_DIR)/src/app/gestrix
 FUZZ_SECONDS ?= 60
 
+# Configure quietly, but let its warnings through.
 define build
-	@cmake -S . -B $(1) -G Ninja $(2) > /dev/null
+	@cmake -S . -B $(1) -G Ninja --log-level=WARNING $(2)
 	@cmake --build $(1) -j2
 endef
 

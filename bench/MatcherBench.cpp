@@ -25,7 +25,9 @@ void BM_Recognise(benchmark::State& state) {
     const QImage picture = realisticDrawing();
     SymbolGrid grid;
     ClearGrid(grid);
-    const auto readStored = [&symbols](const QString& name) { return symbols[name.toInt()].tag; };
+    const auto readStored = [&symbols](const QString& name) {
+        return symbolfile::Content{symbols[name.toInt()].tag, {}};
+    };
     for (auto _ : state) {
         const DrawingGrid drawing = sampleDrawing(picture, 15, 15);
         benchmark::DoNotOptimize(recognise(drawing, symbols, grid, readStored));

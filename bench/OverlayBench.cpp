@@ -50,7 +50,9 @@ void BM_PreviewCapture(benchmark::State& state) {
     const QList<Shortcut> symbols = randomSymbols(256);
     SymbolGrid grid;
     ClearGrid(grid);
-    const auto readStored = [&symbols](const QString& name) { return symbols[name.toInt()].tag; };
+    const auto readStored = [&symbols](const QString& name) {
+        return symbolfile::Content{symbols[name.toInt()].tag, {}};
+    };
 
     for (auto _ : state) {
         const QImage block = capture::copyBlock(strokeLayer, QRect(550, 550, 1000, 800));

@@ -1,6 +1,6 @@
 // Any text as a Grid string painted into a grid: only black and white cells come out, and a
 // string that paints whole leaves exactly its own cells.
-#include "recognition/SymbolGrid.h"
+#include "store/SymbolFile.h"
 
 #include <QString>
 
@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString gridString =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     SymbolGrid grid;
-    const bool whole = paintGridString(grid, gridString);
+    const bool whole = symbolfile::paintGridString(grid, gridString);
     for (int i = 0; i < SymbolGrid::cellCount; ++i) {
         const CellColour colour = grid.backColor(i);
         const bool painted = i < gridString.size() && whole;

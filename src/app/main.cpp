@@ -1,8 +1,8 @@
 #include "app/SingleInstance.h"
 #include "main/FrmMain.h"
-#include "platform/ProgramStarter.h"
-#include "platform/ScreenPhotographer.h"
-#include "platform/X11PointerButtons.h"
+#include "platform/qt/ProcessStarter.h"
+#include "platform/qt/ScreenGrabber.h"
+#include "platform/x11/X11PointerButtons.h"
 #include "store/SymbolDirectory.h"
 #include "tray/QtNotificationShell.h"
 

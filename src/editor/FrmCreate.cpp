@@ -1,8 +1,8 @@
 #include "editor/FrmCreate.h"
 
 #include "platform/Twips.h"
-#include "recognition/SymbolGrid.h"
 #include "store/ShortcutFiles.h"
+#include "store/SymbolGrid.h"
 #include "widgets/FormLook.h"
 #include "widgets/GridWidget.h"
 
@@ -11,11 +11,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 using namespace Qt::StringLiterals;
+
+Q_LOGGING_CATEGORY(lcEditor, "gestrix.editor", QtCriticalMsg)
 
 namespace {
 
@@ -35,12 +38,23 @@ QPushButton* button(const QString& text, QWidget* parent) {
     return button;
 }
 
-QString gridString(const SymbolGrid& grid) {
-    QString text;
-    text.reserve(SymbolGrid::cellCount);
-    for (int i = 0; i < SymbolGrid::cellCount; ++i)
-        text += grid.backColor(i) == CellColour::White ? u'0' : u'1';
-    return text;
+// What the user reads when a save fails.
+QString saveProblem(SaveError error) {
+    switch (error) {
+    case SaveError::InvalidName:
+        return u"Nom de raccourci invalide : il ne peut contenir ni « / » ni « \\ », "
+               u"ni être « . » ou « .. »."_s;
+    case SaveError::NotStorable:
+        return u"Le raccourci n'a pas pu être enregistré : le programme ne peut contenir ni "
+               u"saut de ligne ni caractère nul."_s;
+    case SaveError::Unreadable:
+        return u"Le raccourci n'a pas pu être enregistré : son fichier existe mais ne peut pas "
+               u"être lu, il est laissé tel quel."_s;
+    case SaveError::Io:
+        break;
+    }
+    return u"Le raccourci n'a pas pu être enregistré : le dossier des symboles refuse "
+           u"l'écriture."_s;
 }
 
 } // namespace
@@ -139,15 +153,10 @@ void FrmCreate::Command3_Click() {
 
 // The editor stays open with the drawing intact when the name is refused or the save fails.
 void FrmCreate::Command1_Click() {
-    if (!shortcuts::isValidName(TxtName->text())) {
-        showProblem(u"Nom de raccourci invalide : il ne peut contenir ni « / » ni « \\ », "
-                    u"ni être « . » ou « .. »."_s);
-        return;
-    }
-    QString error;
-    if (!shortcuts::save(m_symbolDirectory, TxtName->text(), gridString(PicD->grid()),
-                         TxtRep->text(), &error)) {
-        showProblem(u"Le raccourci n'a pas pu être enregistré : "_s + error);
+    const symbolfile::Content content{symbolfile::gridStringOf(PicD->grid()), TxtRep->text()};
+    if (const auto failure = shortcuts::save(m_symbolDirectory, TxtName->text(), content)) {
+        qCWarning(lcEditor) << "cannot save" << TxtName->text() << failure->detail;
+        showProblem(saveProblem(failure->error));
         return;
     }
     m_rebuildList();

@@ -2,13 +2,14 @@
 #include "main/FrmMain.h"
 
 #include "main/MainLog.h"
-#include "platform/Timing.h"
+#include "platform/process/Timing.h"
 #include "prefs/FrmOption.h"
-#include "recognition/SymbolGrid.h"
-#include "store/IniFile.h"
 #include "store/Settings.h"
 #include "store/ShortcutFiles.h"
 #include "store/SymbolDirectory.h"
+#include "store/SymbolFile.h"
+#include "store/SymbolGrid.h"
+#include "widgets/AppIcon.h"
 #include "widgets/GridWidget.h"
 #include "widgets/LinkLabel.h"
 
@@ -39,11 +40,24 @@ std::optional<int> sliderPosition(const QString& stored) {
     return *number;
 }
 
+QString removalProblem(const QString& name, RemoveError error) {
+    switch (error) {
+    case RemoveError::Gone:
+        return u"Le raccourci « "_s + name +
+               u" » n'a pas pu être supprimé : son fichier n'existe plus."_s;
+    case RemoveError::Io:
+        break;
+    }
+    return u"Le raccourci « "_s + name +
+           u" » n'a pas pu être supprimé : le dossier des symboles refuse la suppression."_s;
+}
+
 } // namespace
 
 FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, NotificationShell& shell,
                  QWidget* parent)
-    : QWidget(parent), m_platform(platform), m_shell(shell) {
+    : QWidget(parent), m_platform(platform), m_shell(shell),
+      m_shortcutModel(m_shortcuts, appIcon()) {
     buildWindow();
     connect(lstV, &QTreeView::clicked, this, &FrmMain::lstV_Click);
     // Moving through the list with the keyboard previews too.
@@ -115,7 +129,7 @@ void FrmMain::sensible2_Change() {
 }
 
 void FrmMain::OuvrirListe() {
-    m_shortcuts.rebuild(Fl);
+    m_shortcutModel.rebuild(Fl);
     qCDebug(lcMain) << "shortcuts listed:" << m_shortcuts.count();
 }
 
@@ -124,7 +138,7 @@ bool FrmMain::Ouvrir(int index) {
     if (!shortcut)
         return false;
     SymbolGrid grid = PicD->grid();
-    const bool painted = paintGridString(grid, shortcut->tag);
+    const bool painted = symbolfile::paintGridString(grid, shortcut->tag);
     PicD->setGrid(grid);
     return painted;
 }
@@ -165,8 +179,7 @@ void FrmMain::Label7_Click() {
     if (!shortcut)
         return;
     FrmCreate& editor = loadEditor();
-    editor.TxtRep->setText(
-        GetIniValue(u"Image"_s, u"Repertoire"_s, symbols::filePath(Fl.path(), shortcut->text)));
+    editor.TxtRep->setText(symbolfile::read(symbols::filePath(Fl.path(), shortcut->text)).program);
     editor.TxtName->setText(shortcut->text);
     editor.show();
 }
@@ -175,12 +188,11 @@ void FrmMain::Label8_Click() {
     const Shortcut* shortcut = selectedShortcut();
     if (!shortcut)
         return;
-    QString error;
-    if (!shortcuts::remove(Fl.path(), shortcut->text, &error)) {
-        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
-                                    u"Le raccourci « "_s + shortcut->text +
-                                        u" » n'a pas pu être supprimé : "_s + error,
-                                    QMessageBox::Ok, this);
+    if (const auto failure = shortcuts::remove(Fl.path(), shortcut->text)) {
+        qCWarning(lcMain) << "cannot delete" << shortcut->text << failure->detail;
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, windowTitle(),
+                            removalProblem(shortcut->text, failure->error), QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     }

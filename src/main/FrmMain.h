@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/FrmCreate.h"
+#include "main/ShortcutListModel.h"
 #include "overlay/FrmView.h"
 #include "overlay/OverlayHost.h"
 #include "platform/Platform.h"
@@ -24,6 +25,7 @@ class QScrollBar;
 class QTreeView;
 class RecognitionDisplay;
 class ScoreBar;
+struct Decision;
 
 // The main window: the shortcut list, the reference grid, the capture pictures, the score bars
 // and the sensitivity sliders. It lives for the whole run.
@@ -82,7 +84,7 @@ public:
     // The notification icon, for the life of the window.
     std::unique_ptr<CSystrayIcon> SysIcon;
 
-    // OverlayHost
+    // OverlayHost: isShow, the gesture overlay is up.
     bool isGestureUp() const override { return isShow; }
     void setGestureUp(bool up) override { isShow = up; }
     QSize comparisonSize() const override;
@@ -92,9 +94,6 @@ public:
     const QString& symbolDirectory() const { return Fl.path(); }
     const QImage& capturedBlock() const { return PicView; }
     PictureBox& comparisonPicture() { return *PicCompare; }
-
-    // The gesture overlay is up.
-    bool isShow = false;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -114,7 +113,7 @@ private:
     void lstV_Click();
     void sensible_Change();
     void sensible2_Change();
-    void showRecognised(int selected, bool DontLaunch);
+    void showRecognised(const Decision& decision, bool DontLaunch);
     void showRejected();
     void whitenReferenceGrid();
 
@@ -133,10 +132,12 @@ private:
     QPointer<FrmCreate> m_editor;
     QTimer TimDetect;
     QTimer m_trayWatch;
+    bool isShow = false;
     bool m_gestureUpAtLastPoll = false;
     bool m_painted = false;
     FileList Fl;
     ShortcutList m_shortcuts;
+    ShortcutListModel m_shortcutModel;
 
     QLabel* Label5 = nullptr;
     QLabel* Label11 = nullptr;

@@ -2,19 +2,20 @@
 // recognition of what was drawn.
 #include "main/FrmMain.h"
 
-#include "platform/Memory.h"
 #include "platform/PointerButtons.h"
 #include "platform/ScreenPhotographer.h"
-#include "platform/Timing.h"
 #include "platform/Twips.h"
+#include "platform/process/Memory.h"
+#include "platform/process/Timing.h"
 #include "recognition/DrawingSampler.h"
+#include "recognition/GestureDecision.h"
 #include "recognition/Launcher.h"
 #include "recognition/Matcher.h"
 #include "recognition/OutcomeText.h"
 #include "recognition/RecognitionDisplay.h"
-#include "store/IniFile.h"
 #include "store/Settings.h"
 #include "store/SymbolDirectory.h"
+#include "store/SymbolFile.h"
 #include "widgets/GridWidget.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureBox.h"
@@ -37,34 +38,26 @@ const QColor rejectedRed(0xFF, 0x00, 0x00);
 
 void FrmMain::Comparaison(bool DontLaunch) {
     const DrawingGrid drawing =
-        sampleDrawing(PicCompare->image(), twips::perPixelX(), twips::perPixelY());
+        sampleDrawing(PicCompare->image(), twips::perPixel, twips::perPixel);
     const Recognition found =
         recognise(drawing, m_shortcuts.items(), PicD->grid(), [this](const QString& name) {
-            return GetIniValue(u"Image"_s, u"Value"_s, symbols::filePath(Fl.path(), name));
+            return symbolfile::read(symbols::filePath(Fl.path(), name));
         });
     PicD->setGrid(found.referenceGrid);
-
-    // A bar keeps its value when a percentage cannot be computed or lies outside 0 to 100.
-    if (found.blackPercentage)
-        ProBar->setValue(*found.blackPercentage);
-    if (found.contourPercentage)
-        ProBar2->setValue(*found.contourPercentage);
-
-    // No symbol selected is always a rejection: the bars would still hold the last run's scores.
-    const bool accepted = found.selected != 0 && ProBar->value() > sensible->value() &&
-                          ProBar2->value() > sensible2->value();
-    if (accepted)
-        showRecognised(found.selected, DontLaunch);
+    const Decision decision =
+        decide(found, {ProBar->value(), ProBar2->value()}, {sensible->value(), sensible2->value()});
+    ProBar->setValue(decision.bars.black);
+    ProBar2->setValue(decision.bars.contour);
+    if (decision.accepted)
+        showRecognised(decision, DontLaunch);
     else
         showRejected();
 }
 
-void FrmMain::showRecognised(int selected, bool DontLaunch) {
-    const QString file = symbols::filePath(Fl.path(), m_shortcuts.item(selected)->text);
+void FrmMain::showRecognised(const Decision& decision, bool DontLaunch) {
     if (m_display) {
         m_display->setFrameColour(recognisedGreen);
-        m_display->setLabelCaption(
-            recognitionCaption(GetIniValue(u"Image"_s, u"Repertoire"_s, file), ProBar->value()));
+        m_display->setLabelCaption(recognitionCaption(decision.program, decision.bars.black));
         // "Nom" at 1 shows the label; another number leaves it as it is; no number shows it.
         const std::optional<double> showName =
             settings::toNumber(settings::GetSetting(u"Option"_s, u"Nom"_s, u"1"_s));
@@ -73,9 +66,9 @@ void FrmMain::showRecognised(int selected, bool DontLaunch) {
     }
     if (DontLaunch)
         return;
-    if (launchRepertoire(GetIniValue(u"Image"_s, u"Repertoire"_s, file), m_platform.starter))
+    if (launchRepertoire(decision.program, m_platform.starter))
         markTiming("started");
-    Ouvrir(selected);
+    Ouvrir(decision.selected);
 }
 
 void FrmMain::showRejected() {

@@ -1,6 +1,5 @@
 #include "main/FrmMain.h"
 
-#include "widgets/AppIcon.h"
 #include "widgets/FormLook.h"
 #include "widgets/GridWidget.h"
 #include "widgets/LinkLabel.h"
@@ -113,11 +112,10 @@ void FrmMain::buildLeftColumn() {
 
 void FrmMain::buildShortcutColumn() {
     QFrame* frame3 = captionlessFrame(this, {120, 56, 265, 273});
-    m_shortcuts.setItemIcon(appIcon());
     lstV = new QTreeView(frame3);
     lstV->setObjectName(u"lstV"_s);
     lstV->setGeometry(8, 16, 249, 249);
-    lstV->setModel(&m_shortcuts);
+    lstV->setModel(&m_shortcutModel);
     lstV->setRootIsDecorated(false);
     lstV->setUniformRowHeights(true);
     lstV->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -2,8 +2,8 @@
 
 #include "overlay/Capture.h"
 #include "overlay/OverlayHost.h"
-#include "platform/Timing.h"
 #include "platform/Twips.h"
+#include "platform/process/Timing.h"
 #include "store/Settings.h"
 
 #include <QLabel>
@@ -107,12 +107,12 @@ void FrmView::Form_Load(const QImage& photograph) {
     m_strokeLayer.fill(Qt::white);
 
     // Larger than any pixel coordinate, so the first movement sets all four bounds.
-    minX = roundHalfEven(width() * twips::perPixelX());
-    minY = roundHalfEven(height() * twips::perPixelY());
+    minX = roundHalfEven(width() * twips::perPixel);
+    minY = roundHalfEven(height() * twips::perPixel);
     maxX = 0;
     maxY = 0;
-    m_shp = QRectF(0, 0, loadFrameWidthTwips / twips::perPixelX(),
-                   loadFrameHeightTwips / twips::perPixelY());
+    m_shp =
+        QRectF(0, 0, loadFrameWidthTwips / twips::perPixel, loadFrameHeightTwips / twips::perPixel);
     m_frameColour = QColor(0xFF, 0x00, 0x00);
 }
 

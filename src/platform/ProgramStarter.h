@@ -10,10 +10,3 @@ public:
     // False when the program could not be started.
     virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
 };
-
-// The platform's program start. There is no way to ask an X11 program to open maximised, so the
-// started program chooses its own window state.
-class ProcessStarter final : public ProgramStarter {
-public:
-    bool startDetached(const QString& program, const QStringList& arguments) override;
-};

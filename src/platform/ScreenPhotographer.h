@@ -11,9 +11,3 @@ public:
     // A null image when no photograph can be had.
     virtual QImage photograph(QScreen* screen) = 0;
 };
-
-// The platform's screen grab (on X11 the root window's pixels). The clipboard is never touched.
-class ScreenGrabber final : public ScreenPhotographer {
-public:
-    QImage photograph(QScreen* screen) override;
-};

@@ -4,7 +4,7 @@
 
 #include <bitset>
 
-#include "recognition/SymbolGrid.h"
+#include "store/SymbolGrid.h"
 
 // Which cells of a symbol grid the drawing covers: one bit per cell.
 using DrawingGrid = std::bitset<SymbolGrid::cellCount>;

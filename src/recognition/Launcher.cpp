@@ -7,7 +7,8 @@
 Q_LOGGING_CATEGORY(lcLauncher, "gestrix.launcher", QtCriticalMsg)
 
 std::optional<ProgramCommand> commandFromRepertoire(const QString& repertoire) {
-    if (QFileInfo(repertoire).isFile())
+    // A NUL can name no file (and Qt warns about such a name).
+    if (!repertoire.contains(QChar(0)) && QFileInfo(repertoire).isFile())
         return ProgramCommand{repertoire, {}};
     QStringList words = QProcess::splitCommand(repertoire);
     if (words.isEmpty() || words.front().isEmpty())

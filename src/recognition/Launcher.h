@@ -14,7 +14,7 @@ struct ProgramCommand {
     bool operator==(const ProgramCommand&) const = default;
 };
 
-// A shortcut's "Repertoire" text as a command: the whole text when it names an existing file
+// A shortcut's program text as a command: the whole text when it names an existing file
 // (paths with spaces work), else the text split with shell-like quoting. Nothing for a blank text
 // or an empty program name ("").
 std::optional<ProgramCommand> commandFromRepertoire(const QString& repertoire);

@@ -13,14 +13,14 @@ std::optional<float> percentage(int count, qsizetype cells) {
 
 Recognition recognise(const DrawingGrid& drawing, std::span<const Shortcut> shortcuts,
                       const SymbolGrid& referenceGrid,
-                      const std::function<QString(const QString& name)>& readStoredGrid) {
+                      const std::function<symbolfile::Content(const QString& name)>& readStored) {
     Recognition result;
     result.referenceGrid = referenceGrid;
     SymbolGrid& grid = result.referenceGrid;
 
     for (std::size_t i = 0; i < shortcuts.size(); ++i) {
         // A Grid string that cannot be painted whole is compared as far as it was painted.
-        paintGridString(grid, shortcuts[i].tag);
+        symbolfile::paintGridString(grid, shortcuts[i].tag);
         int black = 0;
         int contour = 0;
         for (int cell = 0; cell < SymbolGrid::cellCount; ++cell) {
@@ -39,8 +39,10 @@ Recognition recognise(const DrawingGrid& drawing, std::span<const Shortcut> shor
 
     if (result.selected == 0)
         return result;
-    const QString stored = readStoredGrid(shortcuts[result.selected - 1].text);
-    result.blackPercentage = percentage(result.bestBlack, stored.size() - stored.count(u'0'));
-    result.contourPercentage = percentage(result.bestContour, stored.size() - stored.count(u'1'));
+    const symbolfile::Content stored = readStored(shortcuts[result.selected - 1].text);
+    const QString& cells = stored.gridString;
+    result.blackPercentage = percentage(result.bestBlack, cells.size() - cells.count(u'0'));
+    result.contourPercentage = percentage(result.bestContour, cells.size() - cells.count(u'1'));
+    result.program = stored.program;
     return result;
 }

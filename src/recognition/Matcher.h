@@ -1,8 +1,9 @@
 #pragma once
 
 #include "recognition/DrawingSampler.h"
-#include "recognition/SymbolGrid.h"
 #include "store/ShortcutList.h"
+#include "store/SymbolFile.h"
+#include "store/SymbolGrid.h"
 
 #include <QString>
 
@@ -19,6 +20,8 @@ struct Recognition {
     // computed (no symbol selected, or no black or no white cell stored).
     std::optional<float> blackPercentage;
     std::optional<float> contourPercentage;
+    // The selected symbol's program, read from its file with the Grid string.
+    QString program;
     // The reference grid after each symbol was painted into it in turn, as the matcher walks it:
     // a short or broken Grid string leaves the previous symbol's cells in place.
     SymbolGrid referenceGrid;
@@ -26,8 +29,8 @@ struct Recognition {
 
 // Compares the drawing with each shortcut's cached Grid string, in list order, starting from the
 // reference grid as it stands. Ties keep the earlier symbol; a symbol without a covered black cell
-// is never selected. The percentages come from the selected symbol's file, read afresh through
-// readStoredGrid(name).
+// is never selected. The percentages and the program come from the selected symbol's file, read
+// afresh once through readStored(name).
 Recognition recognise(const DrawingGrid& drawing, std::span<const Shortcut> shortcuts,
                       const SymbolGrid& referenceGrid,
-                      const std::function<QString(const QString& name)>& readStoredGrid);
+                      const std::function<symbolfile::Content(const QString& name)>& readStored);

@@ -1,21 +1,22 @@
 #pragma once
 
+#include "store/StoreErrors.h"
+
 #include <QList>
 #include <QString>
+#include <QStringList>
 
+#include <optional>
 #include <utility>
 
 // Reading and writing keys of a profile file on disk.
 
-// The stored value; "" when the file, the section or the key is missing or unreadable.
-QString GetIniValue(const QString& section, const QString& key, const QString& file);
-
-// Stores the value, creating the file, section or key as needed. The file is replaced atomically,
-// so a failed write leaves it as it was. On failure returns false and, when asked, says why.
-bool SetIniValue(const QString& section, const QString& key, const QString& value,
-                 const QString& file, QString* error = nullptr);
+// The values of several keys of one section, from one reading of the file, in the order asked:
+// "" for a key that is missing, or whose section or file is missing or unreadable.
+QStringList GetIniValues(const QString& section, const QStringList& keys, const QString& file);
 
 // Stores several keys of one section, in order, in one atomic replacement of the file: all of
-// them or none.
-bool SetIniValues(const QString& section, const QList<std::pair<QString, QString>>& values,
-                  const QString& file, QString* error = nullptr);
+// them or none, creating the file, section or keys as needed. Nothing on success.
+std::optional<Failure<SaveError>> SetIniValues(const QString& section,
+                                               const QList<std::pair<QString, QString>>& values,
+                                               const QString& file);

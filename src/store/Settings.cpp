@@ -15,9 +15,12 @@ QString path(const QString& section, const QString& key) {
     return section + u'/' + key;
 }
 
-// The organisation and application are both "Gestrix": ~/.config/Gestrix/Gestrix.conf.
-QSettings store() {
-    return QSettings(u"Gestrix"_s, u"Gestrix"_s);
+// The organisation and application are both "Gestrix": ~/.config/Gestrix/Gestrix.conf. One object
+// for the whole process: every writer and reader shares its view, so a value saved meanwhile reads
+// back at once, and a read costs no file access (making a QSettings probes four paths).
+QSettings& store() {
+    static QSettings settings(u"Gestrix"_s, u"Gestrix"_s);
+    return settings;
 }
 
 } // namespace

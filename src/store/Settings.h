@@ -5,7 +5,8 @@
 #include <optional>
 
 // The per-user settings: text values under the application "Gestrix", in the sections
-// "Configuration" and "Option". Nothing is cached: every reader asks the store afresh.
+// "Configuration" and "Option". Every reader and writer in the process goes through one settings
+// object, so what one saves the next reads, without a file access per read.
 namespace settings {
 
 // The stored text of the key, or the default when the key is absent.

@@ -1,9 +1,9 @@
 #include "store/ShortcutFiles.h"
 
-#include "store/IniFile.h"
 #include "store/SymbolDirectory.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -19,24 +19,20 @@ bool isValidName(const QString& name) {
     return true;
 }
 
-bool save(const QString& directory, const QString& name, const QString& gridString,
-          const QString& program, QString* error) {
-    if (!isValidName(name)) {
-        if (error)
-            *error = u"invalid shortcut name"_s;
-        return false;
-    }
-    return SetIniValues(u"Image"_s, {{u"Value"_s, gridString}, {u"Repertoire"_s, program}},
-                        symbols::filePath(directory, name), error);
+std::optional<Failure<SaveError>> save(const QString& directory, const QString& name,
+                                       const symbolfile::Content& content) {
+    if (!isValidName(name))
+        return Failure<SaveError>{SaveError::InvalidName, name};
+    return symbolfile::write(symbols::filePath(directory, name), content);
 }
 
-bool remove(const QString& directory, const QString& name, QString* error) {
+std::optional<Failure<RemoveError>> remove(const QString& directory, const QString& name) {
     QFile file(symbols::filePath(directory, name));
     if (file.remove())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+        return std::nullopt;
+    const QFileInfo left(file.fileName());
+    const bool gone = !left.exists() && !left.isSymLink();
+    return Failure<RemoveError>{gone ? RemoveError::Gone : RemoveError::Io, file.errorString()};
 }
 
 } // namespace shortcuts

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "store/StoreErrors.h"
+#include "store/SymbolFile.h"
+
 #include <QString>
+
+#include <optional>
 
 // Saving and deleting one shortcut's file in the symbol folder.
 namespace shortcuts {
@@ -9,12 +14,12 @@ namespace shortcuts {
 // or NUL is refused. The empty name is allowed: its file is ".ini".
 bool isValidName(const QString& name);
 
-// Writes the Grid string, then the program, into the shortcut's file in one atomic replacement,
-// keeping anything else the file holds. On failure says why and changes nothing.
-bool save(const QString& directory, const QString& name, const QString& gridString,
-          const QString& program, QString* error);
+// Writes the shortcut's file in one atomic replacement, keeping anything else the file holds.
+// Nothing on success; on failure nothing changed.
+std::optional<Failure<SaveError>> save(const QString& directory, const QString& name,
+                                       const symbolfile::Content& content);
 
-// Deletes the shortcut's file. On failure (already gone, read-only folder) says why.
-bool remove(const QString& directory, const QString& name, QString* error);
+// Deletes the shortcut's file. Nothing on success.
+std::optional<Failure<RemoveError>> remove(const QString& directory, const QString& name);
 
 } // namespace shortcuts

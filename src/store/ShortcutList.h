@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QAbstractListModel>
-#include <QIcon>
 #include <QList>
 #include <QString>
 
 class FileList;
 
-// One stored shortcut as the list shows it.
+// One stored shortcut as the list holds it.
 struct Shortcut {
     QString text; // the shortcut's name: the file name less its last four characters
     QString tag;  // the file's Grid string, cached when the list was built
@@ -15,12 +13,8 @@ struct Shortcut {
 
 // The shortcut list: one item per file of the symbol folder, in the file list's order. Item
 // positions are 1-based, as the matcher numbers its symbols.
-class ShortcutList : public QAbstractListModel {
-    Q_OBJECT
-
+class ShortcutList {
 public:
-    using QAbstractListModel::QAbstractListModel;
-
     // Rebuilds every item from the folder (OuvrirListe's work): refreshes the file list and
     // reads each file's Grid string once. An unreadable file is listed with an empty Grid string.
     void rebuild(FileList& files);
@@ -30,13 +24,6 @@ public:
     // The item at a 1-based position, or nullptr when there is none.
     const Shortcut* item(int index) const;
 
-    void setItemIcon(const QIcon& icon) { m_icon = icon; }
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
 private:
     QList<Shortcut> m_items;
-    QIcon m_icon;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recognition/SymbolGrid.h"
+#include "store/SymbolGrid.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "editor/FrmCreate.h"
 #include "main/MainWindowFixture.h"
-#include "store/IniFile.h"
+#include "store/SymbolFile.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -28,8 +28,8 @@ protected:
         const QRect rect = GridWidget::cellRect(cell);
         QTest::mouseClick(editor->PicD, button, {}, rect.center());
     }
-    QString storedGrid(const QString& name) {
-        return GetIniValue(u"Image"_s, u"Value"_s, folder.file(u"symbol/"_s + name + u".ini"_s));
+    symbolfile::Content stored(const QString& name) {
+        return symbolfile::read(folder.file(u"symbol/"_s + name + u".ini"_s));
     }
     QMessageBox* problem(QWidget* over) { return over->findChild<QMessageBox*>(); }
 
@@ -71,10 +71,8 @@ TEST_F(FrmCreateTest, OkStoresTheGridAndProgramAndRebuildsTheList) {
         e.TxtName->setText(row.name);
         e.TxtRep->setText(u"/usr/bin/xterm -e top"_s);
         e.Command1->click();
-        EXPECT_EQ(storedGrid(row.name), row.expected) << row.name.toStdString();
-        EXPECT_EQ(GetIniValue(u"Image"_s, u"Repertoire"_s,
-                              folder.file(u"symbol/"_s + row.name + u".ini"_s)),
-                  u"/usr/bin/xterm -e top"_s);
+        EXPECT_EQ(stored(row.name).gridString, row.expected) << row.name.toStdString();
+        EXPECT_EQ(stored(row.name).program, u"/usr/bin/xterm -e top"_s);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(editor.isNull()) << "the editor closes";
     }

@@ -147,7 +147,7 @@ TEST_F(ComparaisonTest, BarsKeepTheirValueWhenAScoreCannotBeShown) {
     EXPECT_EQ(bar("ProBar2"), 100.0f) << "above 100 is refused";
 
     // The selected symbol's file lost every black cell since the list was built.
-    folder.write(u"symbol/a.ini"_s, symbolFile(QString(144, u'0'), u"/bin/a"_s));
+    folder.writeSymbol(u"symbol/a.ini"_s, QString(144, u'0'), u"/bin/a"_s);
     draw(cells(0, 49));
     window().Comparaison(true);
     EXPECT_EQ(bar("ProBar"), 1.0f) << "division by zero keeps the bar";

@@ -55,7 +55,7 @@ TEST_F(FrmMainTest, StartUpCreatesTheFolderWhitensTheGridAndListsShortcuts) {
     EXPECT_TRUE(QDir(symbolFolder()).exists());
     EXPECT_EQ(gridCells(), u"0"_s.repeated(144));
     EXPECT_EQ(w.shortcuts().count(), 0);
-    EXPECT_FALSE(w.isShow);
+    EXPECT_FALSE(w.isGestureUp());
 }
 
 TEST_F(FrmMainTest, ExistingFolderIsAcceptedAndItsShortcutsListed) {
@@ -65,6 +65,9 @@ TEST_F(FrmMainTest, ExistingFolderIsAcceptedAndItsShortcutsListed) {
     ASSERT_EQ(w.shortcuts().count(), 2);
     EXPECT_EQ(w.shortcuts().item(1)->text, u"a"_s);
     EXPECT_EQ(w.shortcuts().item(2)->text, u"b"_s);
+    const QAbstractItemModel* shown = child<QTreeView>("lstV")->model();
+    EXPECT_EQ(shown->headerData(0, Qt::Horizontal).toString(), u"Nom"_s);
+    EXPECT_EQ(shown->index(1, 0).data().toString(), u"b"_s);
 }
 
 TEST_F(FrmMainTest, ClickingAnItemPreviewsItsSymbol) {

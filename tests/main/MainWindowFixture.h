@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main/FrmMain.h"
+#include "store/SymbolFile.h"
 #include "support/FakePlatform.h"
 #include "support/TestFiles.h"
 #include "widgets/GridWidget.h"
@@ -30,21 +31,13 @@ protected:
         return found;
     }
 
-    // The reference grid's cells as '1' black, '0' white, '.' never painted.
-    QString gridCells() {
-        QString text;
-        const SymbolGrid& grid = child<GridWidget>("PicD")->grid();
-        for (int i = 0; i < SymbolGrid::cellCount; ++i) {
-            const CellColour colour = grid.backColor(i);
-            text += colour == CellColour::Black ? u'1' : colour == CellColour::White ? u'0' : u'.';
-        }
-        return text;
-    }
+    // The reference grid's cells as a Grid string.
+    QString gridCells() { return symbolfile::gridStringOf(child<GridWidget>("PicD")->grid()); }
 
     void writeSymbol(const QString& name, const QString& gridString, const QString& program = {}) {
         ASSERT_TRUE(QDir().mkpath(symbolFolder()));
-        folder.write(QStringLiteral("symbol/") + name + QStringLiteral(".ini"),
-                     symbolFile(gridString, program));
+        folder.writeSymbol(QStringLiteral("symbol/") + name + QStringLiteral(".ini"), gridString,
+                           program);
     }
 
     TempFolder folder;

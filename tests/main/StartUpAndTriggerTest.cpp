@@ -78,14 +78,14 @@ TEST_F(StartUpAndTriggerTest, MiddleButtonOpensOneOverlayAtATime) {
     fakes.buttons.middleDown = true;
     w.TimDetect_Timer();
     ASSERT_NE(w.overlay(), nullptr);
-    EXPECT_TRUE(w.isShow);
+    EXPECT_TRUE(w.isGestureUp());
     w.TimDetect_Timer();
     w.TimDetect_Timer();
     EXPECT_EQ(overlaysOpened(), 1) << "held for several ticks: one overlay";
 
     fakes.buttons.middleDown = false;
     w.overlay()->Form_MouseDown(FrmView::RightButton, 0);
-    EXPECT_FALSE(w.isShow);
+    EXPECT_FALSE(w.isGestureUp());
     w.TimDetect_Timer();
     EXPECT_EQ(overlaysOpened(), 1);
 
@@ -99,14 +99,14 @@ TEST_F(StartUpAndTriggerTest, PressThatEndedAGestureDoesNotOpenAnother) {
     FrmMain& w = window();
     fakes.buttons.pressed = true;
     w.TimDetect_Timer();
-    ASSERT_TRUE(w.isShow);
+    ASSERT_TRUE(w.isGestureUp());
     w.TimDetect_Timer(); // a poll while the gesture is up
     // A middle click ends the gesture between two polls.
     fakes.buttons.pressed = true;
     w.overlay()->Form_MouseDown(FrmView::MiddleButton, 0);
     w.TimDetect_Timer();
     EXPECT_EQ(overlaysOpened(), 1);
-    EXPECT_FALSE(w.isShow);
+    EXPECT_FALSE(w.isGestureUp());
 }
 
 TEST_F(StartUpAndTriggerTest, ModifyAndDeleteFollowTheSelection) {

@@ -1,4 +1,5 @@
 #include "recognition/Launcher.h"
+#include "platform/qt/ProcessStarter.h"
 #include "support/FakeProgramStarter.h"
 #include "support/TestFiles.h"
 

@@ -34,11 +34,11 @@ SymbolGrid whiteGrid() {
 // The symbol files as the matcher reads them afresh: by default the cached Grid strings.
 struct Catalogue {
     QList<Shortcut> shortcuts;
-    QHash<QString, QString> files;
+    QHash<QString, symbolfile::Content> files;
 
     void add(const QString& name, const QString& gridString) {
         shortcuts.append({name, gridString});
-        files.insert(name, gridString);
+        files.insert(name, {gridString, u"/bin/"_s + name});
     }
     Recognition recognise(const DrawingGrid& drawing, const SymbolGrid& start = whiteGrid()) const {
         return ::recognise(drawing, shortcuts, start,
@@ -64,6 +64,7 @@ TEST(Matcher, SelectsByRawCountNotByPercentage) {
     EXPECT_EQ(found.selected, 2);
     EXPECT_EQ(found.bestBlack, 21);
     EXPECT_EQ(found.blackPercentage, 35.0f);
+    EXPECT_EQ(found.program, u"/bin/B"_s);
 }
 
 TEST(Matcher, BestContourComesFromAnySymbol) {
@@ -104,13 +105,13 @@ TEST(Matcher, NothingIsSelectedWithoutABlackMatch) {
 TEST(Matcher, PercentagesComeFromTheFileReadAfresh) {
     Catalogue catalogue;
     catalogue.add(u"a"_s, gridWith({{0, 9}}));
-    catalogue.files[u"a"_s] = gridWith({{0, 39}}); // changed since the list was built
+    catalogue.files[u"a"_s].gridString = gridWith({{0, 39}}); // changed since the list was built
     const Recognition found = catalogue.recognise(drawingOf(gridWith({{0, 9}})));
     EXPECT_EQ(found.blackPercentage, 25.0f);
 
-    catalogue.files[u"a"_s] = u""_s; // no "Value" any more
+    catalogue.files[u"a"_s].gridString = u""_s; // no "Value" any more
     EXPECT_FALSE(catalogue.recognise(drawingOf(gridWith({{0, 9}}))).blackPercentage);
-    catalogue.files[u"a"_s] = u"1"_s.repeated(144); // no white cell
+    catalogue.files[u"a"_s].gridString = u"1"_s.repeated(144); // no white cell
     const Recognition allBlack = catalogue.recognise(drawingOf(gridWith({{0, 9}})));
     EXPECT_EQ(allBlack.blackPercentage, 10.0f / 144 * 100);
     EXPECT_FALSE(allBlack.contourPercentage);

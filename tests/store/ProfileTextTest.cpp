@@ -37,6 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"only one pair stripped", "[Image]\nValue=\"\"x\"\"\n", image, value, u"\"x\""_s},
         ReadRow{"a lone quote kept", "[Image]\nValue=\"\n", image, value, u"\""_s},
         ReadRow{"empty value", "[Image]\nValue=\n", image, value, u""_s},
+        ReadRow{"empty quoted value", "[Image]\nValue=\"\"\n", image, value, u""_s},
         ReadRow{"missing key", "[Image]\nRepertoire=x\n", image, value, std::nullopt},
         ReadRow{"missing section", "[Other]\nValue=x\n", image, value, std::nullopt},
         ReadRow{"key of another section", "[Other]\nValue=x\n[Image]\n", image, value,

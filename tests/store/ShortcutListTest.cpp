@@ -38,11 +38,11 @@ TEST_F(ShortcutListTest, EmptyOrMissingFolderGivesAnEmptyList) {
 }
 
 TEST_F(ShortcutListTest, ItemsFollowNameOrderWithoutRegardToCase) {
-    folder.write(u"b.ini"_s, symbolFile(u"0"_s));
-    folder.write(u"a.ini"_s, symbolFile(u"1"_s));
-    folder.write(u"C.INI"_s, symbolFile(u"11"_s));
-    folder.write(u"B.ini"_s, symbolFile(u"0"_s));
-    EXPECT_THAT(rebuild(), ElementsAre(u"a"_s, u"B"_s, u"b"_s, u"C"_s));
+    folder.writeSymbol(u"b.ini"_s, u"0"_s);
+    folder.writeSymbol(u"a.ini"_s, u"1"_s);
+    folder.writeSymbol(u"C.INI"_s, u"11"_s);
+    folder.writeSymbol(u"B.ini"_s, u"0"_s);
+    ASSERT_THAT(rebuild(), ElementsAre(u"a"_s, u"B"_s, u"b"_s, u"C"_s));
     EXPECT_EQ(list.item(1)->tag, u"1"_s);
     EXPECT_EQ(list.item(4)->tag, u"11"_s);
     EXPECT_EQ(list.item(0), nullptr);
@@ -50,49 +50,41 @@ TEST_F(ShortcutListTest, ItemsFollowNameOrderWithoutRegardToCase) {
 }
 
 TEST_F(ShortcutListTest, NamesAreTheFileNamesLessFourCharacters) {
-    folder.write(u".ini"_s, symbolFile(u"1"_s));
-    folder.write(u"x.ini.bak"_s, symbolFile(u"0101"_s));
-    folder.write(u"Bloc notes é.ini"_s, symbolFile(u"1"_s));
+    folder.writeSymbol(u".ini"_s, u"1"_s);
+    folder.writeSymbol(u"x.ini.bak"_s, u"0101"_s);
+    folder.writeSymbol(u"Bloc notes é.ini"_s, u"1"_s);
     folder.write(u"readme.txt"_s, "not a shortcut");
-    EXPECT_THAT(rebuild(), ElementsAre(u""_s, u"Bloc notes é"_s, u"x.ini"_s));
+    ASSERT_THAT(rebuild(), ElementsAre(u""_s, u"Bloc notes é"_s, u"x.ini"_s));
     EXPECT_EQ(list.item(3)->tag, u"0101"_s) << "the Grid string comes from x.ini.bak";
 }
 
 TEST_F(ShortcutListTest, OnlyRegularFilesAreListed) {
-    folder.write(u"good.ini"_s, symbolFile(u"1"_s));
+    folder.writeSymbol(u"good.ini"_s, u"1"_s);
     ASSERT_TRUE(QDir(folder.path()).mkdir(u"folder.ini"_s));
     ASSERT_TRUE(QFile::link(folder.file(u"gone.ini"_s), folder.file(u"dangling.ini"_s)));
     ASSERT_TRUE(QFile::link(folder.file(u"good.ini"_s), folder.file(u"linked.ini"_s)));
-    EXPECT_THAT(rebuild(), ElementsAre(u"good"_s, u"linked"_s));
+    ASSERT_THAT(rebuild(), ElementsAre(u"good"_s, u"linked"_s));
     EXPECT_EQ(list.item(2)->tag, u"1"_s);
 }
 
 TEST_F(ShortcutListTest, FileWithoutValueIsListedWithAnEmptyGridString) {
     folder.write(u"empty.ini"_s, "");
     folder.write(u"other.ini"_s, "[Image]\nRepertoire=/bin/true\n");
-    EXPECT_THAT(rebuild(), ElementsAre(u"empty"_s, u"other"_s));
+    ASSERT_THAT(rebuild(), ElementsAre(u"empty"_s, u"other"_s));
     EXPECT_EQ(list.item(1)->tag, u""_s);
     EXPECT_EQ(list.item(2)->tag, u""_s);
 }
 
 TEST_F(ShortcutListTest, EveryFileIsListedAndRebuildReplacesTheItems) {
     for (int i = 0; i < 300; ++i)
-        folder.write(u"s%1.ini"_s.arg(i, 3, 10, QChar(u'0')), symbolFile(QString::number(i % 2)));
+        folder.writeSymbol(u"s%1.ini"_s.arg(i, 3, 10, QChar(u'0')), QString::number(i % 2));
     const QStringList texts = rebuild();
     ASSERT_EQ(texts.size(), 300);
     EXPECT_EQ(texts.front(), u"s000"_s);
     EXPECT_EQ(texts.back(), u"s299"_s);
-    EXPECT_EQ(list.rowCount(), 300);
 
     ASSERT_TRUE(QFile::remove(folder.file(u"s000.ini"_s)));
     EXPECT_EQ(rebuild().size(), 299);
-}
-
-TEST_F(ShortcutListTest, ModelShowsTheNameUnderTheHeaderNom) {
-    folder.write(u"Door.ini"_s, symbolFile(u"1"_s));
-    rebuild();
-    EXPECT_EQ(list.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), u"Nom"_s);
-    EXPECT_EQ(list.data(list.index(0), Qt::DisplayRole).toString(), u"Door"_s);
 }
 
 } // namespace

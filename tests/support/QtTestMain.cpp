@@ -6,7 +6,8 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
-    sandboxUserFolders();
+    // Static, so it outlives the process-wide settings object, which writes when it goes.
+    static const Sandbox sandbox;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -5,17 +5,16 @@
 #include <QFile>
 
 #include <cstdlib>
-#include <string>
 
-void sandboxUserFolders() {
-    static std::string root = QDir::tempPath().toStdString() + "/gestrix-test-XXXXXX";
-    if (!::mkdtemp(root.data()))
+Sandbox::Sandbox() : m_root(QDir::tempPath() + QStringLiteral("/gestrix-test-XXXXXX")) {
+    if (!m_root.isValid())
         std::abort();
+    const QString root = m_root.path();
     for (const char* folder : {"config", "data", "runtime"})
-        QDir().mkpath(QString::fromStdString(root + '/' + folder));
-    QFile::setPermissions(QString::fromStdString(root + "/runtime"),
+        QDir(root).mkpath(QString::fromLatin1(folder));
+    QFile::setPermissions(root + QStringLiteral("/runtime"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    const QByteArray base = QByteArray::fromStdString(root);
+    const QByteArray base = QFile::encodeName(root);
     qputenv("HOME", base);
     qputenv("XDG_CONFIG_HOME", base + "/config");
     qputenv("XDG_DATA_HOME", base + "/data");

@@ -1,5 +1,7 @@
 #include "support/TestFiles.h"
 
+#include "store/SymbolFile.h"
+
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -14,12 +16,14 @@ void TempFolder::write(const QString& name, const QByteArray& bytes) const {
     ASSERT_EQ(out.write(bytes), bytes.size());
 }
 
+void TempFolder::writeSymbol(const QString& name, const QString& gridString,
+                             const QString& program) const {
+    const auto failure = symbolfile::write(file(name), {gridString, program});
+    ASSERT_FALSE(failure) << name.toStdString() << ": " << failure->detail.toStdString();
+}
+
 QByteArray TempFolder::read(const QString& name) const {
     QFile in(file(name));
     EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << name.toStdString();
     return in.readAll();
-}
-
-QByteArray symbolFile(const QString& gridString, const QString& program) {
-    return "[Image]\nValue=" + gridString.toUtf8() + "\nRepertoire=" + program.toUtf8() + "\n";
 }

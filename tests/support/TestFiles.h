@@ -15,11 +15,11 @@ public:
 
     // Writes bytes to a file of the folder, creating it; fails the test when it cannot.
     void write(const QString& name, const QByteArray& bytes) const;
+    // Writes a shortcut's file as the editor does: its Grid string and program.
+    void writeSymbol(const QString& name, const QString& gridString,
+                     const QString& program = {}) const;
     QByteArray read(const QString& name) const;
 
 private:
     QTemporaryDir m_dir;
 };
-
-// A Symbol file's content as the editor writes it.
-QByteArray symbolFile(const QString& gridString, const QString& program = {});

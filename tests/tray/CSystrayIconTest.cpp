@@ -1,6 +1,7 @@
 #include "tray/CSystrayIcon.h"
 #include "support/FakePlatform.h"
 #include "support/QtPrinters.h"
+#include "tray/QtNotificationShell.h"
 #include "tray/TrayCallback.h"
 
 #include <QPixmap>
@@ -137,11 +138,32 @@ TEST(CSystrayIcon, DestructionRemovesAShownIcon) {
 }
 
 TEST(TrayCallback, RightDoubleClickAndMiddleButtonShowTheWindow) {
-    for (std::uint32_t message = WM_MOUSEMOVE; message <= WM_MBUTTONDBLCLK; ++message) {
-        const bool expected = message == WM_RBUTTONDBLCLK || message >= WM_MBUTTONDOWN;
-        EXPECT_EQ(showsMainWindow(message), expected) << message;
-    }
-    EXPECT_FALSE(showsMainWindow(0x20A));
+    const struct {
+        std::uint32_t message;
+        bool shows;
+    } rows[] = {
+        {WM_MOUSEMOVE, false},     {WM_LBUTTONDOWN, false}, {WM_LBUTTONUP, false},
+        {WM_LBUTTONDBLCLK, false}, {WM_RBUTTONDOWN, false}, {WM_RBUTTONUP, false},
+        {WM_RBUTTONDBLCLK, true},  {WM_MBUTTONDOWN, true},  {WM_MBUTTONUP, true},
+        {WM_MBUTTONDBLCLK, true},  {0x20A, false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(showsMainWindow(row.message), row.shows) << row.message;
+}
+
+TEST(QtNotificationShell, QtActivationsStandForThePointerMessagesOfTheirClicks) {
+    const struct {
+        QSystemTrayIcon::ActivationReason reason;
+        std::uint32_t message;
+    } rows[] = {
+        {QSystemTrayIcon::Trigger, WM_LBUTTONUP},
+        {QSystemTrayIcon::DoubleClick, WM_LBUTTONDBLCLK},
+        {QSystemTrayIcon::MiddleClick, WM_MBUTTONUP},
+        {QSystemTrayIcon::Context, WM_RBUTTONUP},
+        {QSystemTrayIcon::Unknown, WM_MOUSEMOVE},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(QtNotificationShell::pointerMessageOf(row.reason), row.message) << row.reason;
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "platform/Memory.h"
+#include "platform/process/Memory.h"
 
 #if defined(__GLIBC__)
 #include <malloc.h>

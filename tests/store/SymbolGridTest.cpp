@@ -1,4 +1,4 @@
-#include "recognition/SymbolGrid.h"
+#include "store/SymbolFile.h"
 #include "support/RowName.h"
 
 #include <QString>
@@ -47,7 +47,7 @@ class PaintGridString : public ::testing::TestWithParam<PaintRow> {};
 TEST_P(PaintGridString, PaintsAsFarAsItCan) {
     const PaintRow& row = GetParam();
     SymbolGrid grid = allBlack();
-    EXPECT_EQ(paintGridString(grid, row.gridString), row.painted);
+    EXPECT_EQ(symbolfile::paintGridString(grid, row.gridString), row.painted);
     EXPECT_EQ(cells(grid), row.expected);
 }
 

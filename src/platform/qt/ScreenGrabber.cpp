@@ -1,4 +1,4 @@
-#include "platform/ScreenPhotographer.h"
+#include "platform/qt/ScreenGrabber.h"
 
 #include <QPixmap>
 #include <QScreen>

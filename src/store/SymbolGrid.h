@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QStringView>
-
 #include <array>
 #include <cstdint>
 
@@ -36,12 +34,6 @@ private:
     std::array<CellColour, cellCount> m_cells{};
     BorderStyle m_borderStyle = BorderStyle::None;
 };
-
-// Paints a Grid string into the grid (Ouvrir's work): character k is cell k - 1, "1" black, any
-// other digit white. Cells past the string keep their colour. Returns false where the load fails,
-// keeping the cells painted so far: a string longer than 255 characters (before any cell changes),
-// a character that is not a digit (at that cell), or more than 144 characters (after all 144).
-bool paintGridString(SymbolGrid& grid, QStringView gridString);
 
 // Every cell white.
 void ClearGrid(SymbolGrid& grid);

@@ -1,4 +1,4 @@
-#include "platform/ProgramStarter.h"
+#include "platform/qt/ProcessStarter.h"
 
 #include <QProcess>
 

@@ -1,4 +1,4 @@
-#include "platform/X11PointerButtons.h"
+#include "platform/x11/X11PointerButtons.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>
@@ -75,12 +75,17 @@ void X11PointerButtons::watchRawPresses() {
         qCWarning(lcPointer) << "no XInput2: short middle clicks may be missed";
         return;
     }
-    const std::uint32_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (!screen) {
+        xcb_disconnect(connection);
+        qCWarning(lcPointer) << "no screen on the connection for raw button events";
+        return;
+    }
     struct {
         xcb_input_event_mask_t head;
         std::uint32_t mask;
     } selection{{XCB_INPUT_DEVICE_ALL, 1}, XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS};
-    xcb_input_xi_select_events(connection, root, 1, &selection.head);
+    xcb_input_xi_select_events(connection, screen->root, 1, &selection.head);
     xcb_flush(connection);
 
     m_rawConnection = connection;

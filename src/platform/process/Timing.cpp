@@ -1,4 +1,4 @@
-#include "platform/Timing.h"
+#include "platform/process/Timing.h"
 
 #include <QLoggingCategory>
 

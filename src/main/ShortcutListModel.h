@@ -1,0 +1,28 @@
+#pragma once
+
+#include "store/ShortcutList.h"
+
+#include <QAbstractListModel>
+#include <QIcon>
+
+class FileList;
+
+// The shortcut list as the main window's list view shows it: one row per item, the shortcut's
+// name with the program's icon, under the header "Nom".
+class ShortcutListModel : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    ShortcutListModel(ShortcutList& list, const QIcon& icon, QObject* parent = nullptr);
+
+    // Rebuilds the list from the folder; the view starts over.
+    void rebuild(FileList& files);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    ShortcutList& m_list;
+    QIcon m_icon;
+};

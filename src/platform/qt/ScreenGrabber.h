@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/ScreenPhotographer.h"
+
+// The platform's screen grab (on X11 the root window's pixels). The clipboard is never touched.
+class ScreenGrabber final : public ScreenPhotographer {
+public:
+    QImage photograph(QScreen* screen) override;
+};

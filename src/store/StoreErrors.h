@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// What a store operation that failed reports: what failed, which the window says in French, and
+// the system's own words, which go to the log.
+template <typename Error> struct Failure {
+    Error error;
+    QString detail;
+};
+
+enum class SaveError {
+    InvalidName, // the shortcut's name would leave the folder or break its file
+    NotStorable, // a value holds a line break or NUL
+    Unreadable,  // the file exists but could not be read, so it is not replaced
+    Io,          // the folder or the disk refused the write
+};
+
+enum class RemoveError {
+    Gone, // the file was no longer there
+    Io,   // the folder refused the deletion
+};

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Each source folder includes only from itself and the folders below it:
+# app -> main -> {overlay, editor, prefs, tray, widgets} -> {recognition, store} -> platform.
+# widgets is the base of its level, and recognition builds on store; store needs nothing.
+# Usage: layers_test.sh SOURCE_ROOT
+set -euo pipefail
+src=$1
+
+declare -A below=(
+    [platform]=""
+    [store]=""
+    [recognition]="store platform"
+    [widgets]="recognition store platform"
+    [overlay]="widgets recognition store platform"
+    [editor]="widgets recognition store platform"
+    [prefs]="widgets recognition store platform"
+    [tray]="widgets platform"
+    [main]="overlay editor prefs tray widgets recognition store platform"
+    [app]="main overlay editor prefs tray widgets recognition store platform"
+)
+
+status=0
+for folder in "${!below[@]}"; do
+    while IFS= read -r hit; do
+        file=${hit%%:*}
+        target=${hit#*#include \"}
+        target=${target%%/*}
+        [ "$target" = "$folder" ] && continue
+        case " ${below[$folder]} " in
+        *" $target "*) ;;
+        *)
+            echo "${file#"$src"/}: $folder may not include from $target"
+            status=1
+            ;;
+        esac
+    done < <(grep -rHE '^#include "[a-z]+/' "$src/$folder" || true)
+done
+[ "$status" -eq 0 ] && echo "layers: ok"
+exit "$status"
