@@ -1,27 +1,44 @@
 #pragma once
 
 #include <QLocalServer>
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 
-// One running Gestrix per user: the first start listens on a per-user local socket; a later
-// start asks it to show its window and then ends.
+#include <memory>
+
+// One running Gestrix per user. The running instance holds a lock file and listens on a local
+// socket, both in a folder only the user can reach; a later start hands its request (show the
+// window) to it through the socket and ends. The lock keeps a second instance out even when the
+// socket cannot be made or reached.
 class SingleInstance : public QObject {
     Q_OBJECT
 
 public:
-    // socketPath: in a folder only the user can reach (the runtime folder).
-    explicit SingleInstance(const QString& socketPath);
+    // folder: the runtime folder, or another per-user folder where files can be made.
+    explicit SingleInstance(const QString& folder);
 
-    // True when this process is the one running instance. False when another instance answered
-    // (it has been asked to show its window).
+    // True when this process is now the one running instance; it listens from here on.
     bool claim();
 
+    enum class Answer { Done, NoAnswer, Unreachable };
+    // Asks the running instance to show its window, waiting a moment for it to answer.
+    Answer askToShow() const;
+    // The process id of the instance that holds the lock, 0 when unknown.
+    qint64 runningProcessId() const;
+
+    // The folder for the lock and the socket: the runtime folder when files can be made there,
+    // else the per-user cache folder.
+    static QString chooseFolder(const QString& runtimeFolder, const QString& cacheFolder);
+
 Q_SIGNALS:
-    // Another start asked this instance to show itself.
+    // Another start asked this instance to show its window.
     void showRequested();
 
 private:
+    void answer();
+
     QString m_socketPath;
+    std::unique_ptr<QLockFile> m_lock;
     QLocalServer m_server;
 };

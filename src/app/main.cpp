@@ -1,15 +1,16 @@
+#include "app/QuitSignals.h"
 #include "app/SingleInstance.h"
 #include "main/FrmMain.h"
-#include "platform/qt/ProcessStarter.h"
+#include "platform/desktop/DesktopProgramStarter.h"
 #include "platform/qt/ScreenGrabber.h"
 #include "platform/x11/X11PointerButtons.h"
 #include "store/SymbolDirectory.h"
 #include "tray/QtNotificationShell.h"
+#include "widgets/FormLook.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMenu>
-#include <QScreen>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -32,12 +33,24 @@ bool hasDisplay() {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-void centre(QWidget& window) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect centred = window.frameGeometry();
-        centred.moveCenter(screen->availableGeometry().center());
-        window.move(centred.topLeft());
+// A second start hands over to the running instance, or says why it cannot.
+int handOver(const SingleInstance& instance) {
+    switch (instance.askToShow()) {
+    case SingleInstance::Answer::Done:
+        return 0;
+    case SingleInstance::Answer::NoAnswer:
+        std::fprintf(stderr,
+                     "gestrix: Gestrix est déjà lancé (processus %lld) mais ne répond pas.\n",
+                     static_cast<long long>(instance.runningProcessId()));
+        return 1;
+    case SingleInstance::Answer::Unreachable:
+        break;
     }
+    std::fprintf(stderr,
+                 "gestrix: Gestrix est déjà lancé (processus %lld) mais ne peut pas être "
+                 "joint.\n",
+                 static_cast<long long>(instance.runningProcessId()));
+    return 1;
 }
 
 } // namespace
@@ -77,14 +90,16 @@ int main(int argc, char* argv[]) {
     // The window hides in the notification area; only closing it ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    SingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-                            u"/gestrix.socket"_s);
+    SingleInstance instance(SingleInstance::chooseFolder(
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
     if (!instance.claim())
-        return 0;
+        return handOver(instance);
+    const QuitSignals quitSignals;
 
     X11PointerButtons buttons;
     ScreenGrabber photographer;
-    ProcessStarter starter;
+    DesktopProgramStarter starter;
     QtNotificationShell shell;
     QMenu trayMenu;
     shell.setContextMenu(&trayMenu);
@@ -94,7 +109,7 @@ int main(int argc, char* argv[]) {
     trayMenu.addAction(u"Quitter"_s, &app, &QApplication::quit);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &FrmMain::showFromTray);
 
-    centre(window);
+    look::centreOnScreen(&window);
     window.show();
     return QApplication::exec();
 }

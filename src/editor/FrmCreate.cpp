@@ -1,18 +1,20 @@
 #include "editor/FrmCreate.h"
 
 #include "platform/Twips.h"
+#include "recognition/Launcher.h"
+#include "recognition/OutcomeText.h"
 #include "store/ShortcutFiles.h"
+#include "store/SymbolDirectory.h"
 #include "store/SymbolGrid.h"
 #include "widgets/FormLook.h"
 #include "widgets/GridWidget.h"
+#include "widgets/Messages.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -39,29 +41,31 @@ QPushButton* button(const QString& text, QWidget* parent) {
 }
 
 // What the user reads when a save fails.
-QString saveProblem(SaveError error) {
+QString saveProblem(const QString& name, SaveError error) {
+    const QString notSaved = u"Le raccourci « "_s + name + u" » n'a pas été enregistré : "_s;
     switch (error) {
     case SaveError::InvalidName:
-        return u"Nom de raccourci invalide : il ne peut contenir ni « / » ni « \\ », "
-               u"ni être « . » ou « .. »."_s;
+        return u"Nom de raccourci invalide : un nom ne peut être vide ou fait d'espaces, contenir "
+               u"« / », « \\ », un saut de ligne ou un caractère nul, ni être « . » ou « .. »."_s;
+    case SaveError::LinkOutside:
+        return notSaved + u"son fichier est un lien vers un autre dossier."_s;
     case SaveError::NotStorable:
-        return u"Le raccourci n'a pas pu être enregistré : le programme ne peut contenir ni "
-               u"saut de ligne ni caractère nul."_s;
+        return notSaved + u"le programme ne peut contenir ni saut de ligne ni caractère nul."_s;
     case SaveError::Unreadable:
-        return u"Le raccourci n'a pas pu être enregistré : son fichier existe mais ne peut pas "
-               u"être lu, il est laissé tel quel."_s;
+        return notSaved +
+               u"son fichier existe mais ne peut pas être lu ; il est laissé tel quel."_s;
     case SaveError::Io:
         break;
     }
-    return u"Le raccourci n'a pas pu être enregistré : le dossier des symboles refuse "
-           u"l'écriture."_s;
+    return notSaved + u"le disque ou le dossier des symboles refuse l'écriture (disque plein ?)."_s;
 }
 
 } // namespace
 
 FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> OuvrirListe,
                      QWidget* parent)
-    : QDialog(parent), m_symbolDirectory(symbolDirectory), m_rebuildList(std::move(OuvrirListe)) {
+    : PlainDialog(parent), m_symbolDirectory(symbolDirectory),
+      m_rebuildList(std::move(OuvrirListe)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Création d'un nouveau raccourcis"_s);
     setFixedSize(twips::toPixels(0, 0, 4815, 4650).size());
@@ -109,13 +113,6 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
     Form_Load();
 }
 
-void FrmCreate::keyPressEvent(QKeyEvent* event) {
-    // Escape does not cancel the editor: only "Annuler" and the close box do.
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
-}
-
 QString FrmCreate::programFilter() {
 #ifdef Q_OS_WIN
     return u"Fichier Exécutable (*.exe*)"_s;
@@ -151,21 +148,59 @@ void FrmCreate::Command3_Click() {
         TxtRep->setText(chosen);
 }
 
-// The editor stays open with the drawing intact when the name is refused or the save fails.
+void FrmCreate::openShortcut(const QString& name) {
+    const QString file = symbols::filePath(m_symbolDirectory, name);
+    const symbolfile::Content stored = symbolfile::read(file);
+    TxtRep->setText(stored.program);
+    TxtName->setText(name);
+    SymbolGrid grid = PicD->grid();
+    ClearGrid(grid);
+    symbolfile::paintGridString(grid, stored.gridString);
+    PicD->setGrid(grid);
+    m_openedName = name;
+    m_openedFile = shortcuts::snapshot(m_symbolDirectory, name);
+}
+
+// The editor stays open with the drawing intact when the name is refused, the user does not
+// confirm, or the save fails.
 void FrmCreate::Command1_Click() {
+    const QString name = TxtName->text();
+    if (!shortcuts::isValidName(name)) {
+        messages::warn(this, saveProblem(name, SaveError::InvalidName));
+        return;
+    }
+    if (!confirmProgram() || !confirmReplacing(name))
+        return;
     const symbolfile::Content content{symbolfile::gridStringOf(PicD->grid()), TxtRep->text()};
-    if (const auto failure = shortcuts::save(m_symbolDirectory, TxtName->text(), content)) {
-        qCWarning(lcEditor) << "cannot save" << TxtName->text() << failure->detail;
-        showProblem(saveProblem(failure->error));
+    if (const auto failure = shortcuts::save(m_symbolDirectory, name, content)) {
+        qCWarning(lcEditor) << "cannot save" << name << failure->detail;
+        messages::warn(this, saveProblem(name, failure->error));
         return;
     }
     m_rebuildList();
     close();
 }
 
-// Shown without blocking, so the editor stays usable behind it.
-void FrmCreate::showProblem(const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+// A program that could not be started is stored only when the user says so; none at all is fine.
+bool FrmCreate::confirmProgram() {
+    const std::optional<LaunchError> problem = launchProblem(TxtRep->text());
+    if (!problem || *problem == LaunchError::NoProgram)
+        return true;
+    return messages::ask(this, u"« "_s + TxtRep->text() + u" » : "_s + launchProblemText(*problem) +
+                                   u". Enregistrer quand même ?"_s);
+}
+
+// Another shortcut's file, or this one's changed on disk since the editor opened it, is replaced
+// only when the user says so. A file deleted meanwhile is written again.
+bool FrmCreate::confirmReplacing(const QString& name) {
+    const std::optional<QByteArray> onDisk = shortcuts::snapshot(m_symbolDirectory, name);
+    if (!onDisk)
+        return true;
+    const QString shortcut = u"Le raccourci « "_s + name + u" » "_s;
+    if (name != m_openedName)
+        return messages::ask(this, shortcut + u"existe déjà. Le remplacer ?"_s);
+    if (onDisk != m_openedFile)
+        return messages::ask(this, shortcut + u"a changé sur le disque depuis l'ouverture de "
+                                              u"l'éditeur. Le remplacer ?"_s);
+    return true;
 }

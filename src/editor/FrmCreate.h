@@ -1,8 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/PlainDialog.h"
+
+#include <QByteArray>
+#include <QString>
 
 #include <functional>
+#include <optional>
 
 class GridWidget;
 class QCheckBox;
@@ -13,7 +17,7 @@ class QRadioButton;
 // The shortcut editor: a 12 x 12 grid drawn by clicking cells, the shortcut's name and program.
 // "OK" saves the shortcut's file and rebuilds the list; the editor is freed when it closes, so
 // every opening starts blank.
-class FrmCreate : public QDialog {
+class FrmCreate : public PlainDialog {
     Q_OBJECT
 
 public:
@@ -25,6 +29,9 @@ public:
     static QString programFilter();
 
     void PicD_MouseDown(int index, Qt::MouseButton button);
+    // Modify: fills the editor with a stored shortcut (name, program and drawing) and remembers
+    // its file as it stands, so a change made on disk meanwhile is not overwritten unasked.
+    void openShortcut(const QString& name);
 
     GridWidget* PicD = nullptr;
     QLineEdit* TxtName = nullptr;
@@ -40,11 +47,11 @@ private:
     void chkGrid_Click();
     void Command1_Click();
     void Command3_Click();
-    void showProblem(const QString& text);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    bool confirmProgram();
+    bool confirmReplacing(const QString& name);
 
     QString m_symbolDirectory;
     std::function<void()> m_rebuildList;
+    std::optional<QString> m_openedName; // Modify's shortcut
+    std::optional<QByteArray> m_openedFile;
 };

@@ -12,11 +12,11 @@
 #include "widgets/AppIcon.h"
 #include "widgets/GridWidget.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/Messages.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QTreeView>
 
@@ -60,8 +60,9 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, Notif
       m_shortcutModel(m_shortcuts, appIcon()) {
     buildWindow();
     connect(lstV, &QTreeView::clicked, this, &FrmMain::lstV_Click);
-    // Moving through the list with the keyboard previews too.
-    connect(lstV->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    // Selecting with the keyboard previews too. Only a selection counts: Qt makes a row current
+    // when the list merely gets the focus.
+    connect(lstV->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &FrmMain::lstV_Click);
     // Dragging a thumb changes the position at every step, so each step is saved.
     connect(sensible, &QScrollBar::valueChanged, this, &FrmMain::sensible_Change);
@@ -149,15 +150,18 @@ void FrmMain::whitenReferenceGrid() {
     PicD->setGrid(white);
 }
 
+int FrmMain::selectedIndex() const {
+    const QModelIndexList selected = lstV->selectionModel()->selectedRows();
+    return selected.isEmpty() ? 0 : selected.front().row() + 1;
+}
+
 const Shortcut* FrmMain::selectedShortcut() const {
-    const QModelIndex selected = lstV->currentIndex();
-    return selected.isValid() ? m_shortcuts.item(selected.row() + 1) : nullptr;
+    return m_shortcuts.item(selectedIndex());
 }
 
 void FrmMain::lstV_Click() {
-    const QModelIndex selected = lstV->currentIndex();
-    if (selected.isValid())
-        Ouvrir(selected.row() + 1);
+    if (const int selected = selectedIndex())
+        Ouvrir(selected);
 }
 
 // One editor at a time: Modify fills the one that is open.
@@ -179,8 +183,7 @@ void FrmMain::Label7_Click() {
     if (!shortcut)
         return;
     FrmCreate& editor = loadEditor();
-    editor.TxtRep->setText(symbolfile::read(symbols::filePath(Fl.path(), shortcut->text)).program);
-    editor.TxtName->setText(shortcut->text);
+    editor.openShortcut(shortcut->text);
     editor.show();
 }
 
@@ -190,11 +193,7 @@ void FrmMain::Label8_Click() {
         return;
     if (const auto failure = shortcuts::remove(Fl.path(), shortcut->text)) {
         qCWarning(lcMain) << "cannot delete" << shortcut->text << failure->detail;
-        auto* box =
-            new QMessageBox(QMessageBox::Warning, windowTitle(),
-                            removalProblem(shortcut->text, failure->error), QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        messages::warn(this, removalProblem(shortcut->text, failure->error));
     }
     // The list shows what really is in the folder, whatever happened.
     OuvrirListe();

@@ -106,6 +106,8 @@ private:
     void dockInLateNotificationArea();
     void Label12_Click();
     FrmCreate& loadEditor();
+    // The 1-based position of the item the user selected; 0 when none is.
+    int selectedIndex() const;
     const Shortcut* selectedShortcut() const;
     // False when there is no screen to show it on.
     bool showOverlay();
@@ -114,6 +116,8 @@ private:
     void sensible_Change();
     void sensible2_Change();
     void showRecognised(const Decision& decision, bool DontLaunch);
+    // Tells the user something went wrong: a notification from the icon, or a box without one.
+    void tellUser(const QString& text);
     void showRejected();
     void whitenReferenceGrid();
 

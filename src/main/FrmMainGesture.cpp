@@ -2,6 +2,8 @@
 // recognition of what was drawn.
 #include "main/FrmMain.h"
 
+#include "main/MainLog.h"
+
 #include "platform/PointerButtons.h"
 #include "platform/ScreenPhotographer.h"
 #include "platform/Twips.h"
@@ -18,6 +20,7 @@
 #include "store/SymbolFile.h"
 #include "widgets/GridWidget.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/Messages.h"
 #include "widgets/PictureBox.h"
 #include "widgets/ScoreBar.h"
 
@@ -56,8 +59,14 @@ void FrmMain::Comparaison(bool DontLaunch) {
 
 void FrmMain::showRecognised(const Decision& decision, bool DontLaunch) {
     if (m_display) {
+        QString caption = recognitionCaption(decision.program, decision.bars.black);
+        // While previewing, the label already says when the program cannot be started.
+        if (DontLaunch) {
+            if (const std::optional<LaunchError> problem = launchProblem(decision.program))
+                caption += u" — "_s + launchProblemText(*problem);
+        }
         m_display->setFrameColour(recognisedGreen);
-        m_display->setLabelCaption(recognitionCaption(decision.program, decision.bars.black));
+        m_display->setLabelCaption(caption);
         // "Nom" at 1 shows the label; another number leaves it as it is; no number shows it.
         const std::optional<double> showName =
             settings::toNumber(settings::GetSetting(u"Option"_s, u"Nom"_s, u"1"_s));
@@ -66,9 +75,20 @@ void FrmMain::showRecognised(const Decision& decision, bool DontLaunch) {
     }
     if (DontLaunch)
         return;
-    if (launchRepertoire(decision.program, m_platform.starter))
+    if (const std::optional<LaunchError> failure =
+            launchRepertoire(decision.program, m_platform.starter)) {
+        tellUser(u"« "_s + m_shortcuts.item(decision.selected)->text + u" » n'a rien lancé : "_s +
+                 launchProblemText(*failure) + u"."_s);
+    } else {
         markTiming("started");
+    }
     Ouvrir(decision.selected);
+}
+
+void FrmMain::tellUser(const QString& text) {
+    qCWarning(lcMain).noquote() << "told the user:" << text;
+    if (!SysIcon->ShowMessage(u"Gestrix"_s, text))
+        messages::warn(this, text);
 }
 
 void FrmMain::showRejected() {
@@ -91,7 +111,7 @@ void FrmMain::TimDetect_Timer() {
         isShow = showOverlay();
     }
     m_gestureUpAtLastPoll = isShow;
-    const bool selected = lstV->currentIndex().isValid();
+    const bool selected = selectedIndex() != 0;
     Label7->setEnabled(selected);
     Label8->setEnabled(selected);
 }

@@ -77,6 +77,9 @@ FrmView::FrmView(OverlayHost& host, const QImage& photograph, const QRect& scree
     setWindowTitle(u"Gestrix geste"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Above a modal dialog of ours, a plain window would get no input and the screen would stay
+    // frozen; the latest modal window gets it.
+    setWindowModality(Qt::ApplicationModal);
     setGeometry(screen);
     setMouseTracking(true);
 

@@ -3,10 +3,14 @@
 #include <QString>
 #include <QStringList>
 
-// Starts a program without waiting for it and without a shell in between.
+// Starts programs and opens files as the desktop does, without waiting and without a shell.
+// Each call returns false when nothing could be started; the reason goes to the log.
 class ProgramStarter {
 public:
     virtual ~ProgramStarter() = default;
-    // False when the program could not be started.
     virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
+    // A document or a folder, in the application the desktop associates with it.
+    virtual bool openWithDefaultApplication(const QString& path) = 0;
+    // A desktop entry, as its Exec line says.
+    virtual bool launchDesktopEntry(const QString& path) = 0;
 };

@@ -42,7 +42,7 @@ QString text(const QCheckBox* box) {
 
 } // namespace
 
-FrmOption::FrmOption(QWidget* parent) : QDialog(parent) {
+FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     setWindowTitle(u"Préférence"_s);
     setFixedSize(325, 177);
     look::applyToWindow(this);

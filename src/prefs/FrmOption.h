@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/PlainDialog.h"
 
 class QCheckBox;
 class QPushButton;
 
 // The preferences dialog: shows the stored display preferences and saves all three on "OK".
-class FrmOption : public QDialog {
+class FrmOption : public PlainDialog {
     Q_OBJECT
 
 public:

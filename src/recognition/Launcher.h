@@ -7,18 +7,32 @@
 
 #include <optional>
 
-// A program and its arguments, to start without a shell.
+// What a shortcut's program text asks to start.
 struct ProgramCommand {
-    QString program;
-    QStringList arguments;
+    enum class Kind { Executable, DesktopEntry, Document };
+    Kind kind = Kind::Executable;
+    QString program;       // the executable, or the desktop entry, document or folder
+    QStringList arguments; // an executable's
     bool operator==(const ProgramCommand&) const = default;
 };
 
-// A shortcut's program text as a command: the whole text when it names an existing file
-// (paths with spaces work), else the text split with shell-like quoting. Nothing for a blank text
-// or an empty program name ("").
+// Why a program text starts nothing.
+enum class LaunchError {
+    NoProgram,     // the text is blank
+    NotFound,      // no such file, nor such a program on the PATH
+    NotExecutable, // a file or folder that cannot be run with arguments
+    TooLong,       // a name longer than the system allows
+    StartFailed,   // the system refused to start it
+};
+
+// A shortcut's program text as a command. When the whole text names an existing file or folder,
+// that is it (paths with spaces work): a desktop entry ("*.desktop"), an executable file, or else
+// a document or folder to open. Otherwise the text is split with shell-like quoting into a program
+// and its arguments. Nothing for a blank text or an empty program name ("").
 std::optional<ProgramCommand> commandFromRepertoire(const QString& repertoire);
 
-// Starts the shortcut's program; false, and a log line, when there is nothing to start or the
-// start fails.
-bool launchRepertoire(const QString& repertoire, ProgramStarter& starter);
+// Why the program text could not be started, found without starting it; nothing when it can be.
+std::optional<LaunchError> launchProblem(const QString& repertoire);
+
+// Starts the shortcut's program as the desktop would. Nothing on success.
+std::optional<LaunchError> launchRepertoire(const QString& repertoire, ProgramStarter& starter);

@@ -23,3 +23,19 @@ QString recognitionCaption(const QString& program, float percentage) {
     return GetLastPart(program, QString(QDir::separator())) + u" ("_s + percentageText(percentage) +
            u"%)"_s;
 }
+
+QString launchProblemText(LaunchError error) {
+    switch (error) {
+    case LaunchError::NoProgram:
+        return u"aucun programme indiqué"_s;
+    case LaunchError::NotFound:
+        return u"programme introuvable"_s;
+    case LaunchError::NotExecutable:
+        return u"ce n'est pas un programme"_s;
+    case LaunchError::TooLong:
+        return u"nom de fichier trop long"_s;
+    case LaunchError::StartFailed:
+        break;
+    }
+    return u"le système n'a pas pu le lancer"_s;
+}

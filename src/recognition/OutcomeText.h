@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recognition/Launcher.h"
+
 #include <QString>
 
 // What follows the last occurrence of the one-character separator in text: the whole text when
@@ -12,3 +14,6 @@ QString percentageText(float percentage);
 
 // The recognition label: the program's file name and the black percentage, "bloc (92.5%)".
 QString recognitionCaption(const QString& program, float percentage);
+
+// What stops a shortcut's program from starting, in a few words: "programme introuvable".
+QString launchProblemText(LaunchError error);

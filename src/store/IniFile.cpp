@@ -5,6 +5,31 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <unistd.h>
+
+namespace {
+
+// Puts the whole text in a temporary file beside the target and renames it over the target only
+// once every byte has reached the disk. QSaveFile alone is not enough: it buffers writes, and
+// Qt 6.4's commit() renames even after the buffered write failed, so a full disk would leave an
+// empty file in place of the old one.
+std::optional<Failure<SaveError>> replaceWhole(const QString& file, const QByteArray& text) {
+    QSaveFile out(file);
+    out.setDirectWriteFallback(false);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Failure<SaveError>{SaveError::Io, out.errorString()};
+    if (out.write(text) != text.size())
+        return Failure<SaveError>{SaveError::Io, out.errorString()};
+    if (::fsync(out.handle()) != 0)
+        return Failure<SaveError>{SaveError::Io, qt_error_string(errno)};
+    // Not committed, the temporary file goes with the object and the old file stays.
+    if (!out.commit())
+        return Failure<SaveError>{SaveError::Io, out.errorString()};
+    return std::nullopt;
+}
+
+} // namespace
+
 QStringList GetIniValues(const QString& section, const QStringList& keys, const QString& file) {
     QFile in(file);
     const QByteArray text = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
@@ -35,10 +60,5 @@ std::optional<Failure<SaveError>> SetIniValues(const QString& section,
         if (!updated)
             return Failure<SaveError>{SaveError::NotStorable, key + QStringLiteral(" = ") + value};
     }
-
-    QSaveFile out(file);
-    out.setDirectWriteFallback(false);
-    if (!out.open(QIODevice::WriteOnly) || out.write(*updated) != updated->size() || !out.commit())
-        return Failure<SaveError>{SaveError::Io, out.errorString()};
-    return std::nullopt;
+    return replaceWhole(file, *updated);
 }

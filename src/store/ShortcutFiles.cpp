@@ -9,8 +9,28 @@ using namespace Qt::StringLiterals;
 
 namespace shortcuts {
 
+namespace {
+
+// Where a chain of links ends, followed the way the file writer follows it.
+QFileInfo linkEnd(QFileInfo info) {
+    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info;
+}
+
+bool leadsOutside(const QString& directory, const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isSymLink())
+        return false;
+    const QFileInfo end = linkEnd(file);
+    const QString folder = QFileInfo(directory).canonicalFilePath();
+    return end.isSymLink() || QFileInfo(end.absolutePath()).canonicalFilePath() != folder;
+}
+
+} // namespace
+
 bool isValidName(const QString& name) {
-    if (name == u"."_s || name == u".."_s)
+    if (name.trimmed().isEmpty() || name == u"."_s || name == u".."_s)
         return false;
     for (char16_t forbidden : {u'/', u'\\', u'\n', u'\r', u'\0'}) {
         if (name.contains(forbidden))
@@ -23,7 +43,17 @@ std::optional<Failure<SaveError>> save(const QString& directory, const QString& 
                                        const symbolfile::Content& content) {
     if (!isValidName(name))
         return Failure<SaveError>{SaveError::InvalidName, name};
-    return symbolfile::write(symbols::filePath(directory, name), content);
+    const QString path = symbols::filePath(directory, name);
+    if (leadsOutside(directory, path))
+        return Failure<SaveError>{SaveError::LinkOutside, QFileInfo(path).symLinkTarget()};
+    return symbolfile::write(path, content);
+}
+
+std::optional<QByteArray> snapshot(const QString& directory, const QString& name) {
+    QFile file(symbols::filePath(directory, name));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
 }
 
 std::optional<Failure<RemoveError>> remove(const QString& directory, const QString& name) {

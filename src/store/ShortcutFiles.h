@@ -10,16 +10,21 @@
 // Saving and deleting one shortcut's file in the symbol folder.
 namespace shortcuts {
 
-// A name that would leave the symbol folder (a path separator, "." or "..") or hold a line break
-// or NUL is refused. The empty name is allowed: its file is ".ini".
+// A name that is empty or only blanks, that would leave the symbol folder (a path separator, "."
+// or "..") or that holds a line break or NUL is refused.
 bool isValidName(const QString& name);
 
 // Writes the shortcut's file in one atomic replacement, keeping anything else the file holds.
+// A file that is a link is written where it leads only when that is inside the folder.
 // Nothing on success; on failure nothing changed.
 std::optional<Failure<SaveError>> save(const QString& directory, const QString& name,
                                        const symbolfile::Content& content);
 
-// Deletes the shortcut's file. Nothing on success.
+// The bytes of the shortcut's file as they stand, to tell later whether it changed meanwhile;
+// nothing when there is no such file.
+std::optional<QByteArray> snapshot(const QString& directory, const QString& name);
+
+// Deletes the shortcut's file (a link, not where it leads). Nothing on success.
 std::optional<Failure<RemoveError>> remove(const QString& directory, const QString& name);
 
 } // namespace shortcuts

@@ -10,7 +10,8 @@ template <typename Error> struct Failure {
 };
 
 enum class SaveError {
-    InvalidName, // the shortcut's name would leave the folder or break its file
+    InvalidName, // the shortcut's name is blank, would leave the folder or break its file
+    LinkOutside, // the shortcut's file is a link to a place outside the symbol folder
     NotStorable, // a value holds a line break or NUL
     Unreadable,  // the file exists but could not be read, so it is not replaced
     Io,          // the folder or the disk refused the write

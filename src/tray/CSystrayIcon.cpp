@@ -61,6 +61,10 @@ bool CSystrayIcon::Update() {
     return call(NIM_MODIFY);
 }
 
+bool CSystrayIcon::ShowMessage(const QString& title, const QString& text) {
+    return m_visible && m_shell.showMessage(m_record, title, text);
+}
+
 void CSystrayIcon::updateField(std::uint32_t flag) {
     if (!m_updateOnChange)
         return;

@@ -20,6 +20,8 @@ public:
     bool ShowIcon();
     bool HideIcon();
     bool Update();
+    // Shows a message from the icon; false when the icon is not shown.
+    bool ShowMessage(const QString& title, const QString& text);
 
     // Setting a property pushes that one field to the shell at once while UpdateOnChange holds.
     void setIconHandle(const QIcon& hIcon);

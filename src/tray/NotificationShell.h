@@ -57,4 +57,8 @@ public:
     virtual std::uint32_t lastError() const = 0;
     // A notification area is there now (one may come and go while the program runs).
     virtual bool isAvailable() const = 0;
+    // A message from the icon (a notification where the desktop has a service for them); false
+    // when there is no such icon.
+    virtual bool showMessage(const NotifyIconData& record, const QString& title,
+                             const QString& text) = 0;
 };

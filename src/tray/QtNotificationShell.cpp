@@ -2,6 +2,10 @@
 
 #include <QMenu>
 
+namespace {
+constexpr int messageTimeoutMs = 10000;
+}
+
 void QtNotificationShell::setContextMenu(QMenu* menu) {
     m_menu = menu;
 }
@@ -58,6 +62,15 @@ bool QtNotificationShell::modify(const NotifyIconData& record) {
         icon.trayIcon->setToolTip(record.tipText());
     if (record.uFlags & NIF_MESSAGE)
         icon.callbackMessage = record.uCallbackMessage;
+    return true;
+}
+
+bool QtNotificationShell::showMessage(const NotifyIconData& record, const QString& title,
+                                      const QString& text) {
+    const auto found = m_icons.find({record.hWnd, record.uID});
+    if (found == m_icons.end())
+        return false;
+    found->second.trayIcon->showMessage(title, text, QSystemTrayIcon::Warning, messageTimeoutMs);
     return true;
 }
 

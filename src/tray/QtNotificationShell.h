@@ -25,6 +25,8 @@ public:
     bool notify(NotifyMessage message, const NotifyIconData& record) override;
     std::uint32_t lastError() const override { return m_lastError; }
     bool isAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
+    bool showMessage(const NotifyIconData& record, const QString& title,
+                     const QString& text) override;
 
     // The menu that every icon shows on a right click.
     void setContextMenu(QMenu* menu);

@@ -2,6 +2,7 @@
 
 #include "widgets/AppIcon.h"
 
+#include <QScreen>
 #include <QWidget>
 
 namespace look {
@@ -31,6 +32,14 @@ void makeBold(QWidget* widget) {
     QFont font = widget->font();
     font.setBold(true);
     widget->setFont(font);
+}
+
+void centreOnScreen(QWidget* window) {
+    if (const QScreen* screen = window->screen()) {
+        QRect centred = window->frameGeometry();
+        centred.moveCenter(screen->availableGeometry().center());
+        window->move(centred.topLeft());
+    }
 }
 
 } // namespace look

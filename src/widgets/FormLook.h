@@ -18,4 +18,7 @@ QWidget* filledRectangle(QWidget* parent, const QRect& geometry, const QColor& c
 
 void makeBold(QWidget* widget);
 
+// Moves a window to the middle of its screen's available area.
+void centreOnScreen(QWidget* window);
+
 } // namespace look

@@ -6,9 +6,11 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    setPalette(blue);
+    // Blue while it can be clicked, grey while it cannot.
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, Qt::blue);
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, Qt::gray);
+    setPalette(colours);
     setCursor(Qt::PointingHandCursor);
 }
 

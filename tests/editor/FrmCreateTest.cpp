@@ -1,6 +1,7 @@
 #include "editor/FrmCreate.h"
 #include "main/MainWindowFixture.h"
 #include "store/SymbolFile.h"
+#include "support/ScriptedAnswers.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -62,22 +63,21 @@ TEST_F(FrmCreateTest, OkStoresTheGridAndProgramAndRebuildsTheList) {
         {{}, u"blank"_s, u"0"_s.repeated(144)},
         {{0}, u"corner"_s, u"1"_s + u"0"_s.repeated(143)},
         {{12}, u"row one"_s, u"0"_s.repeated(12) + u"1"_s + u"0"_s.repeated(131)},
-        {{143}, u""_s, u"0"_s.repeated(143) + u"1"_s},
+        {{143}, u" spaced "_s, u"0"_s.repeated(143) + u"1"_s},
     };
     for (const auto& row : rows) {
         FrmCreate& e = openEditor();
         for (int cell : row.black)
             click(cell);
         e.TxtName->setText(row.name);
-        e.TxtRep->setText(u"/usr/bin/xterm -e top"_s);
+        e.TxtRep->setText(u"sh -c 'xterm -e top'"_s);
         e.Command1->click();
         EXPECT_EQ(stored(row.name).gridString, row.expected) << row.name.toStdString();
-        EXPECT_EQ(stored(row.name).program, u"/usr/bin/xterm -e top"_s);
+        EXPECT_EQ(stored(row.name).program, u"sh -c 'xterm -e top'"_s);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(editor.isNull()) << "the editor closes";
     }
     EXPECT_EQ(rebuilds, 4);
-    EXPECT_TRUE(QFile::exists(folder.file(u"symbol/.ini"_s)));
 }
 
 TEST_F(FrmCreateTest, GridLinesChangeBordersOnly) {
@@ -92,7 +92,7 @@ TEST_F(FrmCreateTest, GridLinesChangeBordersOnly) {
 }
 
 TEST_F(FrmCreateTest, RefusedNamesAndFailedSavesKeepTheEditorAndDrawing) {
-    for (const QString& name : {u"a/b"_s, u"a\\b"_s, u"."_s, u".."_s}) {
+    for (const QString& name : {u"a/b"_s, u""_s, u"  "_s}) {
         FrmCreate& e = openEditor();
         click(9);
         e.TxtName->setText(name);
@@ -143,8 +143,10 @@ TEST_F(FrmCreateTest, AnnulerWritesNothingAndTheNextAddIsBlank) {
     w.Label6_Click();
 }
 
-TEST_F(FrmCreateTest, ModifyFillsNameAndProgramAndRenamingKeepsBoth) {
-    writeSymbol(u"Door"_s, u"1"_s.repeated(144), u"/bin/door"_s);
+TEST_F(FrmCreateTest, ModifyShowsTheStoredShortcutAndRenamingKeepsBoth) {
+    const QString door = u"1"_s.repeated(10) + u"0"_s.repeated(134);
+    writeSymbol(u"Door"_s, door, u"/bin/sh"_s);
+    const QByteArray before = folder.read(u"symbol/Door.ini"_s);
     FrmMain& w = window();
     w.Label7_Click();
     EXPECT_EQ(w.editor(), nullptr) << "nothing selected: nothing happens";
@@ -156,13 +158,59 @@ TEST_F(FrmCreateTest, ModifyFillsNameAndProgramAndRenamingKeepsBoth) {
     ASSERT_NE(e, nullptr);
     EXPECT_FALSE(e->isModal());
     EXPECT_EQ(e->TxtName->text(), u"Door"_s);
-    EXPECT_EQ(e->TxtRep->text(), u"/bin/door"_s);
-    EXPECT_EQ(e->PicD->grid().backColor(0), CellColour::White) << "the symbol is drawn anew";
-    e->TxtName->setText(u"Gate"_s);
+    EXPECT_EQ(e->TxtRep->text(), u"/bin/sh"_s);
+    EXPECT_EQ(symbolfile::gridStringOf(e->PicD->grid()), door) << "the stored drawing";
     e->Command1->click();
+    EXPECT_EQ(folder.read(u"symbol/Door.ini"_s), before) << "OK without changes changes nothing";
+
+    w.Label7_Click();
+    w.editor()->TxtName->setText(u"Gate"_s);
+    w.editor()->Command1->click();
     ASSERT_EQ(w.shortcuts().count(), 2);
     EXPECT_EQ(w.shortcuts().item(1)->text, u"Door"_s);
     EXPECT_EQ(w.shortcuts().item(2)->text, u"Gate"_s);
+}
+
+TEST_F(FrmCreateTest, NothingIsReplacedAndNoBrokenProgramStoredUnasked) {
+    const struct {
+        const char* name;
+        std::function<void(FrmCreate&)> prepare;
+        QString question;
+    } rows[] = {
+        {"Add with a stored name", [](FrmCreate& e) { e.TxtName->setText(u"Door"_s); },
+         u"Le raccourci « Door » existe déjà. Le remplacer ?"_s},
+        {"Modify of a file changed meanwhile",
+         [this](FrmCreate& e) {
+             e.openShortcut(u"Door"_s);
+             writeSymbol(u"Door"_s, u"01"_s, u"/bin/sh"_s);
+         },
+         u"Le raccourci « Door » a changé sur le disque depuis l'ouverture de l'éditeur. "
+         u"Le remplacer ?"_s},
+        {"a program that cannot be found",
+         [](FrmCreate& e) {
+             e.TxtName->setText(u"New"_s);
+             e.TxtRep->setText(u"/no/such/program"_s);
+         },
+         u"« /no/such/program » : programme introuvable. Enregistrer quand même ?"_s},
+    };
+    for (const auto& row : rows) {
+        for (const bool yes : {false, true}) {
+            writeSymbol(u"Door"_s, u"1"_s, u"/bin/sh"_s);
+            QFile::remove(folder.file(u"symbol/New.ini"_s));
+            FrmCreate& e = openEditor();
+            row.prepare(e);
+            const QByteArray onDisk = folder.read(u"symbol/Door.ini"_s);
+            const ScriptedAnswers answers({yes});
+            e.Command1->click();
+            EXPECT_EQ(answers.asked, QStringList{row.question}) << row.name;
+            EXPECT_EQ(editor.isNull() || !editor->isVisible(), yes) << row.name;
+            if (!yes) {
+                EXPECT_EQ(folder.read(u"symbol/Door.ini"_s), onDisk) << row.name;
+                EXPECT_FALSE(QFile::exists(folder.file(u"symbol/New.ini"_s))) << row.name;
+                e.close();
+            }
+        }
+    }
 }
 
 TEST_F(FrmCreateTest, DeleteRemovesTheFileAndReportsAFileAlreadyGone) {

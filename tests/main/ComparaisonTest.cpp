@@ -63,7 +63,7 @@ protected:
 };
 
 TEST_F(ComparaisonTest, RecognisedClickStartsTheProgramAndShowsItsSymbol) {
-    writeSymbol(u"bloc"_s, cells(0, 39), u"/opt/Outils/bloc --new"_s);
+    writeSymbol(u"bloc"_s, cells(0, 39), u"/bin/sh --new"_s);
     writeSymbol(u"zzz"_s, cells(100, 143), u"/bin/other"_s);
     draw(cells(0, 36));
     ready().Comparaison(false);
@@ -71,19 +71,19 @@ TEST_F(ComparaisonTest, RecognisedClickStartsTheProgramAndShowsItsSymbol) {
     EXPECT_EQ(bar("ProBar"), 92.5f);
     EXPECT_EQ(bar("ProBar2"), 100.0f);
     EXPECT_EQ(display.frame, green);
-    EXPECT_EQ(display.caption, u"bloc --new (92.5%)"_s);
+    EXPECT_EQ(display.caption, u"sh --new (92.5%)"_s);
     EXPECT_TRUE(display.labelVisible);
-    EXPECT_EQ(starter.calls, (QList<Call>{{u"/opt/Outils/bloc"_s, {u"--new"_s}}}));
+    EXPECT_EQ(starter.calls, (QList<Call>{{u"/bin/sh"_s, {u"--new"_s}}}));
     EXPECT_EQ(gridCells(), cells(0, 39)) << "the grid shows the recognised symbol";
 }
 
 TEST_F(ComparaisonTest, PreviewStartsNothingAndLeavesTheLastSymbolInTheGrid) {
-    writeSymbol(u"bloc"_s, cells(0, 39), u"/bin/bloc"_s);
-    writeSymbol(u"zzz"_s, cells(100, 143), u"/bin/other"_s);
+    writeSymbol(u"bloc"_s, cells(0, 39), u"/bin/sh"_s);
+    writeSymbol(u"zzz"_s, cells(100, 143), u"/no/such/program"_s);
     draw(cells(0, 39));
     ready().Comparaison(true);
     EXPECT_EQ(display.frame, green);
-    EXPECT_EQ(display.caption, u"bloc (100%)"_s);
+    EXPECT_EQ(display.caption, u"sh (100%)"_s);
     EXPECT_TRUE(starter.calls.isEmpty());
     EXPECT_EQ(gridCells(), cells(100, 143));
 }
@@ -154,7 +154,7 @@ TEST_F(ComparaisonTest, BarsKeepTheirValueWhenAScoreCannotBeShown) {
 }
 
 TEST_F(ComparaisonTest, NomDecidesWhetherTheLabelIsShown) {
-    writeSymbol(u"a"_s, cells(0, 9), u"/bin/a"_s);
+    writeSymbol(u"a"_s, cells(0, 9), u"/bin/sh"_s);
     draw(cells(0, 9));
     const struct {
         const char16_t* nom;
@@ -172,23 +172,38 @@ TEST_F(ComparaisonTest, NomDecidesWhetherTheLabelIsShown) {
         ready().Comparaison(true);
         EXPECT_EQ(display.labelVisible, row.visibleAfter)
             << QString::fromUtf16(row.nom).toStdString();
-        EXPECT_EQ(display.caption, u"a (100%)"_s) << "the caption is always updated";
+        EXPECT_EQ(display.caption, u"sh (100%)"_s) << "the caption is always updated";
     }
 }
 
-TEST_F(ComparaisonTest, ProgramThatCannotStartStillShowsItsSymbol) {
+TEST_F(ComparaisonTest, AProgramThatCannotStartIsToldAndItsSymbolStillShown) {
     writeSymbol(u"a"_s, cells(0, 9), u""_s);
     writeSymbol(u"b"_s, cells(50, 60), u"/no/such/program"_s);
+    writeSymbol(u"c"_s, cells(100, 110), u"/bin/sh"_s);
     starter.succeeds = false;
-    draw(cells(0, 9));
-    ready().Comparaison(false);
-    EXPECT_TRUE(starter.calls.isEmpty()) << "an empty program starts nothing";
-    EXPECT_EQ(gridCells(), cells(0, 9));
 
     draw(cells(50, 60));
-    window().Comparaison(false);
-    EXPECT_EQ(starter.calls.size(), 1);
-    EXPECT_EQ(gridCells(), cells(50, 60));
+    ready().Comparaison(true);
+    EXPECT_EQ(display.caption, u"program (100%) — programme introuvable"_s)
+        << "the preview says so";
+    EXPECT_TRUE(fakes.shell.messages.empty()) << "a preview notifies nothing";
+
+    const struct {
+        QString drawn;
+        QString told;
+    } rows[] = {
+        {cells(0, 9), u"« a » n'a rien lancé : aucun programme indiqué."_s},
+        {cells(50, 60), u"« b » n'a rien lancé : programme introuvable."_s},
+        {cells(100, 110), u"« c » n'a rien lancé : le système n'a pas pu le lancer."_s},
+    };
+    for (const auto& row : rows) {
+        draw(row.drawn);
+        window().Comparaison(false);
+        ASSERT_FALSE(fakes.shell.messages.empty());
+        EXPECT_EQ(fakes.shell.messages.back(), u"Gestrix: "_s + row.told);
+        EXPECT_EQ(gridCells(), row.drawn);
+    }
+    EXPECT_EQ(starter.calls.size(), 1) << "only c's program was tried";
 }
 
 } // namespace

@@ -8,6 +8,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Whether a link is drawn in blue: clickable links are, disabled ones are grey.
+bool drawnInBlue(LinkLabel* link) {
+    const QImage shown = link->grab().toImage();
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixelColor(x, y) == QColor(Qt::blue))
+                return true;
+    return false;
+}
+
 class StartUpAndTriggerTest : public MainWindowFixture {
 protected:
     int overlaysOpened() const { return fakes.photographer.taken; }
@@ -109,21 +119,36 @@ TEST_F(StartUpAndTriggerTest, PressThatEndedAGestureDoesNotOpenAnother) {
     EXPECT_FALSE(w.isGestureUp());
 }
 
-TEST_F(StartUpAndTriggerTest, ModifyAndDeleteFollowTheSelection) {
+TEST_F(StartUpAndTriggerTest, ModifyAndDeleteFollowTheSelectionNotTheCurrentRow) {
     writeSymbol(u"a"_s, u"1"_s);
+    writeSymbol(u"b"_s, u"11"_s);
     FrmMain& w = window();
     auto* modify = child<LinkLabel>("Label7");
     auto* remove = child<LinkLabel>("Label8");
-    w.TimDetect_Timer();
-    EXPECT_FALSE(modify->isEnabled());
-    EXPECT_FALSE(remove->isEnabled());
+    auto* list = child<QTreeView>("lstV");
     EXPECT_TRUE(child<LinkLabel>("Label6")->isEnabled());
 
-    auto* list = child<QTreeView>("lstV");
-    list->setCurrentIndex(list->model()->index(0, 0));
+    // What the list getting the focus does: a current row, nothing selected. At start-up and
+    // after a rebuild alike, nothing is previewed, enabled or deleted.
+    for (int round = 0; round < 2; ++round) {
+        list->selectionModel()->setCurrentIndex(list->model()->index(round, 0),
+                                                QItemSelectionModel::NoUpdate);
+        w.TimDetect_Timer();
+        EXPECT_FALSE(modify->isEnabled());
+        EXPECT_FALSE(remove->isEnabled());
+        EXPECT_FALSE(drawnInBlue(remove));
+        w.Label8_Click();
+        EXPECT_EQ(w.shortcuts().count(), 2);
+        EXPECT_EQ(gridCells(), u"0"_s.repeated(144));
+        w.OuvrirListe();
+    }
+
+    list->setCurrentIndex(list->model()->index(1, 0));
     w.TimDetect_Timer();
     EXPECT_TRUE(modify->isEnabled());
     EXPECT_TRUE(remove->isEnabled());
+    EXPECT_TRUE(drawnInBlue(remove));
+    EXPECT_EQ(gridCells(), u"11"_s + u"0"_s.repeated(142)) << "a selection previews";
 
     w.OuvrirListe(); // the rebuild drops the selection
     w.TimDetect_Timer();

@@ -4,7 +4,9 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -71,6 +73,16 @@ TEST_F(FrmOptionTest, TabOrderRunsFromTheBoxesToAnnulerThenOk) {
     EXPECT_EQ(dialog.chkGrid->nextInFocusChain(), dialog.chkName);
     EXPECT_EQ(dialog.chkName->nextInFocusChain(), dialog.Command2);
     EXPECT_EQ(dialog.Command2->nextInFocusChain(), dialog.Command1);
+}
+
+TEST_F(FrmOptionTest, EscapeClosesNothingAndTheDialogOpensCentredOnTheScreen) {
+    QWidget owner;
+    owner.setGeometry(0, 0, 100, 100);
+    FrmOption dialog(&owner);
+    dialog.show();
+    EXPECT_EQ(dialog.frameGeometry().center(), dialog.screen()->availableGeometry().center());
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 } // namespace

@@ -1,56 +1,101 @@
 #include "recognition/Launcher.h"
-#include "platform/qt/ProcessStarter.h"
+#include "platform/desktop/DesktopProgramStarter.h"
 #include "support/FakeProgramStarter.h"
 #include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 using Call = FakeProgramStarter::Call;
+using Kind = ProgramCommand::Kind;
 
 namespace {
 
-TEST(Launcher, StartsWithoutAShell) {
+// A folder with an executable whose name has a space, a document, a desktop entry and a folder.
+class LauncherTest : public ::testing::Test {
+protected:
+    LauncherTest() {
+        folder.write(u"My Editor"_s, "#!/bin/sh\ntouch \"$1.ran\"\n");
+        QFile::setPermissions(editor, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        folder.write(u"notes.txt"_s, "notes\n");
+        folder.write(u"app.desktop"_s, "[Desktop Entry]\nType=Application\nName=App\nExec=\"" +
+                                           editor.toUtf8() + "\" %k\n");
+        QDir(folder.path()).mkdir(u"Documents"_s);
+    }
     TempFolder folder;
-    folder.write(u"My Editor"_s, "#!/bin/sh\n");
-    const QString spaced = folder.file(u"My Editor"_s);
+    const QString editor = folder.file(u"My Editor"_s);
+    const QString notes = folder.file(u"notes.txt"_s);
+    const QString entry = folder.file(u"app.desktop"_s);
+    const QString documents = folder.file(u"Documents"_s);
+};
 
+TEST_F(LauncherTest, TheTextBecomesACommandWithoutAShell) {
     const struct {
         QString repertoire;
-        Call expected;
+        ProgramCommand expected;
     } rows[] = {
-        {u"/usr/bin/xterm"_s, {u"/usr/bin/xterm"_s, {}}},
-        {u"xterm -e top"_s, {u"xterm"_s, {u"-e"_s, u"top"_s}}},
-        {spaced, {spaced, {}}}, // an existing file is the program, spaces and all
+        {u"/usr/bin/xterm"_s, {Kind::Executable, u"/usr/bin/xterm"_s, {}}},
+        {u"xterm -e top"_s, {Kind::Executable, u"xterm"_s, {u"-e"_s, u"top"_s}}},
+        {editor, {Kind::Executable, editor, {}}}, // an existing file is the program, spaces and all
         {u"\"/opt/My App/run\" --file \"a b.txt\""_s,
-         {u"/opt/My App/run"_s, {u"--file"_s, u"a b.txt"_s}}},
-        {u"  gedit  "_s, {u"gedit"_s, {}}},
-        {u"echo $HOME; rm -rf x"_s, {u"echo"_s, {u"$HOME;"_s, u"rm"_s, u"-rf"_s, u"x"_s}}},
+         {Kind::Executable, u"/opt/My App/run"_s, {u"--file"_s, u"a b.txt"_s}}},
+        {u"  gedit  "_s, {Kind::Executable, u"gedit"_s, {}}},
+        {u"echo $HOME; rm -rf x"_s,
+         {Kind::Executable, u"echo"_s, {u"$HOME;"_s, u"rm"_s, u"-rf"_s, u"x"_s}}},
+        {notes, {Kind::Document, notes, {}}},
+        {documents, {Kind::Document, documents, {}}},
+        {entry, {Kind::DesktopEntry, entry, {}}},
     };
-    for (const auto& row : rows) {
-        FakeProgramStarter starter;
-        EXPECT_TRUE(launchRepertoire(row.repertoire, starter));
-        ASSERT_EQ(starter.calls.size(), 1) << row.repertoire.toStdString();
-        EXPECT_EQ(starter.calls.front(), row.expected) << row.repertoire.toStdString();
-    }
+    for (const auto& row : rows)
+        EXPECT_EQ(commandFromRepertoire(row.repertoire), row.expected)
+            << row.repertoire.toStdString();
 }
 
-TEST(Launcher, NothingStartsForABlankText) {
-    FakeProgramStarter starter;
-    EXPECT_FALSE(launchRepertoire(u""_s, starter));
-    EXPECT_FALSE(launchRepertoire(u"   "_s, starter));
-    EXPECT_FALSE(launchRepertoire(u"\"\""_s, starter));
-    EXPECT_TRUE(starter.calls.isEmpty());
+TEST_F(LauncherTest, ProblemsAreFoundWithoutStartingAnything) {
+    const struct {
+        QString repertoire;
+        std::optional<LaunchError> problem;
+    } rows[] = {
+        {u""_s, LaunchError::NoProgram},
+        {u"   "_s, LaunchError::NoProgram},
+        {u"\"\""_s, LaunchError::NoProgram},
+        {u"/no/such/program --flag"_s, LaunchError::NotFound},
+        {u"no-such-program-anywhere"_s, LaunchError::NotFound},
+        {u"\""_s + documents + u"\" --flag"_s, LaunchError::NotExecutable},
+        {u"\""_s + notes + u"\" --flag"_s, LaunchError::NotExecutable},
+        {u"/opt/"_s + QString(256, u'p'), LaunchError::TooLong},
+        {u"sh -c true"_s, std::nullopt},
+        {notes, std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(launchProblem(row.repertoire), row.problem) << row.repertoire.toStdString();
 }
 
-TEST(Launcher, AFailedStartIsReported) {
+TEST_F(LauncherTest, EachKindStartsItsWay) {
     FakeProgramStarter starter;
+    EXPECT_FALSE(launchRepertoire(u"sh -c true"_s, starter));
+    EXPECT_FALSE(launchRepertoire(notes, starter));
+    EXPECT_FALSE(launchRepertoire(documents, starter));
+    EXPECT_FALSE(launchRepertoire(entry, starter));
+    EXPECT_EQ(starter.calls, (QList<Call>{{u"sh"_s, {u"-c"_s, u"true"_s}}}));
+    EXPECT_EQ(starter.opened, (QStringList{notes, documents}));
+    EXPECT_EQ(starter.desktopEntries, QStringList{entry});
+
+    EXPECT_EQ(launchRepertoire(u"/no/such/program"_s, starter), LaunchError::NotFound);
+    EXPECT_EQ(starter.calls.size(), 1) << "a problem found beforehand starts nothing";
     starter.succeeds = false;
-    EXPECT_FALSE(launchRepertoire(u"/no/such/program --flag"_s, starter));
-    EXPECT_EQ(starter.calls.front(), (Call{u"/no/such/program"_s, {u"--flag"_s}}));
+    EXPECT_EQ(launchRepertoire(entry, starter), LaunchError::StartFailed);
+}
 
-    ProcessStarter real;
-    EXPECT_FALSE(launchRepertoire(u"/no/such/program"_s, real));
+TEST_F(LauncherTest, ADesktopEntryRunsItsExecLineWithFieldCodes) {
+    DesktopProgramStarter desktop;
+    ASSERT_FALSE(launchRepertoire(entry, desktop));
+    // %k is the entry's own path: the program marks it.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(entry + u".ran"_s); }, 5000));
 }
 
 } // namespace

@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -79,6 +82,41 @@ TEST(IniFile, FailedWritesSayWhatFailedAndChangeNothing) {
     EXPECT_EQ(errorOf(SetIniValues(u"Image"_s, {{u"Value"_s, u"1"_s}}, folder.file(u"d.ini"_s))),
               SaveError::Unreadable);
     EXPECT_TRUE(QFileInfo(folder.file(u"d.ini"_s)).isDir());
+}
+
+// Writes past a size fail with EFBIG, as on a full disk, while this lives (the signal such a write
+// raises is ignored, as the program ignores it).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_signal)(int);
+};
+
+TEST(IniFile, AFullDiskLeavesTheOldFileWhole) {
+    TempFolder folder;
+    const QByteArray old = "[Image]\nValue=0\nRepertoire=/bin/old\n";
+    folder.write(u"S.ini"_s, old);
+    std::optional<Failure<SaveError>> failure;
+    {
+        const FileSizeLimit limit(old.size());
+        failure =
+            SetIniValues(u"Image"_s, {{u"Value"_s, QString(144, u'1')}}, folder.file(u"S.ini"_s));
+    }
+    EXPECT_EQ(errorOf(failure), SaveError::Io);
+    EXPECT_EQ(folder.read(u"S.ini"_s), old);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"S.ini"_s});
 }
 
 // Permission bits hold only for other users than root; make test runs these once unprivileged.

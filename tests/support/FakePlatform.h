@@ -44,8 +44,13 @@ public:
     }
     std::uint32_t lastError() const override { return error; }
     bool isAvailable() const override { return available; }
+    bool showMessage(const NotifyIconData&, const QString& title, const QString& text) override {
+        messages.push_back(title + QStringLiteral(": ") + text);
+        return true;
+    }
 
     std::vector<Call> calls;
+    std::vector<QString> messages;
     bool succeeds = true;
     bool available = true;
     std::uint32_t error = 1460;

@@ -4,7 +4,7 @@
 
 #include <QList>
 
-// Records every program it is asked to start; starts nothing.
+// Records everything it is asked to start or open; starts nothing.
 class FakeProgramStarter final : public ProgramStarter {
 public:
     struct Call {
@@ -17,7 +17,17 @@ public:
         calls.append({program, arguments});
         return succeeds;
     }
+    bool openWithDefaultApplication(const QString& path) override {
+        opened.append(path);
+        return succeeds;
+    }
+    bool launchDesktopEntry(const QString& path) override {
+        desktopEntries.append(path);
+        return succeeds;
+    }
 
     QList<Call> calls;
+    QStringList opened;
+    QStringList desktopEntries;
     bool succeeds = true;
 };

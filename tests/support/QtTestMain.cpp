@@ -1,5 +1,6 @@
 // main() for widget tests: Qt on the offscreen platform, user folders sandboxed.
 #include "support/Sandbox.h"
+#include "support/ScriptedAnswers.h"
 
 #include <QApplication>
 
@@ -11,5 +12,6 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    const ScriptedAnswers noQuestionExpected;
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# One instance, and a clean end: SIGTERM, SIGINT and SIGHUP end the program as "Quitter" does
+# (status 0, its socket removed); a second start beside a stopped instance says so and fails
+# within two seconds; and when the socket cannot be made, a lock still keeps a second one out.
+# Usage: instance_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
+source "$(dirname "$0")/harness.sh"
+E2E_SHOTS=$2
+
+e2e_start_xvfb
+socket="$E2E_TMP/runtime/gestrix.socket"
+for signal in TERM INT HUP; do
+    e2e_start_gestrix "$1"
+    e2e_wait_window "^Strokely v1.2" >/dev/null
+    [ -S "$socket" ] || e2e_fail "no socket while running"
+    kill -s "$signal" "$E2E_GESTRIX_PID"
+    set +e
+    wait "$E2E_GESTRIX_PID"
+    status=$?
+    set -e
+    [ "$status" = 0 ] || e2e_fail "SIG$signal ended the program with status $status"
+    [ ! -e "$socket" ] || e2e_fail "SIG$signal left the socket behind"
+done
+
+# The running instance is stopped: a second start does not wait for ever, nor claim success.
+e2e_start_gestrix "$1"
+e2e_wait_window "^Strokely v1.2" >/dev/null
+first=$E2E_GESTRIX_PID
+kill -STOP "$first"
+started=$SECONDS
+e2e_start_gestrix "$1"
+e2e_wait_for '! kill -0 "$E2E_GESTRIX_PID" 2>/dev/null' 4 || e2e_fail "a second start waits for ever"
+set +e
+wait "$E2E_GESTRIX_PID"
+status=$?
+set -e
+kill -CONT "$first"
+[ "$status" != 0 ] || e2e_fail "a second start beside a stopped instance ended with 0"
+[ $((SECONDS - started)) -le 3 ] || e2e_fail "a second start took $((SECONDS - started)) s to give up"
+grep -q "ne répond pas" "$E2E_TMP/gestrix.log" || e2e_fail "no message beside a stopped instance"
+kill "$first"
+wait "$first" || true
+
+# The socket cannot be made (its name is taken by a folder that cannot be removed): the lock
+# still keeps a second instance out, and the second start says why.
+mkdir -p "$socket/taken"
+e2e_start_gestrix "$1"
+e2e_wait_window "^Strokely v1.2" >/dev/null
+first=$E2E_GESTRIX_PID
+: >"$E2E_TMP/gestrix.log"
+e2e_start_gestrix "$1"
+set +e
+wait "$E2E_GESTRIX_PID"
+status=$?
+set -e
+[ "$status" != 0 ] || e2e_fail "a second instance started beside the first"
+grep -q "ne peut pas être joint" "$E2E_TMP/gestrix.log" || e2e_fail "no message: $(cat "$E2E_TMP/gestrix.log")"
+kill -0 "$first" || e2e_fail "the first instance ended"
+echo "instance: ok"

@@ -1,0 +1,49 @@
+#include "store/ShortcutFiles.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TEST(ShortcutFiles, NamesThatAreBlankLeaveTheFolderOrBreakTheFileAreRefused) {
+    const struct {
+        QString name;
+        bool valid;
+    } rows[] = {
+        {u"Door"_s, true}, {u" Door "_s, true}, {u".ini"_s, true},          {u""_s, false},
+        {u"   "_s, false}, {u"a/b"_s, false},   {u"a\\b"_s, false},         {u"."_s, false},
+        {u".."_s, false},  {u"a\nb"_s, false},  {u"a"_s + QChar(0), false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(shortcuts::isValidName(row.name), row.valid) << row.name.toStdString();
+}
+
+TEST(ShortcutFiles, ASaveNeverFollowsALinkOutOfTheFolder) {
+    TempFolder home;
+    ASSERT_TRUE(QDir(home.path()).mkdir(u"symbol"_s));
+    const QString symbols = home.file(u"symbol"_s);
+    home.write(u".bashrc"_s, "export A=1\n");
+    ASSERT_TRUE(QFile::link(home.file(u".bashrc"_s), home.file(u"symbol/A.ini"_s)));
+    ASSERT_TRUE(QFile::link(home.file(u"made-outside"_s), home.file(u"symbol/Gone.ini"_s)));
+    home.writeSymbol(u"symbol/real.ini"_s, u"0"_s);
+    ASSERT_TRUE(QFile::link(home.file(u"symbol/real.ini"_s), home.file(u"symbol/Inside.ini"_s)));
+
+    const symbolfile::Content content{u"1"_s, u"/bin/true"_s};
+    for (const QString& name : {u"A"_s, u"Gone"_s}) {
+        const auto failure = shortcuts::save(symbols, name, content);
+        ASSERT_TRUE(failure) << name.toStdString();
+        EXPECT_EQ(failure->error, SaveError::LinkOutside);
+    }
+    EXPECT_EQ(home.read(u".bashrc"_s), "export A=1\n");
+    EXPECT_FALSE(QFile::exists(home.file(u"made-outside"_s))) << "nor through a dangling link";
+
+    EXPECT_FALSE(shortcuts::save(symbols, u"Inside"_s, content)) << "a link inside is written";
+    EXPECT_EQ(symbolfile::read(home.file(u"symbol/real.ini"_s)).gridString, u"1"_s);
+}
+
+} // namespace
