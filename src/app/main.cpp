@@ -2,8 +2,9 @@
 #include "app/SingleInstance.h"
 #include "main/FrmMain.h"
 #include "platform/desktop/DesktopProgramStarter.h"
-#include "platform/qt/ScreenGrabber.h"
-#include "platform/x11/X11PointerButtons.h"
+#include "platform/process/Memory.h"
+#include "platform/x11/X11ScreenPhotographer.h"
+#include "platform/x11/X11TriggerButton.h"
 #include "store/SymbolDirectory.h"
 #include "tray/QtNotificationShell.h"
 #include "widgets/FormLook.h"
@@ -97,14 +98,15 @@ int main(int argc, char* argv[]) {
         return handOver(instance);
     const QuitSignals quitSignals;
 
-    X11PointerButtons buttons;
-    ScreenGrabber photographer;
+    returnLargeBlocksWhenFreed();
+    X11TriggerButton trigger;
+    X11ScreenPhotographer photographer;
     DesktopProgramStarter starter;
     QtNotificationShell shell;
     QMenu trayMenu;
     shell.setContextMenu(&trayMenu);
 
-    FrmMain window(symbols::directory(), Platform{buttons, photographer, starter}, shell);
+    FrmMain window(symbols::directory(), Platform{trigger, photographer, starter}, shell);
     trayMenu.addAction(u"Afficher"_s, &window, &FrmMain::showFromTray);
     trayMenu.addAction(u"Quitter"_s, &app, &QApplication::quit);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &FrmMain::showFromTray);

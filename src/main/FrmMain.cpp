@@ -4,6 +4,7 @@
 #include "main/MainLog.h"
 #include "platform/process/Timing.h"
 #include "prefs/FrmOption.h"
+#include "prefs/TriggerPreferences.h"
 #include "store/Settings.h"
 #include "store/ShortcutFiles.h"
 #include "store/SymbolDirectory.h"
@@ -30,7 +31,7 @@ namespace {
 
 constexpr int triggerPollIntervalMs = 100;
 // How often a missing notification area is looked for.
-constexpr int trayWatchIntervalMs = 1000;
+constexpr int trayWatchIntervalMs = 2000;
 
 // A stored sensitivity as a slider position: a 16-bit number from 0 to 100, else nothing.
 std::optional<int> sliderPosition(const QString& stored) {
@@ -71,15 +72,23 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, Notif
     connect(Label7, &LinkLabel::clicked, this, &FrmMain::Label7_Click);
     connect(Label8, &LinkLabel::clicked, this, &FrmMain::Label8_Click);
     connect(Label12, &LinkLabel::clicked, this, &FrmMain::Label12_Click);
+    // "Modifier" and "Supprimer" follow the selection as it changes.
+    connect(lstV->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &FrmMain::enableSelectionLinks);
+    connect(&m_shortcutModel, &QAbstractItemModel::modelReset, this,
+            &FrmMain::enableSelectionLinks);
     Form_Load(symbolDirectory);
+    m_platform.trigger.setHandler(this);
     connect(&TimDetect, &QTimer::timeout, this, &FrmMain::TimDetect_Timer);
-    TimDetect.start(triggerPollIntervalMs);
+    configureTrigger();
     connect(&m_trayWatch, &QTimer::timeout, this, &FrmMain::dockInLateNotificationArea);
-    m_trayWatch.start(trayWatchIntervalMs);
+    if (!SysIcon->Visible())
+        m_trayWatch.start(trayWatchIntervalMs);
 }
 
 // The overlay is a top-level window of its own, not a child.
 FrmMain::~FrmMain() {
+    m_platform.trigger.setHandler(nullptr);
     delete m_overlay;
 }
 
@@ -209,5 +218,15 @@ void FrmMain::paintEvent(QPaintEvent* event) {
 
 void FrmMain::Label12_Click() {
     FrmOption dialog(this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted)
+        configureTrigger();
+}
+
+// An idle program wakes for nothing: the poll runs only where presses cannot arrive as events.
+void FrmMain::configureTrigger() {
+    m_platform.trigger.configure(prefs::loadTriggerSettings());
+    if (m_platform.trigger.deliversPresses())
+        TimDetect.stop();
+    else
+        TimDetect.start(triggerPollIntervalMs);
 }

@@ -5,6 +5,7 @@
 #include "overlay/FrmView.h"
 #include "overlay/OverlayHost.h"
 #include "platform/Platform.h"
+#include "platform/TriggerButton.h"
 #include "store/FileList.h"
 #include "store/ShortcutList.h"
 #include "tray/CSystrayIcon.h"
@@ -29,7 +30,7 @@ struct Decision;
 
 // The main window: the shortcut list, the reference grid, the capture pictures, the score bars
 // and the sensitivity sliders. It lives for the whole run.
-class FrmMain : public QWidget, public OverlayHost, public ShellWindow {
+class FrmMain : public QWidget, public OverlayHost, public ShellWindow, public TriggerHandler {
     Q_OBJECT
 
 public:
@@ -58,9 +59,16 @@ public:
     // Where Comparaison shows its outcome (the gesture overlay while it is up); may be null.
     void setRecognitionDisplay(RecognitionDisplay* display) { m_display = display; }
 
-    // The trigger poll: opens the overlay when the middle button is down and no gesture is
-    // under way, then enables "Modifier" and "Supprimer" while a shortcut is selected.
+    // The trigger poll, running only where presses do not arrive as events: opens the overlay
+    // when the trigger button is down and no gesture is under way; then enables "Modifier" and
+    // "Supprimer" while a shortcut is selected (which they also do as the selection changes).
     void TimDetect_Timer();
+
+    // TriggerHandler: a press starts a gesture unless one is up (the press is then a click on the
+    // overlay) or it is on our own notification icon (it is the icon's).
+    bool triggerPressed(const TriggerPress& press) override;
+    void triggerHeldMove(QPoint position) override;
+    void triggerReleased(QPoint position) override;
     // The overlay of the gesture under way, if any.
     FrmView* overlay() const { return m_overlay; }
     // The shortcut editor while it is open.
@@ -109,6 +117,11 @@ private:
     // The 1-based position of the item the user selected; 0 when none is.
     int selectedIndex() const;
     const Shortcut* selectedShortcut() const;
+    void configureTrigger();
+    void pollTrigger();
+    void enableSelectionLinks();
+    // Opens the overlay and marks the gesture as under way; nothing when there is no screen.
+    void startGesture();
     // False when there is no screen to show it on.
     bool showOverlay();
     void loadSensitivities();

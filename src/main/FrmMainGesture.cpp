@@ -4,8 +4,8 @@
 
 #include "main/MainLog.h"
 
-#include "platform/PointerButtons.h"
 #include "platform/ScreenPhotographer.h"
+#include "platform/TriggerButton.h"
 #include "platform/Twips.h"
 #include "platform/process/Memory.h"
 #include "platform/process/Timing.h"
@@ -100,20 +100,50 @@ void FrmMain::showRejected() {
 }
 
 void FrmMain::TimDetect_Timer() {
-    const MiddleButtonState middle = m_platform.buttons.readMiddleButton();
-    // A short press since the last poll counts too, unless a gesture was under way then: that
-    // press may be the click that ended it.
-    const bool pressed =
-        middle.downNow || (middle.pressedSinceLastReading && !m_gestureUpAtLastPoll);
-    if (pressed && !isShow) {
-        markTiming("trigger");
-        // Without an overlay there is no gesture to end, so none is marked as under way.
-        isShow = showOverlay();
-    }
-    m_gestureUpAtLastPoll = isShow;
+    pollTrigger();
+    enableSelectionLinks();
+}
+
+void FrmMain::enableSelectionLinks() {
     const bool selected = selectedIndex() != 0;
     Label7->setEnabled(selected);
     Label8->setEnabled(selected);
+}
+
+void FrmMain::pollTrigger() {
+    const TriggerState trigger = m_platform.trigger.read();
+    // A short press since the last poll counts too, unless a gesture was under way then: that
+    // press may be the click that ended it.
+    const bool pressed =
+        trigger.downNow || (trigger.pressedSinceLastReading && !m_gestureUpAtLastPoll);
+    if (pressed && !isShow)
+        startGesture();
+    m_gestureUpAtLastPoll = isShow;
+}
+
+bool FrmMain::triggerPressed(const TriggerPress& press) {
+    if (isShow || SysIcon->Geometry().contains(press.position))
+        return false;
+    startGesture();
+    if (isShow)
+        m_overlay->holdStarted(press.position);
+    return isShow;
+}
+
+void FrmMain::triggerHeldMove(QPoint position) {
+    if (m_overlay)
+        m_overlay->heldMove(position);
+}
+
+void FrmMain::triggerReleased(QPoint) {
+    if (m_overlay)
+        m_overlay->heldReleased();
+}
+
+void FrmMain::startGesture() {
+    markTiming("trigger");
+    // Without an overlay there is no gesture to end, so none is marked as under way.
+    isShow = showOverlay();
 }
 
 // The photograph is taken before the overlay exists, so it never shows the overlay itself.
@@ -123,11 +153,13 @@ bool FrmMain::showOverlay() {
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return false;
-    const QImage photograph = m_platform.photographer.photograph(screen);
-    m_overlay = new FrmView(*this, photograph, screen->geometry());
+    QImage photo = m_platform.photographer.photograph(screen);
+    markTiming("photographed");
+    m_overlay = new FrmView(*this, std::move(photo), screen->geometry());
     setRecognitionDisplay(m_overlay);
     connect(m_overlay, &QObject::destroyed, this, [this] {
         setRecognitionDisplay(nullptr);
+        m_platform.photographer.release();
         releaseFreedMemory();
     });
     m_overlay->show();

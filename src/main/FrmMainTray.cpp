@@ -7,10 +7,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
-// A notification area that appears after start-up gets the icon.
+// A notification area that appears after start-up gets the icon; once it has it, the watch
+// stops (Qt docks a shown icon again in a notification area that restarts).
 void FrmMain::dockInLateNotificationArea() {
     if (!SysIcon->Visible() && m_shell.isAvailable())
         SysIcon->ShowIcon();
+    if (SysIcon->Visible())
+        m_trayWatch.stop();
 }
 
 void FrmMain::shellCallback(std::uint32_t callbackMessage, std::uint32_t pointerMessage) {

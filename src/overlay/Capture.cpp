@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <cstring>
 
 namespace capture {
 namespace {
@@ -17,14 +18,32 @@ int roundHalfEven(double value) {
     return static_cast<int>(std::nearbyint(value));
 }
 
+// The block in grey levels where pure black, and only pure black, is 0.
+QImage blackAsZero(const QImage& block) {
+    if (block.format() == QImage::Format_Grayscale8)
+        return block;
+    const QImage colours = block.convertToFormat(QImage::Format_RGB32);
+    QImage grey(colours.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < colours.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(colours.constScanLine(y));
+        uchar* to = grey.scanLine(y);
+        for (int x = 0; x < colours.width(); ++x)
+            to[x] = (from[x] & 0xFFFFFF) == 0 ? 0 : 0xFF;
+    }
+    return grey;
+}
+
 } // namespace
 
 QImage copyBlock(const QImage& image, const QRect& rect) {
-    QImage block = whiteImage(rect.size());
+    QImage block(rect.size(), image.format());
+    block.fill(Qt::white);
     const QRect inside = rect.intersected(image.rect());
-    if (!inside.isEmpty()) {
-        QPainter painter(&block);
-        painter.drawImage(inside.topLeft() - rect.topLeft(), image, inside);
+    const int bytesPerPixel = image.depth() / 8;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        std::memcpy(block.scanLine(y - rect.top()) + (inside.left() - rect.left()) * bytesPerPixel,
+                    image.constScanLine(y) + inside.left() * bytesPerPixel,
+                    std::size_t(inside.width()) * bytesPerPixel);
     }
     return block;
 }
@@ -46,15 +65,15 @@ QImage reduceKeepingBlack(const QImage& block, QSize size) {
     QImage reduced = whiteImage(size);
     if (size.isEmpty() || block.isNull())
         return reduced;
-    const QImage source = block.convertToFormat(QImage::Format_RGB32);
+    const QImage source = blackAsZero(block);
     const qint64 sourceWidth = source.width();
     const qint64 sourceHeight = source.height();
     for (int y = 0; y < source.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        const uchar* line = source.constScanLine(y);
         const auto targetRow = static_cast<int>(y * size.height() / sourceHeight);
         auto* target = reinterpret_cast<QRgb*>(reduced.scanLine(targetRow));
         for (int x = 0; x < source.width(); ++x) {
-            if ((line[x] & 0xFFFFFF) == 0)
+            if (line[x] == 0)
                 target[x * size.width() / sourceWidth] = qRgb(0, 0, 0);
         }
     }

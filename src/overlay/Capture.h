@@ -11,7 +11,8 @@
 // into the comparison picture.
 namespace capture {
 
-// The block of image inside rect; parts of rect outside the image read as white.
+// The block of image inside rect, in the image's format; parts of rect outside the image read as
+// white.
 QImage copyBlock(const QImage& image, const QRect& rect);
 
 // Where a block goes in the comparison picture: the largest whole percentage from 99 down at

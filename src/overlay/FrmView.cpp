@@ -2,16 +2,21 @@
 
 #include "overlay/Capture.h"
 #include "overlay/OverlayHost.h"
+#include "overlay/Trail.h"
 #include "platform/Twips.h"
 #include "platform/process/Timing.h"
 #include "store/Settings.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include <cmath>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +28,8 @@ constexpr int gestureWatchIntervalMs = 1;
 // The frame's place and size before the first movement, in twips.
 constexpr int loadFrameWidthTwips = 2415;
 constexpr int loadFrameHeightTwips = 1215;
+// A held trigger press that moved this far ends the gesture when it is released.
+constexpr qreal holdToDrawPixels = 16;
 
 Qt::WindowFlags overlayWindowFlags() {
 #ifdef GESTRIX_DEBUG_OVERLAY
@@ -72,7 +79,7 @@ QRect pixelsOf(const QRectF& frame) {
 
 } // namespace
 
-FrmView::FrmView(OverlayHost& host, const QImage& photograph, const QRect& screen, QWidget* parent)
+FrmView::FrmView(OverlayHost& host, QImage photograph, const QRect& screen, QWidget* parent)
     : QWidget(parent, overlayWindowFlags()), m_host(host) {
     setWindowTitle(u"Gestrix geste"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -91,7 +98,9 @@ FrmView::FrmView(OverlayHost& host, const QImage& photograph, const QRect& scree
     green.setColor(QPalette::WindowText, QColor(0x00, 0xFF, 0x00));
     m_label->setPalette(green);
 
-    Form_Load(photograph);
+    Form_Load(std::move(photograph));
+    // Keys are the overlay's while it is up, whichever of our windows Qt hands them to.
+    qApp->installEventFilter(this);
 
     connect(&Timer1, &QTimer::timeout, this, &FrmView::Timer1_Timer);
     connect(&Timer2, &QTimer::timeout, this, &FrmView::Timer2_Timer);
@@ -99,14 +108,20 @@ FrmView::FrmView(OverlayHost& host, const QImage& photograph, const QRect& scree
     Timer2.start(gestureWatchIntervalMs);
 }
 
-void FrmView::Form_Load(const QImage& photograph) {
-    m_canvas = QImage(size(), QImage::Format_RGB32);
-    m_canvas.fill(palette().color(QPalette::Window));
-    if (!photograph.isNull()) {
-        QPainter painter(&m_canvas);
-        painter.drawImage(0, 0, photograph);
+void FrmView::Form_Load(QImage photograph) {
+    // The photograph itself is what the user sees and draws on: no copy of the whole screen.
+    if (photograph.format() == QImage::Format_RGB32) {
+        m_canvas = std::move(photograph);
+    } else {
+        m_canvas = QImage(size(), QImage::Format_RGB32);
+        m_canvas.fill(palette().color(QPalette::Window));
+        if (!photograph.isNull()) {
+            QPainter painter(&m_canvas);
+            painter.drawImage(0, 0, photograph);
+        }
     }
-    m_strokeLayer = QImage(size(), QImage::Format_RGB32);
+    // Black or white is all the stroke layer holds: one byte a pixel.
+    m_strokeLayer = QImage(size(), QImage::Format_Grayscale8);
     m_strokeLayer.fill(Qt::white);
 
     // Larger than any pixel coordinate, so the first movement sets all four bounds.
@@ -130,15 +145,27 @@ void FrmView::Form_MouseMove(int X, int Y) {
 }
 
 void FrmView::paintDot(QPoint centre) {
-    const QRectF dot(centre.x() - DrawWidth / 2.0, centre.y() - DrawWidth / 2.0, DrawWidth,
-                     DrawWidth);
-    for (QImage* image : {&m_canvas, &m_strokeLayer}) {
-        QPainter painter(image); // no antialiasing: the dot stays pure black
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::black);
-        painter.drawEllipse(dot);
-    }
-    update(dot.toAlignedRect().adjusted(-1, -1, 1, 1));
+    trail::paintStroke(m_strokeLayer, centre, centre, DrawWidth);
+    update(trail::paintVisible(m_canvas, m_strokeLayer, centre, centre, DrawWidth)
+               .adjusted(-1, -1, 1, 1));
+}
+
+void FrmView::holdStarted(QPoint global) {
+    m_holdStart = mapFromGlobal(global);
+    m_holdTravel = 0;
+    m_holding = true;
+}
+
+void FrmView::heldMove(QPoint global) {
+    const QPoint at = mapFromGlobal(global);
+    Form_MouseMove(at.x(), at.y());
+    m_holdTravel = std::max(m_holdTravel, QLineF(m_holdStart, at).length());
+}
+
+void FrmView::heldReleased() {
+    // A quick press and release leaves the overlay up: the pointer then draws freely.
+    if (std::exchange(m_holding, false) && m_holdTravel >= holdToDrawPixels)
+        Form_MouseDown(MiddleButton, 0);
 }
 
 void FrmView::placeFrame() {
@@ -228,10 +255,17 @@ void FrmView::paintEvent(QPaintEvent* event) {
     if (!m_painted) {
         m_painted = true;
         markTiming("overlay shown");
+        activateWindow();
     }
+    // Only a window on screen can take the keyboard, and only one at a time: try until it has.
+    if (!m_keyboardGrabbed && windowHandle())
+        m_keyboardGrabbed = windowHandle()->setKeyboardGrabEnabled(true);
     QPainter painter(this);
+    // The photograph is in the screen's pixels, which may be finer than the overlay's.
+    const qreal ratio = m_canvas.devicePixelRatio();
     for (const QRect& rect : event->region())
-        painter.drawImage(rect.topLeft(), m_canvas, rect);
+        painter.drawImage(rect, m_canvas,
+                          QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
     if (m_frameVisible) {
         painter.setPen(m_frameColour);
         painter.setBrush(Qt::NoBrush);
@@ -242,6 +276,17 @@ void FrmView::paintEvent(QPaintEvent* event) {
 void FrmView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     Form_MouseMove(at.x(), at.y());
+}
+
+bool FrmView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease &&
+        event->type() != QEvent::ShortcutOverride)
+        return QWidget::eventFilter(watched, event);
+    // Escape cancels like a right click; no other key does anything.
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+        Form_MouseDown(RightButton, 0);
+    return true;
 }
 
 void FrmView::mousePressEvent(QMouseEvent* event) {

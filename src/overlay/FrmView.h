@@ -21,13 +21,18 @@ public:
     enum Button { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
     enum Shift { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
 
-    // photograph: the screen as it stood, shown unscaled at (0, 0); a null image gives a plain
-    // background. screen: the geometry the overlay covers.
-    FrmView(OverlayHost& host, const QImage& photograph, const QRect& screen,
-            QWidget* parent = nullptr);
+    // photograph: the screen as it stood, shown unscaled at (0, 0) in the screen's own pixels,
+    // and painted on; a null image gives a plain background. screen: the geometry it covers.
+    FrmView(OverlayHost& host, QImage photograph, const QRect& screen, QWidget* parent = nullptr);
 
     void Form_MouseMove(int X, int Y);
     void Form_MouseDown(int Button, int Shift);
+
+    // The trigger press that opened the overlay is held (at a global position): until it is
+    // released its movements draw, and a release after a stroke ends the gesture like a click.
+    void holdStarted(QPoint global);
+    void heldMove(QPoint global);
+    void heldReleased();
 
     // RecognitionDisplay
     void setFrameColour(const QColor& colour) override;
@@ -48,12 +53,13 @@ public:
     const QImage& strokeLayer() const { return m_strokeLayer; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void Form_Load(const QImage& photograph);
+    void Form_Load(QImage photograph);
     void Timer1_Timer();
     void Timer2_Timer();
     void capture(bool DontLaunch);
@@ -72,6 +78,10 @@ private:
     QPointF m_labelPosition;
     QLabel* m_label = nullptr;
     bool m_painted = false;
+    bool m_keyboardGrabbed = false;
+    bool m_holding = false;
+    QPoint m_holdStart;
+    qreal m_holdTravel = 0;
     QTimer Timer1;
     QTimer Timer2;
 };

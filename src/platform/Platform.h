@@ -1,12 +1,12 @@
 #pragma once
 
-class PointerButtons;
 class ProgramStarter;
 class ScreenPhotographer;
+class TriggerButton;
 
 // The platform services the main window works with; tests hand in fakes.
 struct Platform {
-    PointerButtons& buttons;
+    TriggerButton& trigger;
     ScreenPhotographer& photographer;
     ProgramStarter& starter;
 };

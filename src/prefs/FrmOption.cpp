@@ -1,10 +1,13 @@
 #include "prefs/FrmOption.h"
 
+#include "prefs/TriggerPreferences.h"
 #include "store/Settings.h"
 #include "widgets/FormLook.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -36,6 +39,26 @@ Qt::CheckState stored(const QString& key, int defaultValue) {
     return value.value_or(defaultValue) != 0 ? Qt::Checked : Qt::Unchecked;
 }
 
+QLabel* label(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    look::makeBold(label);
+    label->setGeometry(geometry);
+    return label;
+}
+
+const std::pair<QString, int> triggerButtons[] = {
+    {u"Bouton du milieu"_s, TriggerSettings::middleButton},
+    {u"Bouton 8 (côté)"_s, 8},
+    {u"Bouton 9 (côté)"_s, 9},
+};
+
+const std::pair<QString, Qt::KeyboardModifier> passThroughKeys[] = {
+    {u"Maj"_s, Qt::ShiftModifier},
+    {u"Ctrl"_s, Qt::ControlModifier},
+    {u"Alt"_s, Qt::AltModifier},
+    {u"Aucune touche"_s, Qt::NoModifier},
+};
+
 QString text(const QCheckBox* box) {
     return box->isChecked() ? u"1"_s : u"0"_s;
 }
@@ -44,7 +67,7 @@ QString text(const QCheckBox* box) {
 
 FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     setWindowTitle(u"Préférence"_s);
-    setFixedSize(325, 177);
+    setFixedSize(325, 233);
     look::applyToWindow(this);
 
     look::filledRectangle(this, {0, 0, 329, 57}, Qt::white);
@@ -58,17 +81,41 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
         checkBox(this, u"Afficher le nom du programme dans le rectangle"_s, {16, 88, 297, 17});
     chkEtire = checkBox(this, u"Buffer par étirement"_s, {16, 112, 305, 17});
     chkEtire->hide();
-    Command1 = button(this, u"OK"_s, {128, 144, 89, 25});
+
+    // The trigger, where the hidden box would be and below.
+    label(this, u"Bouton du geste :"_s, {16, 112, 140, 17});
+    cboButton = new QComboBox(this);
+    cboButton->setGeometry(160, 109, 150, 22);
+    for (const auto& [text, number] : triggerButtons)
+        cboButton->addItem(text, number);
+    label(this, u"Laisser passer avec :"_s, {16, 140, 140, 17});
+    cboPassThrough = new QComboBox(this);
+    cboPassThrough->setGeometry(160, 137, 150, 22);
+    for (const auto& [text, modifier] : passThroughKeys)
+        cboPassThrough->addItem(text, QVariant::fromValue(modifier));
+    label(this, u"Applications exclues :"_s, {16, 168, 140, 17});
+    txtExcluded = new QLineEdit(this);
+    txtExcluded->setGeometry(160, 165, 150, 22);
+    txtExcluded->setToolTip(u"Classes de fenêtre (WM_CLASS) où le bouton garde son rôle, "
+                            u"séparées par des virgules"_s);
+
+    Command1 = button(this, u"OK"_s, {128, 200, 89, 25});
     look::makeBold(Command1);
-    Command2 = button(this, u"Annuler"_s, {224, 144, 89, 25});
+    Command2 = button(this, u"Annuler"_s, {224, 200, 89, 25});
     chkGrid->setObjectName(u"chkGrid"_s);
     chkName->setObjectName(u"chkName"_s);
     chkEtire->setObjectName(u"chkEtire"_s);
     Command1->setObjectName(u"Command1"_s);
     Command2->setObjectName(u"Command2"_s);
+    cboButton->setObjectName(u"cboButton"_s);
+    cboPassThrough->setObjectName(u"cboPassThrough"_s);
+    txtExcluded->setObjectName(u"txtExcluded"_s);
 
     setTabOrder(chkGrid, chkName);
-    setTabOrder(chkName, Command2);
+    setTabOrder(chkName, cboButton);
+    setTabOrder(cboButton, cboPassThrough);
+    setTabOrder(cboPassThrough, txtExcluded);
+    setTabOrder(txtExcluded, Command2);
     setTabOrder(Command2, Command1);
 
     connect(Command1, &QPushButton::clicked, this, &FrmOption::Command1_Click);
@@ -80,11 +127,21 @@ void FrmOption::Form_Load() {
     chkEtire->setCheckState(stored(u"Etire"_s, 0));
     chkGrid->setCheckState(stored(u"Grid"_s, 1));
     chkName->setCheckState(stored(u"Nom"_s, 1));
+    const TriggerSettings trigger = prefs::loadTriggerSettings();
+    cboButton->setCurrentIndex(cboButton->findData(trigger.button));
+    cboPassThrough->setCurrentIndex(
+        cboPassThrough->findData(QVariant::fromValue(trigger.passThrough)));
+    txtExcluded->setText(prefs::classesAsText(trigger.excludedClasses));
 }
 
 void FrmOption::Command1_Click() {
     settings::SaveSetting(option, u"Etire"_s, text(chkEtire));
     settings::SaveSetting(option, u"Grid"_s, text(chkGrid));
     settings::SaveSetting(option, u"Nom"_s, text(chkName));
+    TriggerSettings trigger;
+    trigger.button = cboButton->currentData().toInt();
+    trigger.passThrough = cboPassThrough->currentData().value<Qt::KeyboardModifier>();
+    trigger.excludedClasses = prefs::classesFromText(txtExcluded->text());
+    prefs::saveTriggerSettings(trigger);
     accept();
 }

@@ -3,9 +3,12 @@
 #include "widgets/PlainDialog.h"
 
 class QCheckBox;
+class QComboBox;
+class QLineEdit;
 class QPushButton;
 
-// The preferences dialog: shows the stored display preferences and saves all three on "OK".
+// The preferences dialog: shows the stored display preferences and the trigger's settings, and
+// saves them all on "OK".
 class FrmOption : public PlainDialog {
     Q_OBJECT
 
@@ -14,7 +17,10 @@ public:
 
     QCheckBox* chkGrid = nullptr;
     QCheckBox* chkName = nullptr;
-    QCheckBox* chkEtire = nullptr; // never shown; carries the stored "Etire" through
+    QCheckBox* chkEtire = nullptr;       // never shown; carries the stored "Etire" through
+    QComboBox* cboButton = nullptr;      // the trigger button
+    QComboBox* cboPassThrough = nullptr; // the key that lets a press through
+    QLineEdit* txtExcluded = nullptr;    // window classes where the button is left alone
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 

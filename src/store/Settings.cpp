@@ -26,7 +26,11 @@ QSettings& store() {
 } // namespace
 
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) {
-    return store().value(path(section, key), defaultValue).toString();
+    const QVariant value = store().value(path(section, key), defaultValue);
+    // A text with commas written by hand, unquoted, reads as a list.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(u", "_s);
+    return value.toString();
 }
 
 void SaveSetting(const QString& section, const QString& key, const QString& text) {

@@ -65,6 +65,10 @@ bool CSystrayIcon::ShowMessage(const QString& title, const QString& text) {
     return m_visible && m_shell.showMessage(m_record, title, text);
 }
 
+QRect CSystrayIcon::Geometry() const {
+    return m_visible ? m_shell.iconGeometry(m_record) : QRect();
+}
+
 void CSystrayIcon::updateField(std::uint32_t flag) {
     if (!m_updateOnChange)
         return;

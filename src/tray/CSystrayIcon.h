@@ -22,6 +22,8 @@ public:
     bool Update();
     // Shows a message from the icon; false when the icon is not shown.
     bool ShowMessage(const QString& title, const QString& text);
+    // Where the icon is on the screen; empty when it is not shown or the shell does not say.
+    QRect Geometry() const;
 
     // Setting a property pushes that one field to the shell at once while UpdateOnChange holds.
     void setIconHandle(const QIcon& hIcon);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -61,4 +62,6 @@ public:
     // when there is no such icon.
     virtual bool showMessage(const NotifyIconData& record, const QString& title,
                              const QString& text) = 0;
+    // Where the icon is on the screen (global); empty when unknown or not shown.
+    virtual QRect iconGeometry(const NotifyIconData& record) const = 0;
 };

@@ -74,6 +74,11 @@ bool QtNotificationShell::showMessage(const NotifyIconData& record, const QStrin
     return true;
 }
 
+QRect QtNotificationShell::iconGeometry(const NotifyIconData& record) const {
+    const auto found = m_icons.find({record.hWnd, record.uID});
+    return found == m_icons.end() ? QRect() : found->second.trayIcon->geometry();
+}
+
 std::uint32_t QtNotificationShell::pointerMessageOf(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
     case QSystemTrayIcon::Trigger:

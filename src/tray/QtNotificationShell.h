@@ -27,6 +27,7 @@ public:
     bool isAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
     bool showMessage(const NotifyIconData& record, const QString& title,
                      const QString& text) override;
+    QRect iconGeometry(const NotifyIconData& record) const override;
 
     // The menu that every icon shows on a right click.
     void setContextMenu(QMenu* menu);

@@ -42,9 +42,12 @@ e2e_wait_for() {
 }
 
 # Starts a private X server; the server picks a free display and writes its number to fd 3.
-# -noreset keeps the pointer state when the last client disconnects.
+# -noreset keeps the pointer state when the last client disconnects. E2E_SCREEN sets the size;
+# the array E2E_XVFB_OPTIONS adds options (such as disabling an extension).
 e2e_start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset \
+    rm -f "$E2E_TMP/display"
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1920x1080x24}" -nolisten tcp -noreset \
+        ${E2E_XVFB_OPTIONS[@]+"${E2E_XVFB_OPTIONS[@]}"} \
         3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
     E2E_PIDS+=($!)
     e2e_wait_for '[ -s "$E2E_TMP/display" ]' || e2e_fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The notification area on a real X server with a window manager and a tray host: the icon is
 # embedded, a middle click on it reaches the window as message 520 and brings the minimised
-# window back, the overlay opens while the window is hidden, a second start shows the running
+# window back without starting a gesture, the overlay opens while the window is hidden, a second start shows the running
 # window, "Quitter" ends the program and removes the icon, and closing the window ends it too.
 # Usage: tray_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
@@ -42,10 +42,9 @@ xdotool mousemove --window "$icon" 10 10 click 2
 e2e_wait_for 'grep -q "tray callback 520" "$E2E_TMP/gestrix.log"' 5 ||
     e2e_fail "the middle click did not reach the window as 520"
 e2e_wait_for is_shown 5 || e2e_fail "a middle click on the icon did not bring the window back"
-# That middle press also starts a gesture, as any middle press does: cancel it.
-e2e_wait_for '[ "$(e2e_overlays)" = 1 ]' 5 || e2e_fail "no overlay for the middle press on the icon"
-xdotool click 3
-e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "the overlay did not close"
+# That press was the icon's: it started no gesture.
+sleep 0.3
+[ "$(e2e_overlays)" = 0 ] || e2e_fail "a middle click on the icon opened the overlay"
 
 xdotool windowminimize "$window"
 e2e_wait_for '! is_shown' 5 || e2e_fail "minimising again did not hide the window"

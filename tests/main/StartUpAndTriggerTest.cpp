@@ -57,7 +57,7 @@ TEST_F(StartUpAndTriggerTest, NotificationAreaThatComesLaterGetsTheIcon) {
     EXPECT_EQ(fakes.shell.calls.size(), 1u) << "no retry while there is no notification area";
     fakes.shell.succeeds = true;
     fakes.shell.available = true;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w.SysIcon->Visible(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.SysIcon->Visible(); }, 3000));
     EXPECT_EQ(fakes.shell.calls.back().message, NIM_ADD);
 
     // The notification area goes away: minimising must not hide the window for good.
@@ -85,7 +85,7 @@ TEST_F(StartUpAndTriggerTest, MinimisingHidesTheWindowAndTheIconBringsItBack) {
 
 TEST_F(StartUpAndTriggerTest, MiddleButtonOpensOneOverlayAtATime) {
     FrmMain& w = window();
-    fakes.buttons.middleDown = true;
+    fakes.trigger.down = true;
     w.TimDetect_Timer();
     ASSERT_NE(w.overlay(), nullptr);
     EXPECT_TRUE(w.isGestureUp());
@@ -93,26 +93,67 @@ TEST_F(StartUpAndTriggerTest, MiddleButtonOpensOneOverlayAtATime) {
     w.TimDetect_Timer();
     EXPECT_EQ(overlaysOpened(), 1) << "held for several ticks: one overlay";
 
-    fakes.buttons.middleDown = false;
+    fakes.trigger.down = false;
     w.overlay()->Form_MouseDown(FrmView::RightButton, 0);
     EXPECT_FALSE(w.isGestureUp());
     w.TimDetect_Timer();
     EXPECT_EQ(overlaysOpened(), 1);
 
-    fakes.buttons.pressed = true; // a click shorter than a poll
+    fakes.trigger.pressed = true; // a click shorter than a poll
     w.TimDetect_Timer();
     EXPECT_EQ(overlaysOpened(), 2);
     EXPECT_EQ(w.overlay()->isVisible(), true);
 }
 
+TEST_F(StartUpAndTriggerTest, PressEventsOpenTheOverlayAtOnceAndNothingIsPolled) {
+    fakes.trigger.events = true;
+    FrmMain& w = window();
+    EXPECT_EQ(fakes.trigger.handler, &w);
+    QTest::qWait(250);
+    EXPECT_EQ(fakes.trigger.reads, 0) << "no poll while presses arrive as events";
+
+    TriggerPress press;
+    press.position = {300, 300};
+    EXPECT_TRUE(w.triggerPressed(press));
+    EXPECT_TRUE(w.isGestureUp());
+    EXPECT_FALSE(w.triggerPressed(press)) << "with a gesture up, a press is a click on the overlay";
+    EXPECT_EQ(overlaysOpened(), 1);
+    w.overlay()->Form_MouseDown(FrmView::RightButton, 0);
+
+    fakes.shell.geometry = QRect(290, 290, 22, 22);
+    EXPECT_FALSE(w.triggerPressed(press)) << "a press on our own icon is the icon's";
+    EXPECT_EQ(overlaysOpened(), 1);
+}
+
+TEST_F(StartUpAndTriggerTest, AHeldPressDrawsAndItsReleaseEndsTheGesture) {
+    fakes.trigger.events = true;
+    FrmMain& w = window();
+    TriggerPress press;
+    press.position = {100, 300};
+
+    // A quick press and release: the overlay stays for free drawing.
+    ASSERT_TRUE(w.triggerPressed(press));
+    w.triggerHeldMove({105, 300});
+    w.triggerReleased({105, 300});
+    EXPECT_TRUE(w.isGestureUp());
+    w.overlay()->Form_MouseDown(FrmView::RightButton, 0);
+
+    ASSERT_TRUE(w.triggerPressed(press));
+    for (int x = 100; x <= 400; x += 50)
+        w.triggerHeldMove({x, 300});
+    EXPECT_EQ(w.overlay()->maxX, 400) << "held moves draw";
+    w.triggerReleased({400, 300});
+    EXPECT_FALSE(w.isGestureUp()) << "the release after a stroke ends the gesture";
+}
+
 TEST_F(StartUpAndTriggerTest, PressThatEndedAGestureDoesNotOpenAnother) {
     FrmMain& w = window();
-    fakes.buttons.pressed = true;
+    fakes.trigger.pressed = true;
     w.TimDetect_Timer();
     ASSERT_TRUE(w.isGestureUp());
     w.TimDetect_Timer(); // a poll while the gesture is up
     // A middle click ends the gesture between two polls.
-    fakes.buttons.pressed = true;
+    fakes.trigger.pressed = true;
     w.overlay()->Form_MouseDown(FrmView::MiddleButton, 0);
     w.TimDetect_Timer();
     EXPECT_EQ(overlaysOpened(), 1);

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSettings>
 #include <QTest>
 
@@ -190,6 +191,44 @@ TEST_F(FrmViewTest, PreviewsRunTwiceASecondOnlyWhileTheGestureIsUp) {
     host.comparisons.clear();
     QTest::qWait(600);
     EXPECT_TRUE(host.comparisons.isEmpty());
+}
+
+TEST_F(FrmViewTest, EscapeCancelsAndNoKeyReachesAnotherWindow) {
+    FrmView& overlay = open();
+    QLineEdit elsewhere; // a window of ours that Qt might hand the keys to
+    elsewhere.show();
+    QTest::keyClicks(&elsewhere, u"abc"_s);
+    EXPECT_TRUE(elsewhere.text().isEmpty());
+    EXPECT_TRUE(host.gestureUp);
+    QTest::keyClick(&elsewhere, Qt::Key_Escape);
+    EXPECT_FALSE(host.gestureUp);
+    EXPECT_FALSE(overlay.isVisible());
+    EXPECT_EQ(host.captures, 0) << "Escape cancels like a right click";
+}
+
+TEST_F(FrmViewTest, OnScreenTheTrailHasALightOutlineAndTheStrokeLayerNone) {
+    QImage dark(1024, 768, QImage::Format_RGB32);
+    dark.fill(Qt::black);
+    FrmView& overlay = open(QSize(1024, 768), dark);
+    overlay.Form_MouseMove(100, 200); // a dot 43 pixels wide
+    EXPECT_TRUE(isBlack(overlay.canvas(), 120, 200));
+    EXPECT_EQ(overlay.canvas().pixel(122, 200), qRgb(255, 255, 255)) << "the outline";
+    EXPECT_TRUE(isBlack(overlay.canvas(), 126, 200)) << "the dark screen beyond it";
+    EXPECT_EQ(overlay.strokeLayer().pixelColor(122, 200), QColor(Qt::white));
+}
+
+TEST_F(FrmViewTest, APhotographFinerThanTheOverlayIsDrawnOnAtItsOwnResolution) {
+    QImage fine(2048, 1536, QImage::Format_RGB32);
+    fine.fill(Qt::white);
+    fine.setDevicePixelRatio(2);
+    FrmView& overlay = open(QSize(1024, 768), fine);
+    EXPECT_EQ(overlay.canvas().size(), QSize(2048, 1536)) << "not scaled down";
+    overlay.Form_MouseMove(100, 200);
+    EXPECT_TRUE(isBlack(overlay.canvas(), 200, 400));
+    EXPECT_TRUE(isBlack(overlay.canvas(), 240, 400));
+    EXPECT_FALSE(isBlack(overlay.canvas(), 250, 400));
+    EXPECT_TRUE(isBlack(overlay.strokeLayer(), 120, 200))
+        << "the stroke layer stays in the overlay's pixels";
 }
 
 TEST_F(FrmViewTest, LabelShowsWhatTheRecognitionSays) {

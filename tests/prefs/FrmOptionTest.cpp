@@ -1,8 +1,11 @@
 #include "prefs/FrmOption.h"
+#include "prefs/TriggerPreferences.h"
 #include "store/Settings.h"
 #include "support/QtPrinters.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -25,7 +28,7 @@ protected:
 TEST_F(FrmOptionTest, FirstRunShowsBothBoxesCheckedAndOkStoresAllThree) {
     FrmOption dialog;
     EXPECT_EQ(dialog.windowTitle(), u"Préférence"_s);
-    EXPECT_EQ(dialog.size(), QSize(325, 177));
+    EXPECT_EQ(dialog.size(), QSize(325, 233));
     EXPECT_TRUE(dialog.chkGrid->isChecked());
     EXPECT_TRUE(dialog.chkName->isChecked());
     EXPECT_FALSE(dialog.chkEtire->isChecked());
@@ -70,9 +73,33 @@ TEST_F(FrmOptionTest, AnnulerAndTheCloseBoxWriteNothing) {
 
 TEST_F(FrmOptionTest, TabOrderRunsFromTheBoxesToAnnulerThenOk) {
     FrmOption dialog;
-    EXPECT_EQ(dialog.chkGrid->nextInFocusChain(), dialog.chkName);
-    EXPECT_EQ(dialog.chkName->nextInFocusChain(), dialog.Command2);
-    EXPECT_EQ(dialog.Command2->nextInFocusChain(), dialog.Command1);
+    const QList<QWidget*> order{dialog.chkGrid,        dialog.chkName,     dialog.cboButton,
+                                dialog.cboPassThrough, dialog.txtExcluded, dialog.Command2,
+                                dialog.Command1};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        EXPECT_EQ(order[i]->nextInFocusChain(), order[i + 1]) << i;
+}
+
+TEST_F(FrmOptionTest, TriggerSettingsReadBackAndBadValuesMeanTheDefaults) {
+    {
+        FrmOption dialog;
+        EXPECT_EQ(dialog.cboButton->currentText(), u"Bouton du milieu"_s);
+        EXPECT_EQ(dialog.cboPassThrough->currentText(), u"Maj"_s);
+        dialog.cboButton->setCurrentIndex(2);
+        dialog.cboPassThrough->setCurrentIndex(2);
+        dialog.txtExcluded->setText(u" xev,, Firefox "_s);
+        dialog.Command1->click();
+    }
+    const TriggerSettings saved = prefs::loadTriggerSettings();
+    EXPECT_EQ(saved.button, 9);
+    EXPECT_EQ(saved.passThrough, Qt::AltModifier);
+    EXPECT_EQ(saved.excludedClasses, (QStringList{u"xev"_s, u"Firefox"_s}));
+
+    settings::SaveSetting(u"Option"_s, u"Bouton"_s, u"7"_s);
+    settings::SaveSetting(u"Option"_s, u"Modificateur"_s, u"Super"_s);
+    const TriggerSettings bad = prefs::loadTriggerSettings();
+    EXPECT_EQ(bad.button, TriggerSettings::middleButton);
+    EXPECT_EQ(bad.passThrough, Qt::ShiftModifier);
 }
 
 TEST_F(FrmOptionTest, EscapeClosesNothingAndTheDialogOpensCentredOnTheScreen) {

@@ -1,23 +1,33 @@
 #pragma once
 
 #include "platform/Platform.h"
-#include "platform/PointerButtons.h"
 #include "platform/ScreenPhotographer.h"
+#include "platform/TriggerButton.h"
 #include "support/FakeProgramStarter.h"
 #include "tray/NotificationShell.h"
 
 #include <utility>
 #include <vector>
 
-// The middle button as a test sets it; a press is reported once.
-class FakePointerButtons final : public PointerButtons {
+// The trigger button as a test sets it: polled (a press is reported once), or, once a test
+// says presses arrive as events, handed to the handler by the test itself.
+class FakeTriggerButton final : public TriggerButton {
 public:
     bool isAvailable() const override { return true; }
-    MiddleButtonState readMiddleButton() override {
-        return {middleDown, std::exchange(pressed, false)};
+    bool deliversPresses() const override { return events; }
+    void setHandler(TriggerHandler* newHandler) override { handler = newHandler; }
+    void configure(const TriggerSettings& newSettings) override { settings = newSettings; }
+    TriggerState read() override {
+        ++reads;
+        return {down, std::exchange(pressed, false)};
     }
-    bool middleDown = false;
+
+    TriggerHandler* handler = nullptr;
+    TriggerSettings settings;
+    bool events = false;
+    bool down = false;
     bool pressed = false;
+    int reads = 0;
 };
 
 // Hands out the photograph a test sets, and counts how often it was asked.
@@ -27,8 +37,10 @@ public:
         ++taken;
         return picture;
     }
+    void release() override { ++released; }
     QImage picture;
     int taken = 0;
+    int released = 0;
 };
 
 // Records every notification-area call with a copy of the record as it was sent.
@@ -49,8 +61,11 @@ public:
         return true;
     }
 
+    QRect iconGeometry(const NotifyIconData&) const override { return geometry; }
+
     std::vector<Call> calls;
     std::vector<QString> messages;
+    QRect geometry;
     bool succeeds = true;
     bool available = true;
     std::uint32_t error = 1460;
@@ -58,9 +73,9 @@ public:
 
 // Fakes for every platform service, and the Platform that hands them out.
 struct FakePlatform {
-    FakePointerButtons buttons;
+    FakeTriggerButton trigger;
     FakeScreenPhotographer photographer;
     FakeProgramStarter starter;
     FakeNotificationShell shell;
-    Platform platform() { return {buttons, photographer, starter}; }
+    Platform platform() { return {trigger, photographer, starter}; }
 };

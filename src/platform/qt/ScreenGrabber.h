@@ -6,4 +6,5 @@
 class ScreenGrabber final : public ScreenPhotographer {
 public:
     QImage photograph(QScreen* screen) override;
+    void release() override {}
 };

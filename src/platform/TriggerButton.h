@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QPoint>
+#include <QStringList>
+
+#include <cstdint>
+
+// Which button starts a gesture, and when a press of it belongs to the application below.
+struct TriggerSettings {
+    static constexpr int middleButton = 2;
+
+    int button = middleButton; // X button number: 2 middle, 8 and 9 the side buttons
+    // Held with the press, this lets it through to the application; NoModifier: none does.
+    Qt::KeyboardModifier passThrough = Qt::ShiftModifier;
+    QStringList excludedClasses; // WM_CLASS names, either part, matched without regard to case
+};
+
+// A press of the trigger button, as the platform saw it.
+struct TriggerPress {
+    QPoint position; // global, in the screen's pixels
+    Qt::KeyboardModifiers modifiers;
+    QStringList windowClass; // WM_CLASS of the application window under the pointer, if known
+    std::uint32_t time = 0;  // the server's time of the press, in milliseconds
+};
+
+// Whether the settings leave this press to the application below: the pass-through modifier is
+// held, or the application is excluded.
+bool letsThrough(const TriggerSettings& settings, const TriggerPress& press);
+
+// Where the trigger button's presses go.
+class TriggerHandler {
+public:
+    virtual ~TriggerHandler() = default;
+    // True takes the press and a gesture starts; false lets it through to the window below.
+    virtual bool triggerPressed(const TriggerPress& press) = 0;
+    // While a taken press is held: the pointer moved, then the button was released.
+    virtual void triggerHeldMove(QPoint position) = 0;
+    virtual void triggerReleased(QPoint position) = 0;
+};
+
+// The button's state read by a poll, for when presses do not arrive as events.
+struct TriggerState {
+    bool downNow = false;
+    // Went down since the previous reading, however briefly: a click between two polls.
+    bool pressedSinceLastReading = false;
+};
+
+// The trigger button anywhere on the screen.
+class TriggerButton {
+public:
+    virtual ~TriggerButton() = default;
+    // False when the buttons cannot be seen at all (no X11 display: offscreen tests, Wayland).
+    virtual bool isAvailable() const = 0;
+    // True when presses reach the handler as they happen; the poll is then not needed.
+    virtual bool deliversPresses() const = 0;
+    virtual void setHandler(TriggerHandler* handler) = 0;
+    virtual void configure(const TriggerSettings& settings) = 0;
+    virtual TriggerState read() = 0;
+};

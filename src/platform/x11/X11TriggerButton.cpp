@@ -1,0 +1,231 @@
+#include "platform/x11/X11TriggerButton.h"
+
+#include "platform/x11/Xcb.h"
+
+#include <QLoggingCategory>
+#include <QSocketNotifier>
+
+#include <xcb/xinput.h>
+
+#include <utility>
+
+Q_LOGGING_CATEGORY(lcTrigger, "gestrix.trigger", QtCriticalMsg)
+
+namespace {
+
+// While a taken press is held, its motion and release come here too.
+constexpr std::uint16_t grabEventMask =
+    XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_POINTER_MOTION;
+
+Qt::KeyboardModifiers modifiersOf(std::uint16_t state) {
+    Qt::KeyboardModifiers modifiers;
+    modifiers.setFlag(Qt::ShiftModifier, state & XCB_MOD_MASK_SHIFT);
+    modifiers.setFlag(Qt::ControlModifier, state & XCB_MOD_MASK_CONTROL);
+    modifiers.setFlag(Qt::AltModifier, state & XCB_MOD_MASK_1);
+    modifiers.setFlag(Qt::MetaModifier, state & XCB_MOD_MASK_4);
+    return modifiers;
+}
+
+// XInput2's events travel as generic events: without that extension they never arrive.
+bool hasGenericEvents(xcb_connection_t* connection) {
+    static constexpr char name[] = "Generic Event Extension";
+    const XcbPointer<xcb_query_extension_reply_t> reply(xcb_query_extension_reply(
+        connection, xcb_query_extension(connection, sizeof name - 1, name), nullptr));
+    return reply && reply->present;
+}
+
+} // namespace
+
+X11TriggerButton::X11TriggerButton() {
+    if (!qtConnection())
+        return;
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const xcb_screen_t* screen =
+        xcb_connection_has_error(connection) ? nullptr : firstScreen(connection);
+    if (!screen) {
+        xcb_disconnect(connection);
+        qCWarning(lcTrigger) << "no connection of our own to the X server: no trigger";
+        return;
+    }
+    m_connection = connection;
+    m_root = screen->root;
+    const xcb_query_extension_reply_t* input = xcb_get_extension_data(connection, &xcb_input_id);
+    const XcbPointer<xcb_input_xi_query_version_reply_t> version(xcb_input_xi_query_version_reply(
+        connection, xcb_input_xi_query_version(connection, 2, 0), nullptr));
+    if (input && input->present && version && version->major_version >= 2 &&
+        hasGenericEvents(connection))
+        m_inputOpcode = input->major_opcode;
+    m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection),
+                                                   QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &X11TriggerButton::readEvents);
+}
+
+X11TriggerButton::~X11TriggerButton() {
+    m_notifier.reset();
+    if (m_connection)
+        xcb_disconnect(m_connection);
+}
+
+void X11TriggerButton::configure(const TriggerSettings& settings) {
+    if (!m_connection)
+        return;
+    m_settings = settings;
+    ungrab();
+    if (grab(settings.button)) {
+        selectRawPresses(false);
+        m_mode = Mode::Grab;
+    } else if (m_inputOpcode) {
+        selectRawPresses(true);
+        m_mode = Mode::RawPresses;
+        qCWarning(lcTrigger) << "button" << settings.button
+                             << "is grabbed by another program: presses also reach the window "
+                                "below";
+    } else {
+        m_mode = Mode::Poll;
+        qCWarning(lcTrigger) << "no grab and no XInput2: the button is polled, short presses may "
+                                "be missed";
+    }
+    qCInfo(lcTrigger) << "trigger: button" << settings.button << "mode" << int(m_mode);
+    xcb_flush(m_connection);
+}
+
+bool X11TriggerButton::grab(int button) {
+    const xcb_void_cookie_t cookie = xcb_grab_button_checked(
+        m_connection, false, m_root, grabEventMask, XCB_GRAB_MODE_SYNC, XCB_GRAB_MODE_ASYNC,
+        XCB_NONE, XCB_NONE, static_cast<std::uint8_t>(button), XCB_MOD_MASK_ANY);
+    if (const XcbPointer<xcb_generic_error_t> error{xcb_request_check(m_connection, cookie)}) {
+        qCWarning(lcTrigger) << "cannot grab button" << button << "error" << error->error_code;
+        return false;
+    }
+    m_grabbed = button;
+    return true;
+}
+
+void X11TriggerButton::ungrab() {
+    if (!m_grabbed)
+        return;
+    xcb_ungrab_button(m_connection, static_cast<std::uint8_t>(m_grabbed), m_root, XCB_MOD_MASK_ANY);
+    m_grabbed = 0;
+    m_held = false;
+}
+
+void X11TriggerButton::selectRawPresses(bool on) {
+    if (!m_inputOpcode)
+        return;
+    struct {
+        xcb_input_event_mask_t head;
+        std::uint32_t mask;
+    } selection{{XCB_INPUT_DEVICE_ALL, 1},
+                on ? std::uint32_t{XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS} : 0u};
+    xcb_input_xi_select_events(m_connection, m_root, 1, &selection.head);
+}
+
+TriggerState X11TriggerButton::read() {
+    readEvents();
+    bool down = false;
+    // The button mask has bits for buttons 1 to 5 only.
+    if (m_connection && m_settings.button <= 5) {
+        const XcbPointer<xcb_query_pointer_reply_t> reply(xcb_query_pointer_reply(
+            m_connection, xcb_query_pointer(m_connection, m_root), nullptr));
+        down = reply && (reply->mask & (XCB_BUTTON_MASK_1 << (m_settings.button - 1))) != 0;
+    }
+    return {down, std::exchange(m_pressedSinceLastReading, false)};
+}
+
+void X11TriggerButton::readEvents() {
+    if (!m_connection)
+        return;
+    while (const XcbPointer<xcb_generic_event_t> event{xcb_poll_for_event(m_connection)}) {
+        switch (event->response_type & 0x7F) {
+        case XCB_BUTTON_PRESS: {
+            const auto& press = *reinterpret_cast<const xcb_button_press_event_t*>(event.get());
+            if (m_mode == Mode::Grab && press.detail == m_settings.button)
+                pressed(press);
+            break;
+        }
+        case XCB_MOTION_NOTIFY: {
+            const auto& motion = *reinterpret_cast<const xcb_motion_notify_event_t*>(event.get());
+            if (m_held && m_handler)
+                m_handler->triggerHeldMove({motion.root_x, motion.root_y});
+            break;
+        }
+        case XCB_BUTTON_RELEASE: {
+            const auto& release = *reinterpret_cast<const xcb_button_release_event_t*>(event.get());
+            if (m_held && release.detail == m_settings.button) {
+                m_held = false;
+                if (m_handler)
+                    m_handler->triggerReleased({release.root_x, release.root_y});
+            }
+            break;
+        }
+        case XCB_GE_GENERIC: {
+            const auto* generic = reinterpret_cast<const xcb_ge_generic_event_t*>(event.get());
+            if (generic->extension != m_inputOpcode ||
+                generic->event_type != XCB_INPUT_RAW_BUTTON_PRESS)
+                break;
+            const auto& raw = *reinterpret_cast<const xcb_input_raw_button_press_event_t*>(generic);
+            if (raw.detail != static_cast<std::uint32_t>(m_settings.button))
+                break;
+            m_pressedSinceLastReading = true;
+            // Seen, not taken: the window below has the press too.
+            if (m_mode == Mode::RawPresses && m_handler) {
+                const XcbPointer<xcb_query_pointer_reply_t> pointer(xcb_query_pointer_reply(
+                    m_connection, xcb_query_pointer(m_connection, m_root), nullptr));
+                TriggerPress press;
+                if (pointer) {
+                    press.position = {pointer->root_x, pointer->root_y};
+                    press.modifiers = modifiersOf(pointer->mask);
+                }
+                press.time = raw.time;
+                if (!letsThrough(m_settings, press))
+                    m_handler->triggerPressed(press);
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+}
+
+// The pointer stays frozen until the press is taken or replayed, so this is answered at once.
+void X11TriggerButton::pressed(const xcb_button_press_event_t& event) {
+    TriggerPress press;
+    press.position = {event.root_x, event.root_y};
+    press.modifiers = modifiersOf(event.state);
+    press.time = event.time;
+    if (!m_settings.excludedClasses.isEmpty())
+        press.windowClass = windowClassAt(event.child);
+    const bool taken =
+        !letsThrough(m_settings, press) && m_handler && m_handler->triggerPressed(press);
+    xcb_allow_events(m_connection, taken ? XCB_ALLOW_ASYNC_POINTER : XCB_ALLOW_REPLAY_POINTER,
+                     event.time);
+    xcb_flush(m_connection);
+    m_held = taken;
+    qCDebug(lcTrigger) << (taken ? "took" : "let through") << "a press at" << press.position
+                       << press.windowClass;
+}
+
+// The application window under the pointer is the first window with a WM_CLASS on the way down
+// from the root's child (a window manager's frame holds it).
+QStringList X11TriggerButton::windowClassAt(std::uint32_t window) const {
+    for (int depth = 0; window != XCB_NONE && depth < 8; ++depth) {
+        const XcbPointer<xcb_get_property_reply_t> property(xcb_get_property_reply(
+            m_connection,
+            xcb_get_property(m_connection, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
+            nullptr));
+        if (property && xcb_get_property_value_length(property.get()) > 0) {
+            const QByteArray value(static_cast<const char*>(xcb_get_property_value(property.get())),
+                                   xcb_get_property_value_length(property.get()));
+            QStringList names;
+            for (const QByteArray& name : value.split('\0'))
+                if (!name.isEmpty())
+                    names.append(QString::fromLocal8Bit(name));
+            return names;
+        }
+        const XcbPointer<xcb_query_pointer_reply_t> pointer(xcb_query_pointer_reply(
+            m_connection, xcb_query_pointer(m_connection, window), nullptr));
+        window = pointer ? pointer->child : XCB_NONE;
+    }
+    return {};
+}

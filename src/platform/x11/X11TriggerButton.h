@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/TriggerButton.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <memory>
+
+class QSocketNotifier;
+struct xcb_button_press_event_t;
+struct xcb_connection_t;
+
+// The trigger button on X11, on a connection of its own so that Qt's event selection is left
+// alone and the presses it takes never reach Qt. In the order it tries them:
+//  - a passive, synchronous grab of the button on the root window, for every modifier: each press
+//    comes here first and is either taken (a gesture starts, the window below never sees the
+//    press nor its release) or replayed to the window below as if nothing had grabbed it;
+//  - XInput2 raw presses, when another program holds that grab: seen at once, but the window
+//    below gets them too;
+//  - a poll of the pointer's button mask (read()), when XInput2 is missing too.
+// On any other platform it is unavailable and reports no button.
+class X11TriggerButton final : public QObject, public TriggerButton {
+    Q_OBJECT
+
+public:
+    X11TriggerButton();
+    ~X11TriggerButton() override;
+
+    bool isAvailable() const override { return m_connection != nullptr; }
+    bool deliversPresses() const override { return m_mode != Mode::Poll; }
+    void setHandler(TriggerHandler* handler) override { m_handler = handler; }
+    void configure(const TriggerSettings& settings) override;
+    TriggerState read() override;
+
+private:
+    enum class Mode { Grab, RawPresses, Poll };
+
+    bool grab(int button);
+    void ungrab();
+    void selectRawPresses(bool on);
+    void readEvents();
+    void pressed(const xcb_button_press_event_t& event);
+    QStringList windowClassAt(std::uint32_t window) const;
+
+    xcb_connection_t* m_connection = nullptr;
+    std::uint32_t m_root = 0;
+    std::uint8_t m_inputOpcode = 0; // XInput2's, 0 without it
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    TriggerHandler* m_handler = nullptr;
+    TriggerSettings m_settings;
+    Mode m_mode = Mode::Poll;
+    int m_grabbed = 0;   // the button grabbed, 0 for none
+    bool m_held = false; // a taken press whose button is still down
+    bool m_pressedSinceLastReading = false;
+};

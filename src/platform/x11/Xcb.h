@@ -1,0 +1,19 @@
+#pragma once
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+
+// Frees an xcb reply or event when it goes out of scope.
+struct XcbFree {
+    void operator()(void* pointer) const { std::free(pointer); }
+};
+template <typename T> using XcbPointer = std::unique_ptr<T, XcbFree>;
+
+// Qt's connection to the X server; null when Qt does not run on X11 (offscreen tests, Wayland),
+// where the offscreen platform even offers a native interface with a null connection.
+xcb_connection_t* qtConnection();
+
+// The first screen of a connection, or null.
+const xcb_screen_t* firstScreen(xcb_connection_t* connection);
