@@ -87,6 +87,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // Every pointer movement is a piece of the stroke: none is merged with the next.
+    QApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
     QApplication app(argc, argv);
     // The window hides in the notification area; only closing it ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

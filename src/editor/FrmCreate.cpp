@@ -3,7 +3,11 @@
 #include "platform/Twips.h"
 #include "recognition/Launcher.h"
 #include "recognition/OutcomeText.h"
+#include "recognition/RecognitionMode.h"
+#include "recognition/ShapeMatcher.h"
+#include "store/FileList.h"
 #include "store/ShortcutFiles.h"
+#include "store/ShortcutList.h"
 #include "store/SymbolDirectory.h"
 #include "store/SymbolGrid.h"
 #include "widgets/FormLook.h"
@@ -11,6 +15,7 @@
 #include "widgets/Messages.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,7 +73,7 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
       m_rebuildList(std::move(OuvrirListe)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Création d'un nouveau raccourcis"_s);
-    setFixedSize(twips::toPixels(0, 0, 4815, 4650).size());
+    setFixedSize(twips::toPixels(0, 0, 4815, 5130).size());
     look::applyToWindow(this);
 
     look::filledRectangle(this, twips::toPixels(0, 0, 4935, 855), Qt::white);
@@ -92,24 +97,41 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
     chkGrid = placed(new QCheckBox(u"Afficher une grille"_s, picture1),
                      twips::toPixels(1680, 1080, 2775, 255), "chkGrid", true);
 
+    // Teaching by drawing, and the symbol's several drawings: a row under the grid that moves
+    // everything below it down by 480 twips.
+    cmdDraw = placed(button(u"Dessiner"_s, this), twips::toPixels(120, 3060, 1455, 345), "cmdDraw");
+    cmdDraw->setToolTip(u"Dessinez le symbole à l'écran : la grille le reçoit tel que la "
+                        u"reconnaissance le verra."_s);
+    placed(new QLabel(u"Dessin :"_s, this), twips::toPixels(1680, 3120, 0, 0), "Label5")
+        ->adjustSize();
+    cboDrawing = placed(new QComboBox(this), twips::toPixels(2520, 3060, 900, 345), "cboDrawing");
+    cmdRemove =
+        placed(button(u"Retirer"_s, this), twips::toPixels(3480, 3060, 1095, 345), "cmdRemove");
+
     opt1 = placed(new QRadioButton(u"Lancer un programme"_s, this),
-                  twips::toPixels(120, 3240, 4455, 255), "opt1");
+                  twips::toPixels(120, 3720, 4455, 255), "opt1");
     opt1->setFont(QFont());
     opt1->setChecked(true);
-    TxtRep = placed(new QLineEdit(this), twips::toPixels(360, 3600, 3615, 285), "TxtRep");
+    TxtRep = placed(new QLineEdit(this), twips::toPixels(360, 4080, 3615, 285), "TxtRep");
     TxtName->setFont(QFont());
     TxtRep->setFont(QFont());
-    Command3 = placed(button(u"..."_s, this), twips::toPixels(4080, 3600, 495, 255), "Command3");
+    Command3 = placed(button(u"..."_s, this), twips::toPixels(4080, 4080, 495, 255), "Command3");
     Command1 =
-        placed(button(u"OK"_s, this), twips::toPixels(1800, 4080, 1335, 375), "Command1", true);
+        placed(button(u"OK"_s, this), twips::toPixels(1800, 4560, 1335, 375), "Command1", true);
     Command2 =
-        placed(button(u"Annuler"_s, this), twips::toPixels(3240, 4080, 1335, 375), "Command2");
+        placed(button(u"Annuler"_s, this), twips::toPixels(3240, 4560, 1335, 375), "Command2");
 
     connect(PicD, &GridWidget::cellPressed, this, &FrmCreate::PicD_MouseDown);
     connect(chkGrid, &QCheckBox::toggled, this, &FrmCreate::chkGrid_Click);
     connect(Command1, &QPushButton::clicked, this, &FrmCreate::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QDialog::close);
     connect(Command3, &QPushButton::clicked, this, &FrmCreate::Command3_Click);
+    connect(cmdDraw, &QPushButton::clicked, this, &FrmCreate::drawRequested);
+    connect(cboDrawing, &QComboBox::activated, this, &FrmCreate::showDrawing);
+    connect(cmdRemove, &QPushButton::clicked, this, [this] {
+        m_drawings.removeShown();
+        showDrawings();
+    });
     Form_Load();
 }
 
@@ -122,15 +144,40 @@ QString FrmCreate::programFilter() {
 }
 
 void FrmCreate::Form_Load() {
-    SymbolGrid white = PicD->grid();
-    ClearGrid(white);
-    PicD->setGrid(white);
+    m_drawings = SymbolDrawings();
+    showDrawings();
 }
 
 void FrmCreate::PicD_MouseDown(int index, Qt::MouseButton button) {
     SymbolGrid grid = PicD->grid();
     grid.setBackColor(index, button == Qt::LeftButton ? CellColour::Black : CellColour::White);
     PicD->setGrid(grid);
+    m_drawings.setShown(grid);
+}
+
+void FrmCreate::addDrawing(const DrawingGrid& drawn) {
+    SymbolGrid grid;
+    for (int cell = 0; cell < SymbolGrid::cellCount; ++cell)
+        grid.setBackColor(cell, drawn[cell] ? CellColour::Black : CellColour::White);
+    m_drawings.add(grid);
+    showDrawings();
+}
+
+void FrmCreate::showDrawing(int index) {
+    m_drawings.show(index);
+    showDrawings();
+}
+
+// The grid shows the chosen drawing, keeping its grid lines; the list offers every drawing.
+void FrmCreate::showDrawings() {
+    SymbolGrid grid = m_drawings.shown();
+    grid.setBorderStyle(PicD->grid().borderStyle());
+    PicD->setGrid(grid);
+    cboDrawing->clear();
+    for (int drawing = 1; drawing <= m_drawings.count(); ++drawing)
+        cboDrawing->addItem(QString::number(drawing));
+    cboDrawing->setCurrentIndex(m_drawings.shownIndex());
+    cmdDraw->setEnabled(!m_drawings.isFull());
 }
 
 void FrmCreate::chkGrid_Click() {
@@ -149,14 +196,11 @@ void FrmCreate::Command3_Click() {
 }
 
 void FrmCreate::openShortcut(const QString& name) {
-    const QString file = symbols::filePath(m_symbolDirectory, name);
-    const symbolfile::Content stored = symbolfile::read(file);
+    const symbolfile::Content stored = symbolfile::read(symbols::filePath(m_symbolDirectory, name));
     TxtRep->setText(stored.program);
     TxtName->setText(name);
-    SymbolGrid grid = PicD->grid();
-    ClearGrid(grid);
-    symbolfile::paintGridString(grid, stored.gridString);
-    PicD->setGrid(grid);
+    m_drawings.load(stored);
+    showDrawings();
     m_openedName = name;
     m_openedFile = shortcuts::snapshot(m_symbolDirectory, name);
 }
@@ -169,10 +213,10 @@ void FrmCreate::Command1_Click() {
         messages::warn(this, saveProblem(name, SaveError::InvalidName));
         return;
     }
-    if (!confirmProgram() || !confirmReplacing(name))
+    if (!confirmProgram() || !confirmReplacing(name) || !confirmUnlikeOthers(name))
         return;
-    const symbolfile::Content content{symbolfile::gridStringOf(PicD->grid()), TxtRep->text()};
-    if (const auto failure = shortcuts::save(m_symbolDirectory, name, content)) {
+    if (const auto failure =
+            shortcuts::save(m_symbolDirectory, name, m_drawings.content(TxtRep->text()))) {
         qCWarning(lcEditor) << "cannot save" << name << failure->detail;
         messages::warn(this, saveProblem(name, failure->error));
         return;
@@ -188,6 +232,28 @@ bool FrmCreate::confirmProgram() {
         return true;
     return messages::ask(this, u"« "_s + TxtRep->text() + u" » : "_s + launchProblemText(*problem) +
                                    u". Enregistrer quand même ?"_s);
+}
+
+// A symbol the recognition would take for another stored one is saved only when the user says so.
+bool FrmCreate::confirmUnlikeOthers(const QString& name) {
+    FileList files;
+    files.setPath(m_symbolDirectory);
+    ShortcutList stored;
+    stored.rebuild(files);
+    QList<Shortcut> others;
+    for (const Shortcut& shortcut : stored.items()) {
+        if (shortcut.text != name && shortcut.text != m_openedName)
+            others.append(shortcut);
+    }
+    QList<DrawingGrid> drawn;
+    for (const SymbolGrid& drawing : m_drawings.all())
+        drawn.append(blackCellsOf(symbolfile::gridStringOf(drawing)));
+    const std::optional<QString> similar = lookAlike(
+        chosenRecognitionMode(), drawn, others, savedThresholds(), [this](const QString& other) {
+            return symbolfile::read(symbols::filePath(m_symbolDirectory, other));
+        });
+    return !similar || messages::ask(this, u"Ce symbole ressemble à « "_s + *similar +
+                                               u" ». Enregistrer quand même ?"_s);
 }
 
 // Another shortcut's file, or this one's changed on disk since the editor opened it, is replaced

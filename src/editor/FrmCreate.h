@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/SymbolDrawings.h"
+#include "recognition/DrawingSampler.h"
 #include "widgets/PlainDialog.h"
 
 #include <QByteArray>
@@ -10,13 +12,15 @@
 
 class GridWidget;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-// The shortcut editor: a 12 x 12 grid drawn by clicking cells, the shortcut's name and program.
-// "OK" saves the shortcut's file and rebuilds the list; the editor is freed when it closes, so
-// every opening starts blank.
+// The shortcut editor: a 12 x 12 grid drawn by clicking cells or by drawing on the screen
+// ("Dessiner"), up to five drawings of the symbol, the shortcut's name and program. "OK" saves
+// the shortcut's file and rebuilds the list; the editor is freed when it closes, so every
+// opening starts blank.
 class FrmCreate : public PlainDialog {
     Q_OBJECT
 
@@ -29,10 +33,12 @@ public:
     static QString programFilter();
 
     void PicD_MouseDown(int index, Qt::MouseButton button);
-    // Modify: fills the editor with a stored shortcut (name, program and drawing) and remembers
+    // Modify: fills the editor with a stored shortcut (name, program and drawings) and remembers
     // its file as it stands, so a change made on disk meanwhile is not overwritten unasked.
     void openShortcut(const QString& name);
-
+    // A drawing made on the screen, as the matcher sees it: it fills the shown drawing when that
+    // is blank, else it is added.
+    void addDrawing(const DrawingGrid& drawn);
     GridWidget* PicD = nullptr;
     QLineEdit* TxtName = nullptr;
     QLineEdit* TxtRep = nullptr;
@@ -41,6 +47,13 @@ public:
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
+    QPushButton* cmdDraw = nullptr;
+    QComboBox* cboDrawing = nullptr;
+    QPushButton* cmdRemove = nullptr;
+
+Q_SIGNALS:
+    // "Dessiner": the user wants to draw the symbol on the screen.
+    void drawRequested();
 
 private:
     void Form_Load();
@@ -49,9 +62,13 @@ private:
     void Command3_Click();
     bool confirmProgram();
     bool confirmReplacing(const QString& name);
+    bool confirmUnlikeOthers(const QString& name);
+    void showDrawing(int index);
+    void showDrawings();
 
     QString m_symbolDirectory;
     std::function<void()> m_rebuildList;
+    SymbolDrawings m_drawings;
     std::optional<QString> m_openedName; // Modify's shortcut
     std::optional<QByteArray> m_openedFile;
 };

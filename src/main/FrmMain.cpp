@@ -175,9 +175,11 @@ void FrmMain::lstV_Click() {
 
 // One editor at a time: Modify fills the one that is open.
 FrmCreate& FrmMain::loadEditor() {
-    if (!m_editor)
+    if (!m_editor) {
         m_editor = new FrmCreate(
             Fl.path(), [this] { OuvrirListe(); }, this);
+        connect(m_editor, &FrmCreate::drawRequested, this, &FrmMain::teachEditor);
+    }
     return *m_editor;
 }
 

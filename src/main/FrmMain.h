@@ -122,6 +122,8 @@ private:
     void enableSelectionLinks();
     // Opens the overlay and marks the gesture as under way; nothing when there is no screen.
     void startGesture();
+    // A gesture whose drawing goes to the editor instead of starting a program.
+    void teachEditor();
     // False when there is no screen to show it on.
     bool showOverlay();
     void loadSensitivities();
@@ -147,6 +149,7 @@ private:
     RecognitionDisplay* m_display = nullptr;
     QPointer<FrmView> m_overlay;
     QPointer<FrmCreate> m_editor;
+    QPointer<FrmCreate> m_editorToTeach;
     QTimer TimDetect;
     QTimer m_trayWatch;
     bool isShow = false;

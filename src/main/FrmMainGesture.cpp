@@ -15,6 +15,7 @@
 #include "recognition/Matcher.h"
 #include "recognition/OutcomeText.h"
 #include "recognition/RecognitionDisplay.h"
+#include "recognition/RecognitionMode.h"
 #include "store/Settings.h"
 #include "store/SymbolDirectory.h"
 #include "store/SymbolFile.h"
@@ -42,10 +43,17 @@ const QColor rejectedRed(0xFF, 0x00, 0x00);
 void FrmMain::Comparaison(bool DontLaunch) {
     const DrawingGrid drawing =
         sampleDrawing(PicCompare->image(), twips::perPixel, twips::perPixel);
+    // Drawing for the editor: the capture that would launch goes to it instead.
+    if (m_editorToTeach && !DontLaunch) {
+        m_editorToTeach->addDrawing(drawing);
+        m_editorToTeach = nullptr;
+        return;
+    }
     const Recognition found =
-        recognise(drawing, m_shortcuts.items(), PicD->grid(), [this](const QString& name) {
-            return symbolfile::read(symbols::filePath(Fl.path(), name));
-        });
+        recognise(chosenRecognitionMode(), drawing, m_shortcuts.items(), PicD->grid(),
+                  [this](const QString& name) {
+                      return symbolfile::read(symbols::filePath(Fl.path(), name));
+                  });
     PicD->setGrid(found.referenceGrid);
     const Decision decision =
         decide(found, {ProBar->value(), ProBar2->value()}, {sensible->value(), sensible2->value()});
@@ -140,6 +148,13 @@ void FrmMain::triggerReleased(QPoint) {
         m_overlay->heldReleased();
 }
 
+void FrmMain::teachEditor() {
+    if (isShow)
+        return;
+    m_editorToTeach = m_editor;
+    startGesture();
+}
+
 void FrmMain::startGesture() {
     markTiming("trigger");
     // Without an overlay there is no gesture to end, so none is marked as under way.
@@ -159,6 +174,7 @@ bool FrmMain::showOverlay() {
     setRecognitionDisplay(m_overlay);
     connect(m_overlay, &QObject::destroyed, this, [this] {
         setRecognitionDisplay(nullptr);
+        m_editorToTeach = nullptr;
         m_platform.photographer.release();
         releaseFreedMemory();
     });

@@ -98,6 +98,7 @@ FrmView::FrmView(OverlayHost& host, QImage photograph, const QRect& screen, QWid
     green.setColor(QPalette::WindowText, QColor(0x00, 0xFF, 0x00));
     m_label->setPalette(green);
 
+    m_activeBefore = QApplication::activeWindow();
     Form_Load(std::move(photograph));
     // Keys are the overlay's while it is up, whichever of our windows Qt hands them to.
     qApp->installEventFilter(this);
@@ -136,7 +137,11 @@ void FrmView::Form_Load(QImage photograph) {
 
 void FrmView::Form_MouseMove(int X, int Y) {
     DrawWidth = roundHalfEven(width() / 24.0);
-    paintDot(QPoint(X, Y));
+    // Each movement joins the previous position: a fast stroke, or movements the system merged
+    // under load, leave no gaps.
+    const QPoint at(X, Y);
+    paintStroke(m_lastPosition.value_or(at), at);
+    m_lastPosition = at;
     minX = std::min(minX, X);
     minY = std::min(minY, Y);
     maxX = std::max(maxX, X);
@@ -144,10 +149,10 @@ void FrmView::Form_MouseMove(int X, int Y) {
     placeFrame();
 }
 
-void FrmView::paintDot(QPoint centre) {
-    trail::paintStroke(m_strokeLayer, centre, centre, DrawWidth);
-    update(trail::paintVisible(m_canvas, m_strokeLayer, centre, centre, DrawWidth)
-               .adjusted(-1, -1, 1, 1));
+void FrmView::paintStroke(QPoint from, QPoint to) {
+    trail::paintStroke(m_strokeLayer, from, to, DrawWidth);
+    update(
+        trail::paintVisible(m_canvas, m_strokeLayer, from, to, DrawWidth).adjusted(-1, -1, 1, 1));
 }
 
 void FrmView::holdStarted(QPoint global) {
@@ -218,6 +223,10 @@ void FrmView::unload() {
     Timer1.stop();
     Timer2.stop();
     close();
+    // The overlay took the keyboard from a window of ours (the editor, when drawing for it): it
+    // goes back there.
+    if (m_activeBefore)
+        m_activeBefore->activateWindow();
 }
 
 void FrmView::Timer1_Timer() {

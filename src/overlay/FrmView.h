@@ -3,9 +3,12 @@
 #include "recognition/RecognitionDisplay.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QRectF>
 #include <QTimer>
 #include <QWidget>
+
+#include <optional>
 
 class OverlayHost;
 class QLabel;
@@ -63,7 +66,7 @@ private:
     void Timer1_Timer();
     void Timer2_Timer();
     void capture(bool DontLaunch);
-    void paintDot(QPoint centre);
+    void paintStroke(QPoint from, QPoint to);
     void placeFrame();
     void unload();
     // Asks for a repaint of the frame's outline only.
@@ -72,6 +75,7 @@ private:
     OverlayHost& m_host;
     QImage m_canvas;
     QImage m_strokeLayer;
+    std::optional<QPoint> m_lastPosition;
     QRectF m_shp;
     bool m_frameVisible = false;
     QColor m_frameColour;
@@ -79,6 +83,7 @@ private:
     QLabel* m_label = nullptr;
     bool m_painted = false;
     bool m_keyboardGrabbed = false;
+    QPointer<QWidget> m_activeBefore;
     bool m_holding = false;
     QPoint m_holdStart;
     qreal m_holdTravel = 0;

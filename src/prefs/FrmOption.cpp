@@ -1,6 +1,7 @@
 #include "prefs/FrmOption.h"
 
 #include "prefs/TriggerPreferences.h"
+#include "recognition/RecognitionMode.h"
 #include "store/Settings.h"
 #include "widgets/FormLook.h"
 
@@ -67,7 +68,7 @@ QString text(const QCheckBox* box) {
 
 FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     setWindowTitle(u"Préférence"_s);
-    setFixedSize(325, 233);
+    setFixedSize(325, 257);
     look::applyToWindow(this);
 
     look::filledRectangle(this, {0, 0, 329, 57}, Qt::white);
@@ -99,9 +100,14 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     txtExcluded->setToolTip(u"Classes de fenêtre (WM_CLASS) où le bouton garde son rôle, "
                             u"séparées par des virgules"_s);
 
-    Command1 = button(this, u"OK"_s, {128, 200, 89, 25});
+    chkPrecise = checkBox(this, u"Reconnaissance précise"_s, {16, 196, 305, 17});
+    chkPrecise->setToolTip(u"Choisit le symbole par la forme de ses dessins ; les deux "
+                           u"sensibilités règlent alors la ressemblance et l'écart avec le "
+                           u"suivant."_s);
+
+    Command1 = button(this, u"OK"_s, {128, 224, 89, 25});
     look::makeBold(Command1);
-    Command2 = button(this, u"Annuler"_s, {224, 200, 89, 25});
+    Command2 = button(this, u"Annuler"_s, {224, 224, 89, 25});
     chkGrid->setObjectName(u"chkGrid"_s);
     chkName->setObjectName(u"chkName"_s);
     chkEtire->setObjectName(u"chkEtire"_s);
@@ -110,12 +116,14 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     cboButton->setObjectName(u"cboButton"_s);
     cboPassThrough->setObjectName(u"cboPassThrough"_s);
     txtExcluded->setObjectName(u"txtExcluded"_s);
+    chkPrecise->setObjectName(u"chkPrecise"_s);
 
     setTabOrder(chkGrid, chkName);
     setTabOrder(chkName, cboButton);
     setTabOrder(cboButton, cboPassThrough);
     setTabOrder(cboPassThrough, txtExcluded);
-    setTabOrder(txtExcluded, Command2);
+    setTabOrder(txtExcluded, chkPrecise);
+    setTabOrder(chkPrecise, Command2);
     setTabOrder(Command2, Command1);
 
     connect(Command1, &QPushButton::clicked, this, &FrmOption::Command1_Click);
@@ -132,6 +140,7 @@ void FrmOption::Form_Load() {
     cboPassThrough->setCurrentIndex(
         cboPassThrough->findData(QVariant::fromValue(trigger.passThrough)));
     txtExcluded->setText(prefs::classesAsText(trigger.excludedClasses));
+    chkPrecise->setChecked(chosenRecognitionMode() == RecognitionMode::Precise);
 }
 
 void FrmOption::Command1_Click() {
@@ -143,5 +152,7 @@ void FrmOption::Command1_Click() {
     trigger.passThrough = cboPassThrough->currentData().value<Qt::KeyboardModifier>();
     trigger.excludedClasses = prefs::classesFromText(txtExcluded->text());
     prefs::saveTriggerSettings(trigger);
+    chooseRecognitionMode(chkPrecise->isChecked() ? RecognitionMode::Precise
+                                                  : RecognitionMode::Default);
     accept();
 }

@@ -21,6 +21,7 @@ public:
     QComboBox* cboButton = nullptr;      // the trigger button
     QComboBox* cboPassThrough = nullptr; // the key that lets a press through
     QLineEdit* txtExcluded = nullptr;    // window classes where the button is left alone
+    QCheckBox* chkPrecise = nullptr;     // the precise recognition
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 

@@ -27,6 +27,7 @@ struct Decision {
     QString program;  // the selected symbol's program
 };
 
-// A percentage that cannot be computed, or lies outside 0 to 100, leaves its bar as it was.
-// A drawing that selects no symbol is rejected.
+// A drawing is accepted only when both of its own percentages were computed, lie within 0 to
+// 100 and exceed their sliders. One that cannot be computed, or lies outside 0 to 100, leaves its
+// bar as it was (the bar may show an older value; acceptance never uses it).
 Decision decide(const Recognition& found, Scores previous, Thresholds sliders);

@@ -41,7 +41,8 @@ QStringList GetIniValues(const QString& section, const QStringList& keys, const 
 
 std::optional<Failure<SaveError>> SetIniValues(const QString& section,
                                                const QList<std::pair<QString, QString>>& values,
-                                               const QString& file) {
+                                               const QString& file,
+                                               const QStringList& removedKeys) {
     QByteArray current;
     QFile in(file);
     if (in.exists()) {
@@ -60,5 +61,7 @@ std::optional<Failure<SaveError>> SetIniValues(const QString& section,
         if (!updated)
             return Failure<SaveError>{SaveError::NotStorable, key + QStringLiteral(" = ") + value};
     }
+    for (const QString& key : removedKeys)
+        updated = profile::removeValue(*updated, section, key);
     return replaceWhole(file, *updated);
 }

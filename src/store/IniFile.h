@@ -15,8 +15,10 @@
 // "" for a key that is missing, or whose section or file is missing or unreadable.
 QStringList GetIniValues(const QString& section, const QStringList& keys, const QString& file);
 
-// Stores several keys of one section, in order, in one atomic replacement of the file: all of
-// them or none, creating the file, section or keys as needed. Nothing on success.
+// Stores several keys of one section, in order, and removes others, in one atomic replacement of
+// the file: all of it or nothing, creating the file, section or keys as needed. Nothing on
+// success.
 std::optional<Failure<SaveError>> SetIniValues(const QString& section,
                                                const QList<std::pair<QString, QString>>& values,
-                                               const QString& file);
+                                               const QString& file,
+                                               const QStringList& removedKeys = {});

@@ -211,4 +211,13 @@ std::optional<QByteArray> writeValue(const QByteArray& text, QStringView section
     return result;
 }
 
+QByteArray removeValue(const QByteArray& text, QStringView section, QStringView key) {
+    const Location found = locate(text, splitLines(text), section, key);
+    if (!found.entryLine)
+        return text;
+    QByteArray result = text;
+    result.remove(found.entryLine->begin, found.entryLine->end - found.entryLine->begin);
+    return result;
+}
+
 } // namespace profile

@@ -21,4 +21,7 @@ std::optional<QString> readValue(const QByteArray& text, QStringView section, QS
 std::optional<QByteArray> writeValue(const QByteArray& text, QStringView section, QStringView key,
                                      QStringView value);
 
+// The text without the first line of key in section; the text as it was when there is none.
+QByteArray removeValue(const QByteArray& text, QStringView section, QStringView key);
+
 } // namespace profile

@@ -7,8 +7,10 @@ void ShortcutList::rebuild(FileList& files) {
     m_items.clear();
     files.refresh();
     m_items.reserve(files.names().size());
-    for (const QString& name : files.names())
-        m_items.append({name.chopped(4), symbolfile::read(files.path() + u'/' + name).gridString});
+    for (const QString& name : files.names()) {
+        const symbolfile::Content stored = symbolfile::read(files.path() + u'/' + name);
+        m_items.append({name.chopped(4), stored.gridString, stored.moreDrawings});
+    }
 }
 
 const Shortcut* ShortcutList::item(int index) const {

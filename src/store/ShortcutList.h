@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class FileList;
 
@@ -9,6 +10,7 @@ class FileList;
 struct Shortcut {
     QString text; // the shortcut's name: the file name less its last four characters
     QString tag;  // the file's Grid string, cached when the list was built
+    QStringList moreDrawings = {}; // further drawings of the symbol, cached with it
 };
 
 // The shortcut list: one item per file of the symbol folder, in the file list's order. Item
@@ -16,7 +18,7 @@ struct Shortcut {
 class ShortcutList {
 public:
     // Rebuilds every item from the folder (OuvrirListe's work): refreshes the file list and
-    // reads each file's Grid string once. An unreadable file is listed with an empty Grid string.
+    // reads each file's drawings once. An unreadable file is listed with an empty Grid string.
     void rebuild(FileList& files);
 
     int count() const { return static_cast<int>(m_items.size()); }

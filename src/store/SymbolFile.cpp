@@ -8,19 +8,40 @@ namespace symbolfile {
 namespace {
 
 const QString section = u"Image"_s;
-const QString gridKey = u"Value"_s;
 const QString programKey = u"Repertoire"_s;
+
+// "Value", "Value2", ... "Value5".
+QString drawingKey(int drawing) {
+    return drawing == 0 ? u"Value"_s : u"Value"_s + QString::number(drawing + 1);
+}
 
 } // namespace
 
 Content read(const QString& path) {
-    const QStringList values = GetIniValues(section, {gridKey, programKey}, path);
-    return {values[0], values[1]};
+    QStringList keys;
+    for (int drawing = 0; drawing < mostDrawings; ++drawing)
+        keys.append(drawingKey(drawing));
+    keys.append(programKey);
+    const QStringList values = GetIniValues(section, keys, path);
+    Content content{values.front(), values.back(), {}};
+    for (int drawing = 1; drawing < mostDrawings; ++drawing) {
+        if (!values[drawing].isEmpty())
+            content.moreDrawings.append(values[drawing]);
+    }
+    return content;
 }
 
 std::optional<Failure<SaveError>> write(const QString& path, const Content& content) {
-    return SetIniValues(section, {{gridKey, content.gridString}, {programKey, content.program}},
-                        path);
+    QList<std::pair<QString, QString>> values{{drawingKey(0), content.gridString}};
+    QStringList dropped;
+    for (int drawing = 1; drawing < mostDrawings; ++drawing) {
+        if (drawing <= content.moreDrawings.size())
+            values.append(std::pair(drawingKey(drawing), content.moreDrawings[drawing - 1]));
+        else
+            dropped.append(drawingKey(drawing));
+    }
+    values.append(std::pair(programKey, content.program));
+    return SetIniValues(section, values, path, dropped);
 }
 
 QString gridStringOf(const SymbolGrid& grid) {

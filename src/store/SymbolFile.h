@@ -4,25 +4,32 @@
 #include "store/SymbolGrid.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
 
 // A shortcut's file, the one place its format is known: a profile file whose section "Image"
-// holds the symbol's Grid string under "Value" and the program to start under "Repertoire".
-// A Grid string has one character per cell, cell 0 first: "1" black, "0" white.
+// holds the symbol's Grid string under "Value", further drawings of the same symbol under
+// "Value2" to "Value5", and the program to start under "Repertoire". A Grid string has one
+// character per cell, cell 0 first: "1" black, "0" white. Readers that know only "Value" see the
+// first drawing.
 namespace symbolfile {
 
+// How many drawings a file holds at most.
+inline constexpr int mostDrawings = 5;
+
 struct Content {
-    QString gridString;
+    QString gridString; // the first drawing
     QString program;
+    QStringList moreDrawings = {}; // the others, in order, without gaps
 };
 
 // What the file holds: "" for what is missing or unreadable.
 Content read(const QString& path);
 
-// Writes the Grid string, then the program, in one atomic replacement that keeps whatever else
-// the file holds. Nothing on success.
+// Writes the drawings, then the program, in one atomic replacement that keeps whatever else the
+// file holds and drops drawings it no longer has. Nothing on success.
 std::optional<Failure<SaveError>> write(const QString& path, const Content& content);
 
 // The Grid string of a grid: "0" for a white cell, "1" for any other.

@@ -1,41 +1,67 @@
 #!/usr/bin/env bash
-# A shortcut made entirely through the real windows: "Ajouter", cells clicked on the editor's
-# grid, a name and a program typed, "OK". The file holds the exact Grid string, and drawing that
-# symbol on the overlay starts the program.
+# Shortcuts made entirely through the real windows. "Ajouter", then "Dessiner": the symbol drawn
+# on the screen fills the editor's grid as the matcher sees it. "Ajouter" again, cells clicked on
+# the editor's grid. Each file holds the exact Grid string, and drawing the first symbol on the
+# overlay starts its program.
 # Usage: editor_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
 
 launched="$E2E_TMP/launched"
 program=$(e2e_marker_program "$launched")
+COLUMN_GRID=$(for i in $(seq 0 143); do [ $((i % 12)) = 6 ] && printf 1 || printf 0; done)
+# The bar of e2e_draw_bar as the matcher sees it: reduced to 90 of the picture's 97 pixels and
+# centred, it misses the sample point of column 0.
+DRAWN_BAR_GRID="$(printf '0%.0s' {1..73})$(printf '1%.0s' {1..11})$(printf '0%.0s' {1..60})"
 
 e2e_start_xvfb
 e2e_start_gestrix "$1"
 main=$(e2e_wait_window "^Strokely v1.2")
-e2e_click "$main" 30 351   # "Ajouter"
+editors() { { xdotool search --onlyvisible --name "^Création d'un nouveau raccourcis$" 2>/dev/null || true; } | wc -l; }
+# Cell (column, row) of the editor's grid, which starts at (8, 96); cells are 8 pixels apart.
+cell() { e2e_pixel "$1" $((8 + 8 * $2 + 4)) $((96 + 8 * $3 + 4)); }
+# Names the shortcut in the open editor ($1), gives it the program, and presses "OK".
+save_as() {
+    local file="$E2E_SYMBOLS/$2.ini"
+    e2e_click "$1" 200 81  # the name
+    xdotool type --delay 5 "$2"
+    e2e_click "$1" 140 281 # the program
+    xdotool type --delay 5 "$program"
+    e2e_click "$1" 164 316 # "OK"
+    e2e_wait_for '[ -s "$file" ]' 5 || e2e_fail "no file for $2"
+}
+
+e2e_click "$main" 30 351 # "Ajouter"
 editor=$(e2e_wait_window "^Création d'un nouveau raccourcis$")
+e2e_click "$editor" 56 215 # "Dessiner"
+e2e_wait_for '[ "$(e2e_overlays)" = 1 ]' 5 || e2e_fail "Dessiner opened no overlay"
+xdotool mousemove 300 500
+e2e_draw_bar
+xdotool click 1
+e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "the drawing did not end"
+e2e_wait_for '[ "$(cell "$editor" 1 6)" = "0 0 0" ]' 5 || e2e_fail "the drawing did not reach the grid"
+[ "$(cell "$editor" 11 6)" = "0 0 0" ] || e2e_fail "the drawn bar is not whole in the grid"
+[ "$(cell "$editor" 0 6)" = "255 255 255" ] || e2e_fail "the grid is not what the sampler reads"
+[ "$(cell "$editor" 5 5)" = "255 255 255" ] || e2e_fail "the grid holds more than the bar"
+e2e_screenshot editor-drawn "$editor" >/dev/null
+save_as "$editor" Barre
+grep -qx "Value=$DRAWN_BAR_GRID" "$E2E_SYMBOLS/Barre.ini" || e2e_fail "wrong Grid string: $(cat "$E2E_SYMBOLS/Barre.ini")"
+grep -qx "Repertoire=$program" "$E2E_SYMBOLS/Barre.ini" || e2e_fail "wrong program: $(cat "$E2E_SYMBOLS/Barre.ini")"
+e2e_wait_for '[ "$(editors)" = 0 ]' 5 || e2e_fail "the editor did not close"
 
-# Row 6 of the grid, which starts at (8, 96) of the editor; cells are 8 pixels apart.
-for column in $(seq 0 11); do
-    e2e_click "$editor" $((8 + 8 * column + 4)) $((96 + 8 * 6 + 4))
+e2e_click "$main" 30 351
+editor=$(e2e_wait_window "^Création d'un nouveau raccourcis$")
+for row in $(seq 0 11); do
+    e2e_click "$editor" $((8 + 8 * 6 + 4)) $((96 + 8 * row + 4))
 done
-e2e_click "$editor" 200 81   # the name
-xdotool type --delay 5 "Barre"
-e2e_click "$editor" 140 249  # the program
-xdotool type --delay 5 "$program"
-e2e_screenshot editor "$editor" >/dev/null
-e2e_click "$editor" 164 284  # "OK"
-
-file="$E2E_SYMBOLS/Barre.ini"
-e2e_wait_for '[ -s "$file" ]' 5 || e2e_fail "no shortcut file"
-grep -qx "Value=$E2E_BAR_GRID" "$file" || e2e_fail "wrong Grid string: $(cat "$file")"
-grep -qx "Repertoire=$program" "$file" || e2e_fail "wrong program: $(cat "$file")"
+save_as "$editor" Colonne
+grep -qx "Value=$COLUMN_GRID" "$E2E_SYMBOLS/Colonne.ini" || e2e_fail "wrong Grid string: $(cat "$E2E_SYMBOLS/Colonne.ini")"
 
 xdotool mousemove 300 500
 e2e_middle_press 0.05
 e2e_wait_for '[ "$(e2e_overlays)" = 1 ]' 5 || e2e_fail "no overlay"
 e2e_draw_bar
-e2e_wait_for '[ "$(e2e_pixel root 900 460)" = "0 255 0" ]' 5 || e2e_fail "the new shortcut was not recognised"
+e2e_wait_for '[ "$(e2e_pixel root 900 460)" = "0 255 0" ]' 5 || e2e_fail "the drawn shortcut was not recognised"
 xdotool click 1
-e2e_wait_for '[ -e "$launched" ]' 5 || e2e_fail "the new shortcut's program did not start"
+e2e_wait_for '[ -e "$launched" ]' 5 || e2e_fail "the drawn shortcut's program did not start"
 echo "editor: ok"

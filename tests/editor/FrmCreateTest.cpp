@@ -4,6 +4,7 @@
 #include "support/ScriptedAnswers.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -42,7 +43,7 @@ protected:
 TEST_F(FrmCreateTest, ClicksPaintOneCellEach) {
     FrmCreate& e = openEditor();
     EXPECT_EQ(e.windowTitle(), u"Création d'un nouveau raccourcis"_s);
-    EXPECT_EQ(e.size(), QSize(321, 310));
+    EXPECT_EQ(e.size(), QSize(321, 342));
     click(5);
     click(5);
     click(6);
@@ -145,7 +146,9 @@ TEST_F(FrmCreateTest, AnnulerWritesNothingAndTheNextAddIsBlank) {
 
 TEST_F(FrmCreateTest, ModifyShowsTheStoredShortcutAndRenamingKeepsBoth) {
     const QString door = u"1"_s.repeated(10) + u"0"_s.repeated(134);
-    writeSymbol(u"Door"_s, door, u"/bin/sh"_s);
+    const QString second = u"0"_s.repeated(134) + u"1"_s.repeated(10);
+    folder.write(u"symbol/Door.ini"_s, "[Image]\nValue=" + door.toUtf8() + "\nValue2=" +
+                                           second.toUtf8() + "\nRepertoire=/bin/sh\n");
     const QByteArray before = folder.read(u"symbol/Door.ini"_s);
     FrmMain& w = window();
     w.Label7_Click();
@@ -160,6 +163,9 @@ TEST_F(FrmCreateTest, ModifyShowsTheStoredShortcutAndRenamingKeepsBoth) {
     EXPECT_EQ(e->TxtName->text(), u"Door"_s);
     EXPECT_EQ(e->TxtRep->text(), u"/bin/sh"_s);
     EXPECT_EQ(symbolfile::gridStringOf(e->PicD->grid()), door) << "the stored drawing";
+    ASSERT_EQ(e->cboDrawing->count(), 2) << "and the further one";
+    e->cboDrawing->activated(1);
+    EXPECT_EQ(symbolfile::gridStringOf(e->PicD->grid()), second);
     e->Command1->click();
     EXPECT_EQ(folder.read(u"symbol/Door.ini"_s), before) << "OK without changes changes nothing";
 
@@ -169,6 +175,42 @@ TEST_F(FrmCreateTest, ModifyShowsTheStoredShortcutAndRenamingKeepsBoth) {
     ASSERT_EQ(w.shortcuts().count(), 2);
     EXPECT_EQ(w.shortcuts().item(1)->text, u"Door"_s);
     EXPECT_EQ(w.shortcuts().item(2)->text, u"Gate"_s);
+}
+
+TEST_F(FrmCreateTest, DrawingsMadeOnScreenFillThenAddAndAreAllSaved) {
+    FrmCreate& e = openEditor();
+    DrawingGrid bar;
+    for (int cell = 72; cell < 84; ++cell)
+        bar[cell] = true;
+    e.addDrawing(bar);
+    EXPECT_EQ(e.cboDrawing->count(), 1) << "a blank grid is filled";
+    EXPECT_EQ(e.PicD->grid().backColor(72), CellColour::Black);
+    e.addDrawing(bar >> 12);
+    EXPECT_EQ(e.cboDrawing->count(), 2) << "a drawn grid gets another drawing";
+    EXPECT_EQ(e.PicD->grid().backColor(60), CellColour::Black) << "the new one is shown";
+    e.TxtName->setText(u"Barre"_s);
+    e.Command1->click();
+    const symbolfile::Content saved = stored(u"Barre"_s);
+    EXPECT_EQ(saved.gridString.mid(72, 12), u"1"_s.repeated(12));
+    ASSERT_EQ(saved.moreDrawings.size(), 1);
+    EXPECT_EQ(saved.moreDrawings[0].mid(60, 12), u"1"_s.repeated(12));
+}
+
+TEST_F(FrmCreateTest, ASymbolTheRecognitionWouldTakeForAnotherIsSavedOnlyIfTheUserSaysSo) {
+    writeSymbol(u"Door"_s, u"0"_s.repeated(72) + u"1"_s.repeated(12) + u"0"_s.repeated(60));
+    for (const bool yes : {false, true}) {
+        FrmCreate& e = openEditor();
+        for (int cell = 72; cell < 84; ++cell)
+            click(cell);
+        e.TxtName->setText(u"Gate"_s);
+        const ScriptedAnswers answers({yes});
+        e.Command1->click();
+        EXPECT_EQ(answers.asked,
+                  QStringList{u"Ce symbole ressemble à « Door ». Enregistrer quand même ?"_s});
+        EXPECT_EQ(QFile::exists(folder.file(u"symbol/Gate.ini"_s)), yes);
+        if (!yes)
+            e.close();
+    }
 }
 
 TEST_F(FrmCreateTest, NothingIsReplacedAndNoBrokenProgramStoredUnasked) {

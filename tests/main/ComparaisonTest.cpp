@@ -1,5 +1,7 @@
 #include "main/MainWindowFixture.h"
+#include "recognition/OutcomeText.h"
 #include "recognition/RecognitionDisplay.h"
+#include "recognition/RecognitionMode.h"
 #include "store/Settings.h"
 #include "widgets/PictureBox.h"
 #include "widgets/ScoreBar.h"
@@ -132,25 +134,54 @@ TEST_F(ComparaisonTest, ScoresMustExceedTheSlidersStrictly) {
     EXPECT_EQ(display.frame, red) << "a slider at 100 rejects everything";
 }
 
-TEST_F(ComparaisonTest, BarsKeepTheirValueWhenAScoreCannotBeShown) {
+TEST_F(ComparaisonTest, BarsKeepTheirValueWhenAScoreCannotBeShownButOnlyOwnScoresDecide) {
     writeSymbol(u"a"_s, cells(0, 99), u"/bin/a"_s); // 44 white cells
     writeSymbol(u"b"_s, cells(0, 0), u"/bin/b"_s);  // 143 white cells
     draw(cells(0, 99));
     ready().Comparaison(true);
     ASSERT_EQ(bar("ProBar2"), 100.0f);
+    ASSERT_EQ(display.frame, green);
 
     // Only cell 0 drawn: a is selected, but b's 143 uncovered white cells exceed a's 44.
+    setSlider("sensible", 0);
     setSlider("sensible2", 0);
     draw(cells(0, 0));
     window().Comparaison(true);
     EXPECT_EQ(bar("ProBar"), 1.0f);
     EXPECT_EQ(bar("ProBar2"), 100.0f) << "above 100 is refused";
+    EXPECT_EQ(display.frame, red) << "the bar's 100 is the last drawing's, not this one's";
 
     // The selected symbol's file lost every black cell since the list was built.
     folder.writeSymbol(u"symbol/a.ini"_s, QString(144, u'0'), u"/bin/a"_s);
     draw(cells(0, 49));
     window().Comparaison(true);
     EXPECT_EQ(bar("ProBar"), 1.0f) << "division by zero keeps the bar";
+}
+
+TEST_F(ComparaisonTest, AStrokeDrawnInHundredPixelStepsIsRecognised) {
+    writeSymbol(u"Barre"_s, cells(72, 83), u"/bin/sh"_s);
+    fakes.trigger.events = true;
+    FrmMain& w = ready();
+    TriggerPress press;
+    press.position = {100, 300};
+    ASSERT_TRUE(w.triggerPressed(press));
+    for (int x = 100; x <= 700; x += 100) // far further apart than the pen is wide
+        w.overlay()->Form_MouseMove(x, 300);
+    w.overlay()->Form_MouseDown(FrmView::LeftButton, 0);
+    EXPECT_EQ(starter.calls, (QList<Call>{{u"/bin/sh"_s, {}}}));
+}
+
+TEST_F(ComparaisonTest, PreciseModeSelectsByShapeAndTheBarsShowItsScores) {
+    chooseRecognitionMode(RecognitionMode::Precise);
+    writeSymbol(u"bar"_s, cells(72, 83), u"/bin/sh"_s);
+    writeSymbol(u"full"_s, cells(0, 143), u"/bin/false"_s);
+    draw(cells(73, 83)); // the bar, one cell short
+    ready().Comparaison(false);
+    EXPECT_EQ(display.frame, green);
+    EXPECT_EQ(starter.calls, (QList<Call>{{u"/bin/sh"_s, {}}}));
+    EXPECT_GT(bar("ProBar"), 50.0f) << "similarity";
+    EXPECT_GT(bar("ProBar2"), 60.0f) << "margin over the full grid";
+    EXPECT_EQ(display.caption, u"sh ("_s + percentageText(bar("ProBar")) + u"%)"_s);
 }
 
 TEST_F(ComparaisonTest, NomDecidesWhetherTheLabelIsShown) {

@@ -113,13 +113,24 @@ TEST_F(FrmViewTest, BlackPhotographInsideTheFrameCoversNoCell) {
     QImage photograph(1024, 768, QImage::Format_RGB32);
     photograph.fill(Qt::black);
     FrmView& overlay = open(QSize(1024, 768), photograph);
-    // Two dots in opposite corners of a 543 x 343 frame: black all over on the photograph.
+    // A diagonal stroke across a 543 x 343 frame that is black all over on the photograph.
     overlay.Form_MouseMove(100, 100);
     overlay.Form_MouseMove(600, 400);
     overlay.Form_MouseDown(FrmView::LeftButton, FrmView::ShiftKey);
     const DrawingGrid covered = sampleDrawing(host.comparison, 15, 15);
-    EXPECT_GE(covered.count(), 1u) << "the dots are drawing";
-    EXPECT_LE(covered.count(), 4u) << "the black screen between them is not";
+    // Rows 3 to 9 hold the frame: the diagonal covers cells from (3, 1) to (9, 11), its corners
+    // (3, 11) and (9, 1) are black screen only.
+    EXPECT_TRUE(covered[3 * 12 + 1] && covered[9 * 12 + 11]) << "the stroke is drawing";
+    EXPECT_FALSE(covered[3 * 12 + 11] || covered[9 * 12 + 1])
+        << "the black screen beside it is not";
+}
+
+TEST_F(FrmViewTest, AFastStrokeIsContinuous) {
+    FrmView& overlay = open();
+    for (int x = 100; x <= 900; x += 100) // far further apart than the pen is wide
+        overlay.Form_MouseMove(x, 300);
+    for (int x = 100; x <= 900; x += 5)
+        EXPECT_TRUE(isBlack(overlay.strokeLayer(), x, 300)) << x;
 }
 
 TEST_F(FrmViewTest, OutcomesByButtonAndModifiers) {

@@ -28,7 +28,7 @@ protected:
 TEST_F(FrmOptionTest, FirstRunShowsBothBoxesCheckedAndOkStoresAllThree) {
     FrmOption dialog;
     EXPECT_EQ(dialog.windowTitle(), u"Préférence"_s);
-    EXPECT_EQ(dialog.size(), QSize(325, 233));
+    EXPECT_EQ(dialog.size(), QSize(325, 257));
     EXPECT_TRUE(dialog.chkGrid->isChecked());
     EXPECT_TRUE(dialog.chkName->isChecked());
     EXPECT_FALSE(dialog.chkEtire->isChecked());
@@ -40,6 +40,7 @@ TEST_F(FrmOptionTest, FirstRunShowsBothBoxesCheckedAndOkStoresAllThree) {
     EXPECT_EQ(stored(u"Grid"_s), u"1"_s);
     EXPECT_EQ(stored(u"Nom"_s), u"1"_s);
     EXPECT_EQ(stored(u"Etire"_s), u"0"_s);
+    EXPECT_EQ(stored(u"Precise"_s), u"0"_s) << "the default recognition";
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
@@ -74,8 +75,8 @@ TEST_F(FrmOptionTest, AnnulerAndTheCloseBoxWriteNothing) {
 TEST_F(FrmOptionTest, TabOrderRunsFromTheBoxesToAnnulerThenOk) {
     FrmOption dialog;
     const QList<QWidget*> order{dialog.chkGrid,        dialog.chkName,     dialog.cboButton,
-                                dialog.cboPassThrough, dialog.txtExcluded, dialog.Command2,
-                                dialog.Command1};
+                                dialog.cboPassThrough, dialog.txtExcluded, dialog.chkPrecise,
+                                dialog.Command2,       dialog.Command1};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         EXPECT_EQ(order[i]->nextInFocusChain(), order[i + 1]) << i;
 }

@@ -41,9 +41,20 @@ INSTANTIATE_TEST_SUITE_P(
         DecisionRow{"equal is not enough", 1, 50.0f, 100.0f, {}, false, {50.0f, 100.0f}},
         DecisionRow{"contour too low", 2, 100.0f, 60.0f, {}, false, {100.0f, 60.0f}},
         DecisionRow{"nothing selected", 0, {}, {}, {90.0f, 90.0f}, false, {90.0f, 90.0f}},
-        DecisionRow{
-            "over 100 keeps the bar", 1, 80.0f, 150.0f, {0.0f, 70.0f}, true, {80.0f, 70.0f}},
-        DecisionRow{"no score keeps the bar", 1, {}, 90.0f, {10.0f, 0.0f}, false, {10.0f, 90.0f}}),
+        DecisionRow{"over 100 after a pass: rejected, the bar kept",
+                    1,
+                    80.0f,
+                    150.0f,
+                    {90.0f, 95.0f},
+                    false,
+                    {80.0f, 95.0f}},
+        DecisionRow{"no score after a pass: rejected, the bar kept",
+                    1,
+                    {},
+                    90.0f,
+                    {95.0f, 0.0f},
+                    false,
+                    {95.0f, 90.0f}}),
     [](const auto& info) { return rowName(info.param.name); });
 
 } // namespace

@@ -1,0 +1,218 @@
+// Recognition accuracy on recorded gestures, through the program's own code: each stroke is drawn
+// on the overlay (FrmView, offscreen) as pointer movements on a 1920 x 1080 screen, captured and
+// reduced as a preview does, sampled, then matched and decided as Comparaison does.
+//
+// Per subject, the stored symbols are that person's own drawings (repetition 1: at medium speed
+// for one drawing per symbol, at the three speeds for three); every other gesture of theirs is
+// presented. Known types: all 16 types stored. Unknown types: 8 types stored, the other 8
+// presented, both ways round; every launch there is a wrong one.
+// Usage: accuracy_bench GESTURES.tsv [SCALE]   (SCALE: 2.5 unless given)
+#include "overlay/FrmView.h"
+#include "overlay/OverlayHost.h"
+#include "recognition/DrawingSampler.h"
+#include "recognition/GestureDecision.h"
+#include "recognition/Matcher.h"
+#include "recognition/RecognitionMode.h"
+#include "store/SymbolFile.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
+
+#include <cstdio>
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QSize screenSize(1920, 1080);
+const Thresholds sliders{50, 60}; // the sliders' defaults
+
+struct Gesture {
+    int subject = 0;
+    QString speed;
+    QString type;
+    int repetition = 0;
+    QList<QPointF> points;
+    DrawingGrid grid;
+};
+
+// Keeps what a capture hands the main window: the comparison picture.
+class CaptureHost final : public OverlayHost {
+public:
+    bool isGestureUp() const override { return true; }
+    void setGestureUp(bool) override {}
+    QSize comparisonSize() const override { return {97, 97}; }
+    void setCapture(const QImage&, const QImage& picture) override { comparison = picture; }
+    void Comparaison(bool) override {}
+    QImage comparison;
+};
+
+QList<Gesture> readGestures(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Gesture> gestures;
+    file.readLine(); // the header
+    while (!file.atEnd()) {
+        const QList<QByteArray> fields = file.readLine().trimmed().split('\t');
+        if (fields.size() < 5)
+            continue;
+        Gesture gesture{fields[0].toInt(),
+                        QString::fromUtf8(fields[1]),
+                        QString::fromUtf8(fields[2]),
+                        fields[3].toInt(),
+                        {},
+                        {}};
+        for (const QByteArray& point : fields[4].split(' ')) {
+            const QList<QByteArray> xy = point.split(',');
+            if (xy.size() >= 2)
+                gesture.points.append({xy[0].toDouble(), xy[1].toDouble()});
+        }
+        gestures.append(gesture);
+    }
+    return gestures;
+}
+
+// The gesture drawn on the overlay, scaled about its centre onto the middle of the screen.
+DrawingGrid drawnGrid(const QList<QPointF>& points, double scale) {
+    QRectF bounds;
+    for (const QPointF& point : points)
+        bounds = bounds.isNull() ? QRectF(point, QSizeF(0, 0))
+                                 : bounds.united(QRectF(point, QSizeF(0, 0)));
+    const QPointF middle(screenSize.width() / 2.0, screenSize.height() / 2.0);
+    CaptureHost host;
+    FrmView overlay(host, QImage(), QRect(QPoint(0, 0), screenSize));
+    for (const QPointF& point : points) {
+        const QPointF at = middle + (point - bounds.center()) * scale;
+        overlay.Form_MouseMove(qRound(at.x()), qRound(at.y()));
+    }
+    overlay.Form_MouseDown(FrmView::LeftButton, FrmView::ShiftKey); // a preview capture
+    return sampleDrawing(host.comparison, 15, 15);
+}
+
+QString gridString(const DrawingGrid& grid) {
+    QString text(SymbolGrid::cellCount, u'0');
+    for (int i = 0; i < SymbolGrid::cellCount; ++i)
+        text[i] = grid[i] ? u'1' : u'0';
+    return text;
+}
+
+struct Tally {
+    int right = 0, wrong = 0, rejected = 0;
+    int unknownPresented = 0, unknownLaunched = 0;
+    double share(int count, int of) const { return of ? 100.0 * count / of : 0; }
+};
+
+// Stored symbols for one subject: one shortcut per type, named after it.
+struct Catalogue {
+    QList<Shortcut> shortcuts;
+    QHash<QString, symbolfile::Content> files;
+};
+
+Catalogue catalogueOf(const QList<const Gesture*>& templates, const QStringList& types) {
+    Catalogue catalogue;
+    for (const QString& type : types) {
+        QStringList drawings;
+        for (const Gesture* gesture : templates)
+            if (gesture->type == type)
+                drawings.append(gridString(gesture->grid));
+        catalogue.shortcuts.append({type, drawings.value(0), drawings.mid(1)});
+        catalogue.files.insert(type, {drawings.value(0), type, drawings.mid(1)});
+    }
+    return catalogue;
+}
+
+// Presents gestures one after another, as one session: the score bars carry over.
+void present(RecognitionMode mode, const Catalogue& catalogue,
+             const QList<const Gesture*>& gestures, bool known, Tally& tally) {
+    SymbolGrid reference;
+    ClearGrid(reference);
+    Scores bars;
+    for (const Gesture* gesture : gestures) {
+        const Recognition found =
+            recognise(mode, gesture->grid, catalogue.shortcuts, reference,
+                      [&catalogue](const QString& name) { return catalogue.files.value(name); });
+        reference = found.referenceGrid;
+        const Decision decision = decide(found, bars, sliders);
+        bars = decision.bars;
+        if (!known) {
+            ++tally.unknownPresented;
+            tally.unknownLaunched += decision.accepted;
+        } else if (!decision.accepted) {
+            ++tally.rejected;
+        } else if (decision.program == gesture->type) {
+            ++tally.right;
+        } else {
+            ++tally.wrong;
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fputs("usage: accuracy_bench GESTURES.tsv [SCALE]\n", stderr);
+        return 2;
+    }
+    const double scale = argc > 2 ? std::atof(argv[2]) : 2.5;
+    QElapsedTimer clock;
+    clock.start();
+    QList<Gesture> gestures = readGestures(QString::fromLocal8Bit(argv[1]));
+    if (gestures.isEmpty()) {
+        std::fputs("accuracy_bench: no gestures read\n", stderr);
+        return 1;
+    }
+    for (Gesture& gesture : gestures)
+        gesture.grid = drawnGrid(gesture.points, scale);
+    std::printf("%lld gestures drawn and sampled in %.1f s (scale %.1f)\n",
+                static_cast<long long>(gestures.size()), clock.elapsed() / 1000.0, scale);
+
+    std::map<int, QList<const Gesture*>> bySubject;
+    QStringList types;
+    for (const Gesture& gesture : gestures) {
+        bySubject[gesture.subject].append(&gesture);
+        if (!types.contains(gesture.type))
+            types.append(gesture.type);
+    }
+    std::printf("%-8s %-9s %7s %7s %9s %18s\n", "mode", "drawings", "right", "wrong", "rejected",
+                "unknown launching");
+    for (const auto& [mode, modeName] : {std::pair(RecognitionMode::Default, "default"),
+                                         std::pair(RecognitionMode::Precise, "precise")})
+        for (const int drawings : {1, 3}) {
+            const QStringList templateSpeeds = drawings == 1
+                                                   ? QStringList{u"medium"_s}
+                                                   : QStringList{u"slow"_s, u"medium"_s, u"fast"_s};
+            Tally tally;
+            for (const auto& [subject, own] : bySubject) {
+                QList<const Gesture*> templates;
+                QList<const Gesture*> presented;
+                for (const Gesture* gesture : own) {
+                    const bool isTemplate =
+                        gesture->repetition == 1 && templateSpeeds.contains(gesture->speed);
+                    (isTemplate ? templates : presented).append(gesture);
+                }
+                present(mode, catalogueOf(templates, types), presented, true, tally);
+                for (const auto& [stored, others] : {std::pair(types.mid(0, 8), types.mid(8)),
+                                                     std::pair(types.mid(8), types.mid(0, 8))}) {
+                    QList<const Gesture*> unknown;
+                    for (const Gesture* gesture : presented)
+                        if (others.contains(gesture->type))
+                            unknown.append(gesture);
+                    present(mode, catalogueOf(templates, stored), unknown, false, tally);
+                }
+            }
+            const int known = tally.right + tally.wrong + tally.rejected;
+            std::printf("%-8s %-9d %6.1f%% %6.1f%% %8.1f%% %17.1f%%\n", modeName, drawings,
+                        tally.share(tally.right, known), tally.share(tally.wrong, known),
+                        tally.share(tally.rejected, known),
+                        tally.share(tally.unknownLaunched, tally.unknownPresented));
+        }
+    std::printf("in %.1f s\n", clock.elapsed() / 1000.0);
+    return 0;
+}

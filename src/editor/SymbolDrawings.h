@@ -1,0 +1,36 @@
+#pragma once
+
+#include "store/SymbolFile.h"
+#include "store/SymbolGrid.h"
+
+#include <QList>
+
+// The drawings of the symbol being edited: one to five, one of them shown and edited at a time.
+// The first is the file's "Value"; the others its further drawings.
+class SymbolDrawings {
+public:
+    // One white drawing.
+    SymbolDrawings();
+
+    int count() const { return static_cast<int>(m_drawings.size()); }
+    int shownIndex() const { return m_shown; }
+    const SymbolGrid& shown() const { return m_drawings[m_shown]; }
+    const QList<SymbolGrid>& all() const { return m_drawings; }
+    bool isFull() const { return count() >= symbolfile::mostDrawings; }
+
+    void setShown(const SymbolGrid& drawing) { m_drawings[m_shown] = drawing; }
+    void show(int index);
+    // A new drawing fills the shown one when that is blank, else comes last and is shown; none
+    // is added when five are there. False then.
+    bool add(const SymbolGrid& drawing);
+    // The shown drawing goes; the last one left is only whitened.
+    void removeShown();
+
+    // From and to what a shortcut's file holds.
+    void load(const symbolfile::Content& stored);
+    symbolfile::Content content(const QString& program) const;
+
+private:
+    QList<SymbolGrid> m_drawings;
+    int m_shown = 0;
+};
