@@ -1,4 +1,5 @@
-# The two commands of the README, and `make fuzz`. Each installs what is missing first.
+# The two commands of the README, `make fuzz` and `make package`. Each installs what is missing
+# first.
 BUILD_DIR    := build
 ASAN_DIR     := build-asan
 FUZZ_DIR     := build-fuzz
@@ -18,7 +19,7 @@ define fuzz
 	@cd $(FUZZ_DIR) && ctest --output-on-failure -j2
 endef
 
-.PHONY: run test fuzz
+.PHONY: run test fuzz package
 
 run:
 	@scripts/install-deps
@@ -39,3 +40,9 @@ test:
 fuzz:
 	@scripts/install-deps
 	$(call fuzz,$(FUZZ_SECONDS))
+
+# The Debian package, in build/: gestrix_VERSION_ARCH.deb.
+package:
+	@scripts/install-deps
+	$(call build,$(BUILD_DIR),-DCMAKE_BUILD_TYPE=Release)
+	@cd $(BUILD_DIR) && cpack -G DEB

@@ -1,10 +1,12 @@
 #include "app/QuitSignals.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 #include "main/FrmMain.h"
 #include "platform/desktop/DesktopProgramStarter.h"
 #include "platform/process/Memory.h"
 #include "platform/x11/X11ScreenPhotographer.h"
 #include "platform/x11/X11TriggerButton.h"
+#include "prefs/Language.h"
 #include "store/SymbolDirectory.h"
 #include "tray/QtNotificationShell.h"
 #include "widgets/FormLook.h"
@@ -34,23 +36,30 @@ bool hasDisplay() {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// A line on standard error, after the program's name.
+void complain(const QString& text) {
+    std::fprintf(stderr, "gestrix: %s\n", qPrintable(text));
+}
+
 // A second start hands over to the running instance, or says why it cannot.
-int handOver(const SingleInstance& instance) {
+int handOver(const SingleInstance& instance, const Translations& translations) {
+    const QString pid = QString::number(instance.runningProcessId());
     switch (instance.askToShow()) {
     case SingleInstance::Answer::Done:
         return 0;
     case SingleInstance::Answer::NoAnswer:
-        std::fprintf(stderr,
-                     "gestrix: Gestrix est déjà lancé (processus %lld) mais ne répond pas.\n",
-                     static_cast<long long>(instance.runningProcessId()));
+        complain(translations
+                     .text("main", QT_TRANSLATE_NOOP("main", "Gestrix est déjà lancé (processus "
+                                                             "%1) mais ne répond pas."))
+                     .arg(pid));
         return 1;
     case SingleInstance::Answer::Unreachable:
         break;
     }
-    std::fprintf(stderr,
-                 "gestrix: Gestrix est déjà lancé (processus %lld) mais ne peut pas être "
-                 "joint.\n",
-                 static_cast<long long>(instance.runningProcessId()));
+    complain(translations
+                 .text("main", QT_TRANSLATE_NOOP("main", "Gestrix est déjà lancé (processus %1) "
+                                                         "mais ne peut pas être joint."))
+                 .arg(pid));
     return 1;
 }
 
@@ -61,15 +70,24 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(u"Gestrix"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(GESTRIX_VERSION));
 
+    Translations translations(prefs::speaksEnglish(prefs::savedLanguage()));
+    const auto text = [&translations](const char* source) {
+        return translations.text("main", source);
+    };
+
     // Options are read before Qt opens the display, so --help works anywhere.
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Lanceur de programmes par gestes : appuyez sur le bouton du milieu de la souris, "
-        "dessinez un symbole, cliquez."_s);
+    parser.setApplicationDescription(text(QT_TRANSLATE_NOOP(
+        "main", "Lanceur de programmes par gestes : appuyez sur le bouton du milieu de la souris, "
+                "dessinez un symbole, cliquez.")));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption minimized(
+        u"minimized"_s,
+        text(QT_TRANSLATE_NOOP("main", "Démarre dans la zone de notification, sans fenêtre.")));
+    parser.addOption(minimized);
     if (!parser.parse(argumentsOf(argc, argv))) {
-        std::fprintf(stderr, "gestrix: %s\n", qPrintable(parser.errorText()));
+        complain(parser.errorText());
         return 2;
     }
     if (parser.isSet(help)) {
@@ -83,13 +101,15 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (!hasDisplay()) {
-        std::fputs("gestrix: aucun affichage (la variable DISPLAY est vide).\n", stderr);
+        complain(
+            text(QT_TRANSLATE_NOOP("main", "aucun affichage (la variable DISPLAY est vide).")));
         return 1;
     }
 
     // Every pointer movement is a piece of the stroke: none is merged with the next.
     QApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
     QApplication app(argc, argv);
+    translations.install();
     // The window hides in the notification area; only closing it ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -97,7 +117,7 @@ int main(int argc, char* argv[]) {
         QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
     if (!instance.claim())
-        return handOver(instance);
+        return handOver(instance, translations);
     const QuitSignals quitSignals;
 
     returnLargeBlocksWhenFreed();
@@ -109,11 +129,15 @@ int main(int argc, char* argv[]) {
     shell.setContextMenu(&trayMenu);
 
     FrmMain window(symbols::directory(), Platform{trigger, photographer, starter}, shell);
-    trayMenu.addAction(u"Afficher"_s, &window, &FrmMain::showFromTray);
-    trayMenu.addAction(u"Quitter"_s, &app, &QApplication::quit);
+    trayMenu.addAction(text(QT_TRANSLATE_NOOP("main", "Afficher")), &window,
+                       &FrmMain::showFromTray);
+    trayMenu.addAction(text(QT_TRANSLATE_NOOP("main", "Quitter")), &app, &QApplication::quit);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &FrmMain::showFromTray);
 
     look::centreOnScreen(&window);
-    window.show();
+    if (parser.isSet(minimized))
+        window.startInNotificationArea();
+    else
+        window.show();
     return QApplication::exec();
 }

@@ -47,22 +47,29 @@ QPushButton* button(const QString& text, QWidget* parent) {
 
 // What the user reads when a save fails.
 QString saveProblem(const QString& name, SaveError error) {
-    const QString notSaved = u"Le raccourci « "_s + name + u" » n'a pas été enregistré : "_s;
     switch (error) {
     case SaveError::InvalidName:
-        return u"Nom de raccourci invalide : un nom ne peut être vide ou fait d'espaces, contenir "
-               u"« / », « \\ », un saut de ligne ou un caractère nul, ni être « . » ou « .. »."_s;
+        return FrmCreate::tr("Nom de raccourci invalide : un nom ne peut être vide ou fait "
+                             "d'espaces, contenir « / », « \\ », un saut de ligne ou un caractère "
+                             "nul, ni être « . » ou « .. ».");
     case SaveError::LinkOutside:
-        return notSaved + u"son fichier est un lien vers un autre dossier."_s;
+        return FrmCreate::tr("Le raccourci « %1 » n'a pas été enregistré : son fichier est un lien "
+                             "vers un autre dossier.")
+            .arg(name);
     case SaveError::NotStorable:
-        return notSaved + u"le programme ne peut contenir ni saut de ligne ni caractère nul."_s;
+        return FrmCreate::tr("Le raccourci « %1 » n'a pas été enregistré : le programme ne peut "
+                             "contenir ni saut de ligne ni caractère nul.")
+            .arg(name);
     case SaveError::Unreadable:
-        return notSaved +
-               u"son fichier existe mais ne peut pas être lu ; il est laissé tel quel."_s;
+        return FrmCreate::tr("Le raccourci « %1 » n'a pas été enregistré : son fichier existe mais "
+                             "ne peut pas être lu ; il est laissé tel quel.")
+            .arg(name);
     case SaveError::Io:
         break;
     }
-    return notSaved + u"le disque ou le dossier des symboles refuse l'écriture (disque plein ?)."_s;
+    return FrmCreate::tr("Le raccourci « %1 » n'a pas été enregistré : le disque ou le dossier des "
+                         "symboles refuse l'écriture (disque plein ?).")
+        .arg(name);
 }
 
 } // namespace
@@ -72,43 +79,45 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
     : PlainDialog(parent), m_symbolDirectory(symbolDirectory),
       m_rebuildList(std::move(OuvrirListe)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(u"Création d'un nouveau raccourcis"_s);
+    setWindowTitle(tr("Création d'un nouveau raccourcis"));
     setFixedSize(twips::toPixels(0, 0, 4815, 5130).size());
     look::applyToWindow(this);
 
     look::filledRectangle(this, twips::toPixels(0, 0, 4935, 855), Qt::white);
     // The three labels size themselves to their text; only their corner is given.
     for (auto [text, left, top, name, bold] :
-         {std::tuple(u"Assistant de création d'un raccourcis"_s, 480, 120, "Label1", true),
-          std::tuple(u"Création & Association de commande"_s, 720, 360, "Label3", false),
-          std::tuple(u"Nom :"_s, 120, 1080, "Label4", true)}) {
+         {std::tuple(tr("Assistant de création d'un raccourcis"), 480, 120, "Label1", true),
+          std::tuple(tr("Création & Association de commande"), 720, 360, "Label3", false),
+          std::tuple(tr("Nom :"), 120, 1080, "Label4", true)}) {
         placed(new QLabel(text, this), twips::toPixels(left, top, 0, 0), name, bold)->adjustSize();
     }
     TxtName = placed(new QLineEdit(this), twips::toPixels(1800, 1080, 2775, 285), "TxtName");
 
     auto* picture1 = placed(new QWidget(this), twips::toPixels(120, 1440, 4575, 1575), "Picture1");
     PicD = placed(new GridWidget(picture1), twips::toPixels(0, 0, 1455, 1575), "PicD");
-    auto* hint = placed(new QLabel(u"<< Dessiner le symbol, attention il doit être le plus centré "
-                                   u"possible, sinon les résultats risque d'être moin précis"_s,
+    auto* hint = placed(new QLabel(tr("<< Dessiner le symbol, attention il doit être le plus "
+                                      "centré possible, sinon les résultats risque d'être moin "
+                                      "précis"),
                                    picture1),
                         twips::toPixels(1680, 120, 2775, 855), "Label2");
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    chkGrid = placed(new QCheckBox(u"Afficher une grille"_s, picture1),
+    chkGrid = placed(new QCheckBox(tr("Afficher une grille"), picture1),
                      twips::toPixels(1680, 1080, 2775, 255), "chkGrid", true);
 
     // Teaching by drawing, and the symbol's several drawings: a row under the grid that moves
     // everything below it down by 480 twips.
-    cmdDraw = placed(button(u"Dessiner"_s, this), twips::toPixels(120, 3060, 1455, 345), "cmdDraw");
-    cmdDraw->setToolTip(u"Dessinez le symbole à l'écran : la grille le reçoit tel que la "
-                        u"reconnaissance le verra."_s);
-    placed(new QLabel(u"Dessin :"_s, this), twips::toPixels(1680, 3120, 0, 0), "Label5")
+    cmdDraw =
+        placed(button(tr("Dessiner"), this), twips::toPixels(120, 3060, 1455, 345), "cmdDraw");
+    cmdDraw->setToolTip(tr("Dessinez le symbole à l'écran : la grille le reçoit tel que la "
+                           "reconnaissance le verra."));
+    placed(new QLabel(tr("Dessin :"), this), twips::toPixels(1680, 3120, 0, 0), "Label5")
         ->adjustSize();
     cboDrawing = placed(new QComboBox(this), twips::toPixels(2520, 3060, 900, 345), "cboDrawing");
     cmdRemove =
-        placed(button(u"Retirer"_s, this), twips::toPixels(3480, 3060, 1095, 345), "cmdRemove");
+        placed(button(tr("Retirer"), this), twips::toPixels(3480, 3060, 1095, 345), "cmdRemove");
 
-    opt1 = placed(new QRadioButton(u"Lancer un programme"_s, this),
+    opt1 = placed(new QRadioButton(tr("Lancer un programme"), this),
                   twips::toPixels(120, 3720, 4455, 255), "opt1");
     opt1->setFont(QFont());
     opt1->setChecked(true);
@@ -117,9 +126,9 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
     TxtRep->setFont(QFont());
     Command3 = placed(button(u"..."_s, this), twips::toPixels(4080, 4080, 495, 255), "Command3");
     Command1 =
-        placed(button(u"OK"_s, this), twips::toPixels(1800, 4560, 1335, 375), "Command1", true);
+        placed(button(tr("OK"), this), twips::toPixels(1800, 4560, 1335, 375), "Command1", true);
     Command2 =
-        placed(button(u"Annuler"_s, this), twips::toPixels(3240, 4560, 1335, 375), "Command2");
+        placed(button(tr("Annuler"), this), twips::toPixels(3240, 4560, 1335, 375), "Command2");
 
     connect(PicD, &GridWidget::cellPressed, this, &FrmCreate::PicD_MouseDown);
     connect(chkGrid, &QCheckBox::toggled, this, &FrmCreate::chkGrid_Click);
@@ -137,9 +146,9 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
 
 QString FrmCreate::programFilter() {
 #ifdef Q_OS_WIN
-    return u"Fichier Exécutable (*.exe*)"_s;
+    return tr("Fichier Exécutable (*.exe*)");
 #else
-    return u"Fichier Exécutable (*)"_s;
+    return tr("Fichier Exécutable (*)");
 #endif
 }
 
@@ -230,8 +239,8 @@ bool FrmCreate::confirmProgram() {
     const std::optional<LaunchError> problem = launchProblem(TxtRep->text());
     if (!problem || *problem == LaunchError::NoProgram)
         return true;
-    return messages::ask(this, u"« "_s + TxtRep->text() + u" » : "_s + launchProblemText(*problem) +
-                                   u". Enregistrer quand même ?"_s);
+    return messages::ask(this, tr("« %1 » : %2. Enregistrer quand même ?")
+                                   .arg(TxtRep->text(), launchProblemText(*problem)));
 }
 
 // A symbol the recognition would take for another stored one is saved only when the user says so.
@@ -252,8 +261,9 @@ bool FrmCreate::confirmUnlikeOthers(const QString& name) {
         chosenRecognitionMode(), drawn, others, savedThresholds(), [this](const QString& other) {
             return symbolfile::read(symbols::filePath(m_symbolDirectory, other));
         });
-    return !similar || messages::ask(this, u"Ce symbole ressemble à « "_s + *similar +
-                                               u" ». Enregistrer quand même ?"_s);
+    return !similar ||
+           messages::ask(
+               this, tr("Ce symbole ressemble à « %1 ». Enregistrer quand même ?").arg(*similar));
 }
 
 // Another shortcut's file, or this one's changed on disk since the editor opened it, is replaced
@@ -262,11 +272,11 @@ bool FrmCreate::confirmReplacing(const QString& name) {
     const std::optional<QByteArray> onDisk = shortcuts::snapshot(m_symbolDirectory, name);
     if (!onDisk)
         return true;
-    const QString shortcut = u"Le raccourci « "_s + name + u" » "_s;
     if (name != m_openedName)
-        return messages::ask(this, shortcut + u"existe déjà. Le remplacer ?"_s);
+        return messages::ask(this, tr("Le raccourci « %1 » existe déjà. Le remplacer ?").arg(name));
     if (onDisk != m_openedFile)
-        return messages::ask(this, shortcut + u"a changé sur le disque depuis l'ouverture de "
-                                              u"l'éditeur. Le remplacer ?"_s);
+        return messages::ask(this, tr("Le raccourci « %1 » a changé sur le disque depuis "
+                                      "l'ouverture de l'éditeur. Le remplacer ?")
+                                       .arg(name));
     return true;
 }

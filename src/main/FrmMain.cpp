@@ -16,6 +16,7 @@
 #include "widgets/Messages.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -25,7 +26,9 @@ using namespace Qt::StringLiterals;
 
 Q_LOGGING_CATEGORY(lcMain, "gestrix.main", QtCriticalMsg)
 
-const QString FrmMain::caption = u"Strokely v1.2 — par l'équipe Gestrix"_s;
+QString FrmMain::caption() {
+    return tr("Strokely v1.2 — par l'équipe Gestrix");
+}
 
 namespace {
 
@@ -44,13 +47,15 @@ std::optional<int> sliderPosition(const QString& stored) {
 QString removalProblem(const QString& name, RemoveError error) {
     switch (error) {
     case RemoveError::Gone:
-        return u"Le raccourci « "_s + name +
-               u" » n'a pas pu être supprimé : son fichier n'existe plus."_s;
+        return FrmMain::tr("Le raccourci « %1 » n'a pas pu être supprimé : son fichier n'existe "
+                           "plus.")
+            .arg(name);
     case RemoveError::Io:
         break;
     }
-    return u"Le raccourci « "_s + name +
-           u" » n'a pas pu être supprimé : le dossier des symboles refuse la suppression."_s;
+    return FrmMain::tr("Le raccourci « %1 » n'a pas pu être supprimé : le dossier des symboles "
+                       "refuse la suppression.")
+        .arg(name);
 }
 
 } // namespace
@@ -77,6 +82,12 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, Notif
             &FrmMain::enableSelectionLinks);
     connect(&m_shortcutModel, &QAbstractItemModel::modelReset, this,
             &FrmMain::enableSelectionLinks);
+    connect(&m_shortcutModel, &QAbstractItemModel::modelReset, this,
+            [this] { emptyHint->setVisible(m_shortcuts.count() == 0); });
+    // From the keyboard: Enter (or a double click) modifies the selected shortcut, Delete
+    // deletes it, as the links do.
+    connect(lstV, &QTreeView::activated, this, &FrmMain::Label7_Click);
+    lstV->installEventFilter(this);
     Form_Load(symbolDirectory);
     m_platform.trigger.setHandler(this);
     connect(&TimDetect, &QTimer::timeout, this, &FrmMain::TimDetect_Timer);
@@ -100,7 +111,7 @@ void FrmMain::Form_Load(const QString& symbolDirectory) {
     whitenReferenceGrid();
     isShow = false;
     SysIcon = std::make_unique<CSystrayIcon>(m_shell);
-    SysIcon->Initialize(this, windowIcon(), caption, trayCallbackMessage);
+    SysIcon->Initialize(this, windowIcon(), caption(), trayCallbackMessage);
     if (!SysIcon->ShowIcon())
         qCWarning(lcMain) << "no notification icon: the window minimises as usual";
     OuvrirListe();
@@ -127,14 +138,14 @@ void FrmMain::loadSensitivities() {
 void FrmMain::sensible_Change() {
     const QString position = QString::number(sensible->value());
     settings::SaveSetting(u"Configuration"_s, u"Sensibility"_s, position);
-    Label5->setText(u"Sensibilité Noir ("_s + position + u"%)"_s);
+    Label5->setText(tr("Sensibilité Noir (%1%)").arg(position));
     Label5->adjustSize();
 }
 
 void FrmMain::sensible2_Change() {
     const QString position = QString::number(sensible2->value());
     settings::SaveSetting(u"Configuration"_s, u"Sensibility2"_s, position);
-    Label11->setText(u"Sensibilité Contour ("_s + position + u"%)"_s);
+    Label11->setText(tr("Sensibilité Contour (%1%)").arg(position));
     Label11->adjustSize();
 }
 
@@ -208,6 +219,15 @@ void FrmMain::Label8_Click() {
     }
     // The list shows what really is in the folder, whatever happened.
     OuvrirListe();
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstV && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        Label8_Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FrmMain::paintEvent(QPaintEvent* event) {

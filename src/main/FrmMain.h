@@ -35,7 +35,7 @@ class FrmMain : public QWidget, public OverlayHost, public ShellWindow, public T
 
 public:
     // The caption; also the notification icon's tip.
-    static const QString caption;
+    static QString caption();
 
     // The notification icon's callback message.
     static constexpr std::uint32_t trayCallbackMessage = 512;
@@ -85,6 +85,9 @@ public:
     void Form_MouseMove(std::uint32_t pointerMessage);
     // Shows the window again in its normal state, in front.
     void showFromTray();
+    // Starts with the window hidden while the notification area holds the icon; without a
+    // notification area (after a moment for one to start) the window shows.
+    void startInNotificationArea();
 
     // ShellWindow
     void shellCallback(std::uint32_t callbackMessage, std::uint32_t pointerMessage) override;
@@ -104,6 +107,7 @@ public:
     PictureBox& comparisonPicture() { return *PicCompare; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -167,6 +171,7 @@ private:
     PictureBox* PicCompare = nullptr;
     QImage PicView; // never shown: the working copy of a capture
     QTreeView* lstV = nullptr;
+    QLabel* emptyHint = nullptr;
     LinkLabel* Label6 = nullptr;
     LinkLabel* Label7 = nullptr;
     LinkLabel* Label8 = nullptr;

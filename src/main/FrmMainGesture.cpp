@@ -85,8 +85,8 @@ void FrmMain::showRecognised(const Decision& decision, bool DontLaunch) {
         return;
     if (const std::optional<LaunchError> failure =
             launchRepertoire(decision.program, m_platform.starter)) {
-        tellUser(u"« "_s + m_shortcuts.item(decision.selected)->text + u" » n'a rien lancé : "_s +
-                 launchProblemText(*failure) + u"."_s);
+        tellUser(tr("« %1 » n'a rien lancé : %2.")
+                     .arg(m_shortcuts.item(decision.selected)->text, launchProblemText(*failure)));
     } else {
         markTiming("started");
     }
@@ -95,7 +95,7 @@ void FrmMain::showRecognised(const Decision& decision, bool DontLaunch) {
 
 void FrmMain::tellUser(const QString& text) {
     qCWarning(lcMain).noquote() << "told the user:" << text;
-    if (!SysIcon->ShowMessage(u"Gestrix"_s, text))
+    if (!SysIcon->ShowMessage(QStringLiteral("Gestrix"), text))
         messages::warn(this, text);
 }
 

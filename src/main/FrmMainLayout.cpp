@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -67,7 +68,7 @@ ScoreBar* scoreBar(QWidget* parent, const QRect& geometry, const QString& name) 
 } // namespace
 
 void FrmMain::buildWindow() {
-    setWindowTitle(caption);
+    setWindowTitle(caption());
     setFixedSize(clientSize);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     look::applyToWindow(this);
@@ -81,11 +82,11 @@ void FrmMain::buildWindow() {
 
 void FrmMain::buildHeader() {
     look::filledRectangle(this, {0, 0, 505, 57}, Qt::white);
-    label(this, u"Liste des raccourcis"_s, QPoint(32, 8), true);
-    label(this, u"Création & Suppression de racourcis"_s, QPoint(48, 24));
-    Label5 = label(this, u"Sensibilité :"_s, {240, 8, 64, 14}, true);
+    label(this, tr("Liste des raccourcis"), QPoint(32, 8), true);
+    label(this, tr("Création & Suppression de racourcis"), QPoint(48, 24));
+    Label5 = label(this, tr("Sensibilité :"), {240, 8, 64, 14}, true);
     sensible = slider(this, {392, 8, 105, 17}, 50);
-    Label11 = label(this, u"Sensibilité :"_s, {240, 32, 64, 14}, true);
+    Label11 = label(this, tr("Sensibilité :"), {240, 32, 64, 14}, true);
     sensible2 = slider(this, {392, 32, 105, 17}, 70);
     Label5->setObjectName(u"Label5"_s);
     Label11->setObjectName(u"Label11"_s);
@@ -95,14 +96,14 @@ void FrmMain::buildHeader() {
 
 void FrmMain::buildLeftColumn() {
     QFrame* frame1 = captionlessFrame(this, {0, 56, 113, 273});
-    label(frame1, u"Associé :"_s, {8, 16, 51, 14}, true);
+    label(frame1, tr("Associé :"), {8, 16, 51, 14}, true);
 
     QWidget* picture1 = look::filledRectangle(frame1, {8, 40, 97, 105}, look::panelGrey);
     PicD = new GridWidget(picture1);
     PicD->setObjectName(u"PicD"_s);
     PicD->setGeometry(picture1->rect());
 
-    label(frame1, u"Buffer :"_s, {8, 144, 40, 14}, true);
+    label(frame1, tr("Buffer :"), {8, 144, 40, 14}, true);
     PicCompare = new PictureBox(QSize(97, 97), frame1);
     PicCompare->setObjectName(u"PicCompare"_s);
     PicCompare->move(8, 168);
@@ -121,6 +122,18 @@ void FrmMain::buildShortcutColumn() {
     lstV->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstV->setSelectionMode(QAbstractItemView::SingleSelection);
     lstV->setIconSize(QSize(16, 16));
+
+    // While the list is empty, a line in it says how to begin.
+    emptyHint = new QLabel(tr("Aucun raccourci : cliquez sur Ajouter pour dessiner votre premier "
+                              "symbole."),
+                           lstV->viewport());
+    emptyHint->setObjectName(u"emptyHint"_s);
+    emptyHint->setWordWrap(true);
+    emptyHint->setAlignment(Qt::AlignCenter);
+    (new QVBoxLayout(lstV->viewport()))->addWidget(emptyHint);
+    QPalette grey = emptyHint->palette();
+    grey.setColor(QPalette::WindowText, Qt::gray);
+    emptyHint->setPalette(grey);
 }
 
 void FrmMain::buildLinks() {
@@ -132,18 +145,18 @@ void FrmMain::buildLinks() {
         fitText(link);
         return link;
     };
-    Label6 = link(u"Ajouter"_s, {16, 16, 35, 14}, u"Label6"_s);
-    Label7 = link(u"Modifier"_s, {64, 16, 38, 14}, u"Label7"_s);
-    Label8 = link(u"Supprimer"_s, {112, 16, 49, 14}, u"Label8"_s);
-    Label12 = link(u"Préférence"_s, {176, 16, 54, 14}, u"Label12"_s);
+    Label6 = link(tr("Ajouter"), {16, 16, 35, 14}, u"Label6"_s);
+    Label7 = link(tr("Modifier"), {64, 16, 38, 14}, u"Label7"_s);
+    Label8 = link(tr("Supprimer"), {112, 16, 49, 14}, u"Label8"_s);
+    Label12 = link(tr("Préférence"), {176, 16, 54, 14}, u"Label12"_s);
 }
 
 void FrmMain::buildScorePanel() {
     look::filledRectangle(this, {392, 56, 113, 337}, Qt::white);
-    label(this, u"Détection du noir :"_s, QPoint(400, 64), true);
+    label(this, tr("Détection du noir :"), QPoint(400, 64), true);
     ProBar = scoreBar(this, {432, 88, 21, 97}, u"ProBar"_s);
     const QRect twoLines(400, 192, 105, 30);
-    QLabel* label10 = label(this, u"Détection du contour :"_s, twoLines, true);
+    QLabel* label10 = label(this, tr("Détection du contour :"), twoLines, true);
     label10->setWordWrap(true);
     label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label10->setGeometry(twoLines);

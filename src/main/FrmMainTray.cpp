@@ -7,6 +7,11 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 
+namespace {
+// At login a notification area may start just after Gestrix: how long it has to appear.
+constexpr int lateNotificationAreaMs = 5000;
+} // namespace
+
 // A notification area that appears after start-up gets the icon; once it has it, the watch
 // stops (Qt docks a shown icon again in a notification area that restarts).
 void FrmMain::dockInLateNotificationArea() {
@@ -14,6 +19,15 @@ void FrmMain::dockInLateNotificationArea() {
         SysIcon->ShowIcon();
     if (SysIcon->Visible())
         m_trayWatch.stop();
+}
+
+void FrmMain::startInNotificationArea() {
+    if (SysIcon->Visible())
+        return;
+    QTimer::singleShot(lateNotificationAreaMs, this, [this] {
+        if (!SysIcon->Visible())
+            show();
+    });
 }
 
 void FrmMain::shellCallback(std::uint32_t callbackMessage, std::uint32_t pointerMessage) {

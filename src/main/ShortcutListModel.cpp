@@ -32,6 +32,6 @@ QVariant ShortcutListModel::data(const QModelIndex& index, int role) const {
 
 QVariant ShortcutListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return u"Nom"_s;
+        return tr("Nom");
     return {};
 }

@@ -1,17 +1,23 @@
 #include "prefs/FrmOption.h"
 
+#include "prefs/Autostart.h"
+#include "prefs/Language.h"
 #include "prefs/TriggerPreferences.h"
 #include "recognition/RecognitionMode.h"
 #include "store/Settings.h"
 #include "widgets/FormLook.h"
+#include "widgets/Messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
+
+Q_LOGGING_CATEGORY(lcPrefs, "gestrix.prefs", QtCriticalMsg)
 
 namespace {
 
@@ -40,6 +46,12 @@ Qt::CheckState stored(const QString& key, int defaultValue) {
     return value.value_or(defaultValue) != 0 ? Qt::Checked : Qt::Unchecked;
 }
 
+QComboBox* comboBox(QWidget* parent, const QRect& geometry) {
+    auto* box = new QComboBox(parent);
+    box->setGeometry(geometry);
+    return box;
+}
+
 QLabel* label(QWidget* parent, const QString& text, const QRect& geometry) {
     auto* label = new QLabel(text, parent);
     look::makeBold(label);
@@ -47,17 +59,17 @@ QLabel* label(QWidget* parent, const QString& text, const QRect& geometry) {
     return label;
 }
 
-const std::pair<QString, int> triggerButtons[] = {
-    {u"Bouton du milieu"_s, TriggerSettings::middleButton},
-    {u"Bouton 8 (côté)"_s, 8},
-    {u"Bouton 9 (côté)"_s, 9},
+const std::pair<const char*, int> triggerButtons[] = {
+    {QT_TRANSLATE_NOOP("FrmOption", "Bouton du milieu"), TriggerSettings::middleButton},
+    {QT_TRANSLATE_NOOP("FrmOption", "Bouton 8 (côté)"), 8},
+    {QT_TRANSLATE_NOOP("FrmOption", "Bouton 9 (côté)"), 9},
 };
 
-const std::pair<QString, Qt::KeyboardModifier> passThroughKeys[] = {
-    {u"Maj"_s, Qt::ShiftModifier},
-    {u"Ctrl"_s, Qt::ControlModifier},
-    {u"Alt"_s, Qt::AltModifier},
-    {u"Aucune touche"_s, Qt::NoModifier},
+const std::pair<const char*, Qt::KeyboardModifier> passThroughKeys[] = {
+    {QT_TRANSLATE_NOOP("FrmOption", "Maj"), Qt::ShiftModifier},
+    {QT_TRANSLATE_NOOP("FrmOption", "Ctrl"), Qt::ControlModifier},
+    {QT_TRANSLATE_NOOP("FrmOption", "Alt"), Qt::AltModifier},
+    {QT_TRANSLATE_NOOP("FrmOption", "Aucune touche"), Qt::NoModifier},
 };
 
 QString text(const QCheckBox* box) {
@@ -67,47 +79,54 @@ QString text(const QCheckBox* box) {
 } // namespace
 
 FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
-    setWindowTitle(u"Préférence"_s);
-    setFixedSize(325, 257);
+    setWindowTitle(tr("Préférence"));
+    setFixedSize(325, 313);
     look::applyToWindow(this);
 
     look::filledRectangle(this, {0, 0, 329, 57}, Qt::white);
-    auto* title = new QLabel(u"Préférence"_s, this);
+    auto* title = new QLabel(tr("Préférence"), this);
     look::makeBold(title);
     title->setGeometry(32, 8, 257, 17);
-    (new QLabel(u"Personnalisation du système de dessin"_s, this))->setGeometry(48, 24, 257, 17);
+    (new QLabel(tr("Personnalisation du système de dessin"), this))->setGeometry(48, 24, 257, 17);
 
-    chkGrid = checkBox(this, u"Afficher un rectangle"_s, {16, 64, 305, 17});
+    chkGrid = checkBox(this, tr("Afficher un rectangle"), {16, 64, 305, 17});
     chkName =
-        checkBox(this, u"Afficher le nom du programme dans le rectangle"_s, {16, 88, 297, 17});
-    chkEtire = checkBox(this, u"Buffer par étirement"_s, {16, 112, 305, 17});
+        checkBox(this, tr("Afficher le nom du programme dans le rectangle"), {16, 88, 297, 17});
+    chkEtire = checkBox(this, tr("Buffer par étirement"), {16, 112, 305, 17});
     chkEtire->hide();
 
     // The trigger, where the hidden box would be and below.
-    label(this, u"Bouton du geste :"_s, {16, 112, 140, 17});
-    cboButton = new QComboBox(this);
-    cboButton->setGeometry(160, 109, 150, 22);
+    label(this, tr("Bouton du geste :"), {16, 112, 140, 17});
+    cboButton = comboBox(this, {160, 109, 150, 22});
     for (const auto& [text, number] : triggerButtons)
-        cboButton->addItem(text, number);
-    label(this, u"Laisser passer avec :"_s, {16, 140, 140, 17});
-    cboPassThrough = new QComboBox(this);
-    cboPassThrough->setGeometry(160, 137, 150, 22);
+        cboButton->addItem(tr(text), number);
+    label(this, tr("Laisser passer avec :"), {16, 140, 140, 17});
+    cboPassThrough = comboBox(this, {160, 137, 150, 22});
     for (const auto& [text, modifier] : passThroughKeys)
-        cboPassThrough->addItem(text, QVariant::fromValue(modifier));
-    label(this, u"Applications exclues :"_s, {16, 168, 140, 17});
+        cboPassThrough->addItem(tr(text), QVariant::fromValue(modifier));
+    label(this, tr("Applications exclues :"), {16, 168, 140, 17});
     txtExcluded = new QLineEdit(this);
     txtExcluded->setGeometry(160, 165, 150, 22);
-    txtExcluded->setToolTip(u"Classes de fenêtre (WM_CLASS) où le bouton garde son rôle, "
-                            u"séparées par des virgules"_s);
+    txtExcluded->setToolTip(tr("Classes de fenêtre (WM_CLASS) où le bouton garde son rôle, "
+                               "séparées par des virgules"));
 
-    chkPrecise = checkBox(this, u"Reconnaissance précise"_s, {16, 196, 305, 17});
-    chkPrecise->setToolTip(u"Choisit le symbole par la forme de ses dessins ; les deux "
-                           u"sensibilités règlent alors la ressemblance et l'écart avec le "
-                           u"suivant."_s);
+    chkPrecise = checkBox(this, tr("Reconnaissance précise"), {16, 196, 305, 17});
+    chkPrecise->setToolTip(tr("Choisit le symbole par la forme de ses dessins ; les deux "
+                              "sensibilités règlent alors la ressemblance et l'écart avec le "
+                              "suivant."));
+    chkAutostart =
+        checkBox(this, tr("Lancer Gestrix à l'ouverture de session"), {16, 220, 305, 17});
+    label(this, tr("Langue :"), {16, 248, 140, 17});
+    cboLanguage = comboBox(this, {160, 245, 150, 22});
+    // Each language is named in itself.
+    cboLanguage->addItem(u"Français"_s, QVariant::fromValue(prefs::Language::French));
+    cboLanguage->addItem(u"English"_s, QVariant::fromValue(prefs::Language::English));
+    cboLanguage->addItem(tr("Langue du système"), QVariant::fromValue(prefs::Language::System));
+    cboLanguage->setToolTip(tr("Prend effet au prochain démarrage de Gestrix."));
 
-    Command1 = button(this, u"OK"_s, {128, 224, 89, 25});
+    Command1 = button(this, tr("OK"), {128, 280, 89, 25});
     look::makeBold(Command1);
-    Command2 = button(this, u"Annuler"_s, {224, 224, 89, 25});
+    Command2 = button(this, tr("Annuler"), {224, 280, 89, 25});
     chkGrid->setObjectName(u"chkGrid"_s);
     chkName->setObjectName(u"chkName"_s);
     chkEtire->setObjectName(u"chkEtire"_s);
@@ -117,13 +136,17 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     cboPassThrough->setObjectName(u"cboPassThrough"_s);
     txtExcluded->setObjectName(u"txtExcluded"_s);
     chkPrecise->setObjectName(u"chkPrecise"_s);
+    chkAutostart->setObjectName(u"chkAutostart"_s);
+    cboLanguage->setObjectName(u"cboLanguage"_s);
 
     setTabOrder(chkGrid, chkName);
     setTabOrder(chkName, cboButton);
     setTabOrder(cboButton, cboPassThrough);
     setTabOrder(cboPassThrough, txtExcluded);
     setTabOrder(txtExcluded, chkPrecise);
-    setTabOrder(chkPrecise, Command2);
+    setTabOrder(chkPrecise, chkAutostart);
+    setTabOrder(chkAutostart, cboLanguage);
+    setTabOrder(cboLanguage, Command2);
     setTabOrder(Command2, Command1);
 
     connect(Command1, &QPushButton::clicked, this, &FrmOption::Command1_Click);
@@ -141,6 +164,9 @@ void FrmOption::Form_Load() {
         cboPassThrough->findData(QVariant::fromValue(trigger.passThrough)));
     txtExcluded->setText(prefs::classesAsText(trigger.excludedClasses));
     chkPrecise->setChecked(chosenRecognitionMode() == RecognitionMode::Precise);
+    chkAutostart->setChecked(prefs::autostart::isEnabled());
+    cboLanguage->setCurrentIndex(
+        cboLanguage->findData(QVariant::fromValue(prefs::savedLanguage())));
 }
 
 void FrmOption::Command1_Click() {
@@ -154,5 +180,17 @@ void FrmOption::Command1_Click() {
     prefs::saveTriggerSettings(trigger);
     chooseRecognitionMode(chkPrecise->isChecked() ? RecognitionMode::Precise
                                                   : RecognitionMode::Default);
+    prefs::saveLanguage(cboLanguage->currentData().value<prefs::Language>());
+    if (chkAutostart->isChecked() != prefs::autostart::isEnabled()) {
+        if (const std::optional<QString> failure =
+                prefs::autostart::setEnabled(chkAutostart->isChecked())) {
+            qCWarning(lcPrefs) << "autostart entry" << prefs::autostart::entryPath() << *failure;
+            // The other preferences are saved; the dialog stays for the user to see why.
+            messages::warn(this, tr("Le lancement à l'ouverture de session n'a pas pu être réglé : "
+                                    "le fichier %1 ne peut pas être écrit ou supprimé.")
+                                     .arg(prefs::autostart::entryPath()));
+            return;
+        }
+    }
     accept();
 }

@@ -7,8 +7,8 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-// The preferences dialog: shows the stored display preferences and the trigger's settings, and
-// saves them all on "OK".
+// The preferences dialog: shows the stored display preferences, the trigger's settings, the
+// recognition mode, starting with the session and the language, and saves them all on "OK".
 class FrmOption : public PlainDialog {
     Q_OBJECT
 
@@ -22,6 +22,8 @@ public:
     QComboBox* cboPassThrough = nullptr; // the key that lets a press through
     QLineEdit* txtExcluded = nullptr;    // window classes where the button is left alone
     QCheckBox* chkPrecise = nullptr;     // the precise recognition
+    QCheckBox* chkAutostart = nullptr;   // start with the session
+    QComboBox* cboLanguage = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 

@@ -1,5 +1,6 @@
 #include "recognition/OutcomeText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 
@@ -27,15 +28,15 @@ QString recognitionCaption(const QString& program, float percentage) {
 QString launchProblemText(LaunchError error) {
     switch (error) {
     case LaunchError::NoProgram:
-        return u"aucun programme indiqué"_s;
+        return QCoreApplication::translate("Launcher", "aucun programme indiqué");
     case LaunchError::NotFound:
-        return u"programme introuvable"_s;
+        return QCoreApplication::translate("Launcher", "programme introuvable");
     case LaunchError::NotExecutable:
-        return u"ce n'est pas un programme"_s;
+        return QCoreApplication::translate("Launcher", "ce n'est pas un programme");
     case LaunchError::TooLong:
-        return u"nom de fichier trop long"_s;
+        return QCoreApplication::translate("Launcher", "nom de fichier trop long");
     case LaunchError::StartFailed:
         break;
     }
-    return u"le système n'a pas pu le lancer"_s;
+    return QCoreApplication::translate("Launcher", "le système n'a pas pu le lancer");
 }

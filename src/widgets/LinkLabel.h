@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-// A label used as a link: blue, underlined, a hand pointer, and a click signal.
+// A label used as a link: blue, underlined, a hand pointer, and a click signal; it takes the
+// focus with Tab, shows it, and acts on Enter or Space.
 class LinkLabel : public QLabel {
     Q_OBJECT
 
@@ -14,4 +15,6 @@ Q_SIGNALS:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };

@@ -1,5 +1,6 @@
 #include "widgets/Messages.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -29,8 +30,10 @@ bool ask(QWidget* parent, const QString& text) {
     if (g_answerer)
         return g_answerer(text);
     QMessageBox box(QMessageBox::Question, titleOf(parent), text, QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(u"Oui"_s, QMessageBox::YesRole);
-    box.setDefaultButton(box.addButton(u"Non"_s, QMessageBox::NoRole));
+    QPushButton* yes =
+        box.addButton(QCoreApplication::translate("Messages", "Oui"), QMessageBox::YesRole);
+    box.setDefaultButton(
+        box.addButton(QCoreApplication::translate("Messages", "Non"), QMessageBox::NoRole));
     box.exec();
     return box.clickedButton() == yes;
 }

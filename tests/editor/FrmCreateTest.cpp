@@ -255,6 +255,21 @@ TEST_F(FrmCreateTest, NothingIsReplacedAndNoBrokenProgramStoredUnasked) {
     }
 }
 
+TEST_F(FrmCreateTest, InTheListEnterModifiesAndDeleteDeletes) {
+    writeSymbol(u"a"_s, u"1"_s, u"/bin/sh"_s);
+    writeSymbol(u"b"_s, u"1"_s, u"/bin/sh"_s);
+    FrmMain& w = window();
+    auto* list = child<QTreeView>("lstV");
+    list->setCurrentIndex(list->model()->index(0, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_NE(w.editor(), nullptr);
+    EXPECT_EQ(w.editor()->TxtName->text(), u"a"_s);
+    w.editor()->close();
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_FALSE(QFile::exists(folder.file(u"symbol/a.ini"_s)));
+    EXPECT_TRUE(QFile::exists(folder.file(u"symbol/b.ini"_s)));
+}
+
 TEST_F(FrmCreateTest, DeleteRemovesTheFileAndReportsAFileAlreadyGone) {
     writeSymbol(u"a"_s, u"1"_s);
     writeSymbol(u"b"_s, u"1"_s);

@@ -31,7 +31,7 @@ TEST_F(StartUpAndTriggerTest, IconIsAddedWithTheCaptionAsTipAndRemovedWithTheWin
     EXPECT_EQ(fakes.shell.calls.front().message, NIM_ADD);
     EXPECT_EQ(record.uCallbackMessage, 512u);
     EXPECT_EQ(record.hWnd, static_cast<ShellWindow*>(&w));
-    EXPECT_EQ(record.tipText(), FrmMain::caption.left(63));
+    EXPECT_EQ(record.tipText(), FrmMain::caption().left(63));
     EXPECT_EQ(w.shortcuts().count(), 1);
 
     m_window.reset();

@@ -1,4 +1,5 @@
 #include "prefs/FrmOption.h"
+#include "prefs/Language.h"
 #include "prefs/TriggerPreferences.h"
 #include "store/Settings.h"
 #include "support/QtPrinters.h"
@@ -28,7 +29,7 @@ protected:
 TEST_F(FrmOptionTest, FirstRunShowsBothBoxesCheckedAndOkStoresAllThree) {
     FrmOption dialog;
     EXPECT_EQ(dialog.windowTitle(), u"Préférence"_s);
-    EXPECT_EQ(dialog.size(), QSize(325, 257));
+    EXPECT_EQ(dialog.size(), QSize(325, 313));
     EXPECT_TRUE(dialog.chkGrid->isChecked());
     EXPECT_TRUE(dialog.chkName->isChecked());
     EXPECT_FALSE(dialog.chkEtire->isChecked());
@@ -76,9 +77,17 @@ TEST_F(FrmOptionTest, TabOrderRunsFromTheBoxesToAnnulerThenOk) {
     FrmOption dialog;
     const QList<QWidget*> order{dialog.chkGrid,        dialog.chkName,     dialog.cboButton,
                                 dialog.cboPassThrough, dialog.txtExcluded, dialog.chkPrecise,
-                                dialog.Command2,       dialog.Command1};
+                                dialog.chkAutostart,   dialog.cboLanguage, dialog.Command2,
+                                dialog.Command1};
+    // The next widget Tab reaches: labels sit in the focus chain too.
+    const auto nextTabStop = [](QWidget* widget) {
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus));
+        return widget;
+    };
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
-        EXPECT_EQ(order[i]->nextInFocusChain(), order[i + 1]) << i;
+        EXPECT_EQ(nextTabStop(order[i]), order[i + 1]) << i;
 }
 
 TEST_F(FrmOptionTest, TriggerSettingsReadBackAndBadValuesMeanTheDefaults) {
@@ -101,6 +110,23 @@ TEST_F(FrmOptionTest, TriggerSettingsReadBackAndBadValuesMeanTheDefaults) {
     const TriggerSettings bad = prefs::loadTriggerSettings();
     EXPECT_EQ(bad.button, TriggerSettings::middleButton);
     EXPECT_EQ(bad.passThrough, Qt::ShiftModifier);
+}
+
+TEST_F(FrmOptionTest, TheLanguageIsFrenchUnlessEnglishOrAnEnglishSpeakingSystemIsChosen) {
+    const struct {
+        const char16_t* stored;
+        QLocale::Language system;
+        bool english;
+    } rows[] = {
+        {u"", QLocale::English, false},     {u"fr", QLocale::English, false},
+        {u"en", QLocale::French, true},     {u"system", QLocale::French, false},
+        {u"system", QLocale::German, true}, {u"de", QLocale::English, false},
+    };
+    for (const auto& row : rows) {
+        settings::SaveSetting(u"Option"_s, u"Langue"_s, QString::fromUtf16(row.stored));
+        EXPECT_EQ(prefs::speaksEnglish(prefs::savedLanguage(), QLocale(row.system)), row.english)
+            << QString::fromUtf16(row.stored).toStdString();
+    }
 }
 
 TEST_F(FrmOptionTest, EscapeClosesNothingAndTheDialogOpensCentredOnTheScreen) {

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Starting Gestrix with the session: a desktop entry in the user's autostart folder
+// ($XDG_CONFIG_HOME/autostart/gestrix.desktop) that starts it in the notification area.
+namespace prefs::autostart {
+
+QString entryPath();
+bool isEnabled();
+
+// Writes the entry (making the folder) or removes it. Nothing on success, else what the system
+// said.
+std::optional<QString> setEnabled(bool enabled);
+
+} // namespace prefs::autostart

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Gestrix as a tray program of the session: --minimized with a notification area shows no window
+# and docks the icon; the preference "Lancer Gestrix à l'ouverture de session" writes and removes
+# the autostart entry, making its folder; and with "Langue" set to English the windows speak
+# English.
+# Usage: session_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
+source "$(dirname "$0")/harness.sh"
+E2E_SHOTS=$2
+
+e2e_start_xvfb
+e2e_start_tray
+e2e_start_gestrix "$1" --minimized
+tray_icon() {
+    xdotool search --onlyvisible --class gestrix 2>/dev/null | while read -r id; do
+        xdotool getwindowgeometry "$id" | grep -q 'Geometry: 22x22' && echo "$id"
+    done
+}
+e2e_wait_for '[ -n "$(tray_icon)" ]' 5 || e2e_fail "--minimized: no icon in the notification area"
+sleep 1
+! xdotool search --onlyvisible --name "^Strokely v1.2" >/dev/null 2>&1 ||
+    e2e_fail "--minimized showed the window although the icon was there"
+
+# The window, from the icon; then "Préférence" and its autostart box.
+xdotool mousemove --window "$(tray_icon)" 10 10 click 2
+main=$(e2e_wait_window "^Strokely v1.2")
+entry="$E2E_TMP/config/autostart/gestrix.desktop"
+[ ! -e "$(dirname "$entry")" ] || e2e_fail "the autostart folder exists before the test"
+toggle_autostart() {
+    e2e_click "$main" 200 351 # "Préférence"
+    local preferences
+    preferences=$(e2e_wait_window "^Préférence$")
+    e2e_click "$preferences" 30 228 # "Lancer Gestrix à l'ouverture de session"
+    e2e_click "$preferences" 172 292 # "OK"
+    e2e_wait_for '! xdotool search --onlyvisible --name "^Préférence$" >/dev/null 2>&1' 5 ||
+        e2e_fail "the preferences did not close"
+}
+toggle_autostart
+e2e_wait_for '[ -s "$entry" ]' 5 || e2e_fail "no autostart entry"
+grep -qx "Exec=gestrix --minimized" "$entry" || e2e_fail "the entry does not start minimised: $(cat "$entry")"
+toggle_autostart
+e2e_wait_for '[ ! -e "$entry" ]' 5 || e2e_fail "the autostart entry stayed"
+
+# English.
+kill "$E2E_GESTRIX_PID"
+wait "$E2E_GESTRIX_PID" || true
+printf '[Option]\nLangue=en\n' >"$E2E_TMP/config/Gestrix/Gestrix.conf"
+e2e_start_gestrix "$1"
+main=$(e2e_wait_window "^Strokely v1.2")
+[ "$(xdotool getwindowname "$main")" = "Strokely v1.2 — by the Gestrix team" ] ||
+    e2e_fail "the caption is not English: $(xdotool getwindowname "$main")"
+e2e_screenshot main-window-english "$main" >/dev/null
+e2e_click "$main" 200 351
+e2e_wait_window "^Preferences$" >/dev/null || e2e_fail "the preferences are not English"
+echo "session: ok"

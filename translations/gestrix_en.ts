@@ -1,0 +1,353 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="fr">
+<context>
+    <name>FrmCreate</name>
+    <message>
+        <source>Nom de raccourci invalide : un nom ne peut être vide ou fait d&apos;espaces, contenir « / », « \ », un saut de ligne ou un caractère nul, ni être « . » ou « .. ».</source>
+        <translation>Invalid shortcut name: a name cannot be empty or only spaces, hold “/”, “\”, a line break or a null character, or be “.” or “..”.</translation>
+    </message>
+    <message>
+        <source>Le raccourci « %1 » n&apos;a pas été enregistré : son fichier est un lien vers un autre dossier.</source>
+        <translation>The shortcut “%1” was not saved: its file is a link to another folder.</translation>
+    </message>
+    <message>
+        <source>Le raccourci « %1 » n&apos;a pas été enregistré : le programme ne peut contenir ni saut de ligne ni caractère nul.</source>
+        <translation>The shortcut “%1” was not saved: the program cannot hold a line break or a null character.</translation>
+    </message>
+    <message>
+        <source>Le raccourci « %1 » n&apos;a pas été enregistré : son fichier existe mais ne peut pas être lu ; il est laissé tel quel.</source>
+        <translation>The shortcut “%1” was not saved: its file exists but cannot be read; it is left as it is.</translation>
+    </message>
+    <message>
+        <source>Le raccourci « %1 » n&apos;a pas été enregistré : le disque ou le dossier des symboles refuse l&apos;écriture (disque plein ?).</source>
+        <translation>The shortcut “%1” was not saved: the disk or the symbol folder refuses the write (disk full?).</translation>
+    </message>
+    <message>
+        <source>Création d&apos;un nouveau raccourcis</source>
+        <translation>Create a new shortcut</translation>
+    </message>
+    <message>
+        <source>Assistant de création d&apos;un raccourcis</source>
+        <translation>Shortcut creation assistant</translation>
+    </message>
+    <message>
+        <source>Création &amp; Association de commande</source>
+        <translation>Creation &amp; command association</translation>
+    </message>
+    <message>
+        <source>Nom :</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Dessiner le symbol, attention il doit être le plus centré possible, sinon les résultats risque d&apos;être moin précis</source>
+        <translation>&lt;&lt; Draw the symbol; keep it as centred as you can, or the results may be less accurate</translation>
+    </message>
+    <message>
+        <source>Afficher une grille</source>
+        <translation>Show a grid</translation>
+    </message>
+    <message>
+        <source>Dessiner</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Dessinez le symbole à l&apos;écran : la grille le reçoit tel que la reconnaissance le verra.</source>
+        <translation>Draw the symbol on the screen: the grid receives it as the recognition will see it.</translation>
+    </message>
+    <message>
+        <source>Dessin :</source>
+        <translation>Drawing:</translation>
+    </message>
+    <message>
+        <source>Retirer</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Lancer un programme</source>
+        <translation>Start a program</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Fichier Exécutable (*.exe*)</source>
+        <translation>Executable file (*.exe*)</translation>
+    </message>
+    <message>
+        <source>Fichier Exécutable (*)</source>
+        <translation>Executable file (*)</translation>
+    </message>
+    <message>
+        <source>« %1 » : %2. Enregistrer quand même ?</source>
+        <translation>“%1”: %2. Save anyway?</translation>
+    </message>
+    <message>
+        <source>Ce symbole ressemble à « %1 ». Enregistrer quand même ?</source>
+        <translation>This symbol looks like “%1”. Save anyway?</translation>
+    </message>
+    <message>
+        <source>Le raccourci « %1 » existe déjà. Le remplacer ?</source>
+        <translation>The shortcut “%1” already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Le raccourci « %1 » a changé sur le disque depuis l&apos;ouverture de l&apos;éditeur. Le remplacer ?</source>
+        <translation>The shortcut “%1” changed on disk since the editor opened it. Replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>FrmMain</name>
+    <message>
+        <source>Strokely v1.2 — par l&apos;équipe Gestrix</source>
+        <translation>Strokely v1.2 — by the Gestrix team</translation>
+    </message>
+    <message>
+        <source>Le raccourci « %1 » n&apos;a pas pu être supprimé : son fichier n&apos;existe plus.</source>
+        <translation>The shortcut “%1” could not be deleted: its file no longer exists.</translation>
+    </message>
+    <message>
+        <source>Le raccourci « %1 » n&apos;a pas pu être supprimé : le dossier des symboles refuse la suppression.</source>
+        <translation>The shortcut “%1” could not be deleted: the symbol folder refuses the deletion.</translation>
+    </message>
+    <message>
+        <source>Sensibilité Noir (%1%)</source>
+        <translation>Black sensitivity (%1%)</translation>
+    </message>
+    <message>
+        <source>Sensibilité Contour (%1%)</source>
+        <translation>Outline sensitivity (%1%)</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;a rien lancé : %2.</source>
+        <translation>“%1” started nothing: %2.</translation>
+    </message>
+    <message>
+        <source>Liste des raccourcis</source>
+        <translation>Shortcut list</translation>
+    </message>
+    <message>
+        <source>Création &amp; Suppression de racourcis</source>
+        <translation>Creating &amp; deleting shortcuts</translation>
+    </message>
+    <message>
+        <source>Sensibilité :</source>
+        <translation>Sensitivity:</translation>
+    </message>
+    <message>
+        <source>Associé :</source>
+        <translation>Associated:</translation>
+    </message>
+    <message>
+        <source>Buffer :</source>
+        <translation>Buffer:</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Modifier</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Préférence</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Détection du noir :</source>
+        <translation>Black detection:</translation>
+    </message>
+    <message>
+        <source>Détection du contour :</source>
+        <translation>Outline detection:</translation>
+    </message>
+    <message>
+        <source>Aucun raccourci : cliquez sur Ajouter pour dessiner votre premier symbole.</source>
+        <translation>No shortcut yet: click Add to draw your first symbol.</translation>
+    </message>
+</context>
+<context>
+    <name>FrmOption</name>
+    <message>
+        <source>Bouton du milieu</source>
+        <translation>Middle button</translation>
+    </message>
+    <message>
+        <source>Bouton 8 (côté)</source>
+        <translation>Button 8 (side)</translation>
+    </message>
+    <message>
+        <source>Bouton 9 (côté)</source>
+        <translation>Button 9 (side)</translation>
+    </message>
+    <message>
+        <source>Maj</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Aucune touche</source>
+        <translation>No key</translation>
+    </message>
+    <message>
+        <source>Préférence</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Personnalisation du système de dessin</source>
+        <translation>Customising the drawing system</translation>
+    </message>
+    <message>
+        <source>Afficher un rectangle</source>
+        <translation>Show a rectangle</translation>
+    </message>
+    <message>
+        <source>Afficher le nom du programme dans le rectangle</source>
+        <translation>Show the program&apos;s name in the rectangle</translation>
+    </message>
+    <message>
+        <source>Buffer par étirement</source>
+        <translation>Stretched buffer</translation>
+    </message>
+    <message>
+        <source>Bouton du geste :</source>
+        <translation>Gesture button:</translation>
+    </message>
+    <message>
+        <source>Laisser passer avec :</source>
+        <translation>Let through with:</translation>
+    </message>
+    <message>
+        <source>Applications exclues :</source>
+        <translation>Excluded applications:</translation>
+    </message>
+    <message>
+        <source>Classes de fenêtre (WM_CLASS) où le bouton garde son rôle, séparées par des virgules</source>
+        <translation>Window classes (WM_CLASS) where the button keeps its usual role, separated by commas</translation>
+    </message>
+    <message>
+        <source>Reconnaissance précise</source>
+        <translation>Precise recognition</translation>
+    </message>
+    <message>
+        <source>Choisit le symbole par la forme de ses dessins ; les deux sensibilités règlent alors la ressemblance et l&apos;écart avec le suivant.</source>
+        <translation>Chooses the symbol by the shape of its drawings; the two sensitivities then set the likeness and the lead over the next symbol.</translation>
+    </message>
+    <message>
+        <source>Lancer Gestrix à l&apos;ouverture de session</source>
+        <translation>Start Gestrix when the session opens</translation>
+    </message>
+    <message>
+        <source>Langue :</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>Langue du système</source>
+        <translation>System language</translation>
+    </message>
+    <message>
+        <source>Prend effet au prochain démarrage de Gestrix.</source>
+        <translation>Takes effect the next time Gestrix starts.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Le lancement à l&apos;ouverture de session n&apos;a pas pu être réglé : le fichier %1 ne peut pas être écrit ou supprimé.</source>
+        <translation>Starting with the session could not be set: the file %1 cannot be written or removed.</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>aucun programme indiqué</source>
+        <translation>no program given</translation>
+    </message>
+    <message>
+        <source>programme introuvable</source>
+        <translation>program not found</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un programme</source>
+        <translation>not a program</translation>
+    </message>
+    <message>
+        <source>nom de fichier trop long</source>
+        <translation>file name too long</translation>
+    </message>
+    <message>
+        <source>le système n&apos;a pas pu le lancer</source>
+        <translation>the system could not start it</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutListModel</name>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Gestrix est déjà lancé (processus %1) mais ne répond pas.</source>
+        <translation>Gestrix is already running (process %1) but does not answer.</translation>
+    </message>
+    <message>
+        <source>Gestrix est déjà lancé (processus %1) mais ne peut pas être joint.</source>
+        <translation>Gestrix is already running (process %1) but cannot be reached.</translation>
+    </message>
+    <message>
+        <source>Lanceur de programmes par gestes : appuyez sur le bouton du milieu de la souris, dessinez un symbole, cliquez.</source>
+        <translation>Mouse-gesture program launcher: press the middle mouse button, draw a symbol, click.</translation>
+    </message>
+    <message>
+        <source>Démarre dans la zone de notification, sans fenêtre.</source>
+        <translation>Starts in the notification area, without a window.</translation>
+    </message>
+    <message>
+        <source>aucun affichage (la variable DISPLAY est vide).</source>
+        <translation>no display (the DISPLAY variable is empty).</translation>
+    </message>
+    <message>
+        <source>Afficher</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+</TS>
