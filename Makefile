@@ -24,7 +24,7 @@ endef
 run:
 	@scripts/install-deps
 	$(call build,$(BUILD_DIR),-DCMAKE_BUILD_TYPE=Release)
-	@if [ -n "$$DISPLAY" ]; then exec $(GESTRIX); \
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then exec $(GESTRIX); \
 	else echo "No DISPLAY: running the headless demo instead."; scripts/demo $(GESTRIX) demo-out; fi
 
 # Every test on the release build, the unit and widget tests again under the sanitizers, and a

@@ -14,6 +14,7 @@ namespace {
 // A running instance answers at once; a stopped or hung one never does.
 constexpr int answerTimeoutMs = 1500;
 const QByteArray showRequest = "show\n";
+const QByteArray gestureRequest = "gesture\n";
 const QByteArray done = "ok\n";
 
 } // namespace
@@ -49,12 +50,12 @@ bool SingleInstance::claim() {
     return true;
 }
 
-SingleInstance::Answer SingleInstance::askToShow() const {
+SingleInstance::Answer SingleInstance::ask(Request request) const {
     QLocalSocket running;
     running.connectToServer(m_socketPath);
     if (!running.waitForConnected(answerTimeoutMs))
         return Answer::Unreachable;
-    running.write(showRequest);
+    running.write(request == Request::ShowWindow ? showRequest : gestureRequest);
     if (!running.waitForBytesWritten(answerTimeoutMs) || !running.waitForReadyRead(answerTimeoutMs))
         return Answer::NoAnswer;
     return running.readAll() == done ? Answer::Done : Answer::NoAnswer;
@@ -78,6 +79,8 @@ void SingleInstance::answer() {
             peer->disconnectFromServer();
             if (request == showRequest)
                 Q_EMIT showRequested();
+            else if (request == gestureRequest)
+                Q_EMIT gestureRequested();
         });
     }
 }

@@ -9,8 +9,8 @@
 
 // One running Gestrix per user. The running instance holds a lock file and listens on a local
 // socket, both in a folder only the user can reach; a later start hands its request (show the
-// window) to it through the socket and ends. The lock keeps a second instance out even when the
-// socket cannot be made or reached.
+// window, or start a gesture) to it through the socket and ends. The lock keeps a second instance
+// out even when the socket cannot be made or reached.
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -21,9 +21,10 @@ public:
     // True when this process is now the one running instance; it listens from here on.
     bool claim();
 
+    enum class Request { ShowWindow, StartGesture };
     enum class Answer { Done, NoAnswer, Unreachable };
-    // Asks the running instance to show its window, waiting a moment for it to answer.
-    Answer askToShow() const;
+    // Asks the running instance, waiting a moment for it to answer.
+    Answer ask(Request request) const;
     // The process id of the instance that holds the lock, 0 when unknown.
     qint64 runningProcessId() const;
 
@@ -32,8 +33,9 @@ public:
     static QString chooseFolder(const QString& runtimeFolder, const QString& cacheFolder);
 
 Q_SIGNALS:
-    // Another start asked this instance to show its window.
+    // Another start asked this instance to show its window, or to start a gesture.
     void showRequested();
+    void gestureRequested();
 
 private:
     void answer();

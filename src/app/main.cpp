@@ -4,6 +4,7 @@
 #include "main/FrmMain.h"
 #include "platform/desktop/DesktopProgramStarter.h"
 #include "platform/process/Memory.h"
+#include "platform/wayland/PortalScreenPhotographer.h"
 #include "platform/x11/X11ScreenPhotographer.h"
 #include "platform/x11/X11TriggerButton.h"
 #include "prefs/Language.h"
@@ -17,6 +18,7 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -41,10 +43,16 @@ void complain(const QString& text) {
     std::fprintf(stderr, "gestrix: %s\n", qPrintable(text));
 }
 
+QString instanceFolder() {
+    return SingleInstance::chooseFolder(
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+}
+
 // A second start hands over to the running instance, or says why it cannot.
 int handOver(const SingleInstance& instance, const Translations& translations) {
     const QString pid = QString::number(instance.runningProcessId());
-    switch (instance.askToShow()) {
+    switch (instance.ask(SingleInstance::Request::ShowWindow)) {
     case SingleInstance::Answer::Done:
         return 0;
     case SingleInstance::Answer::NoAnswer:
@@ -61,6 +69,40 @@ int handOver(const SingleInstance& instance, const Translations& translations) {
                                                          "mais ne peut pas être joint."))
                  .arg(pid));
     return 1;
+}
+
+// "gestrix --gesture", bound to a desktop shortcut where no program may watch the mouse
+// (Wayland): the running instance starts a gesture. Needs no display of its own.
+int requestGesture(int argc, char* argv[], const Translations& translations) {
+    const QCoreApplication app(argc, argv);
+    switch (SingleInstance(instanceFolder()).ask(SingleInstance::Request::StartGesture)) {
+    case SingleInstance::Answer::Done:
+        return 0;
+    case SingleInstance::Answer::NoAnswer:
+        complain(translations.text(
+            "main", QT_TRANSLATE_NOOP("main", "Gestrix est lancé mais ne répond pas.")));
+        return 1;
+    case SingleInstance::Answer::Unreachable:
+        break;
+    }
+    complain(translations.text("main", QT_TRANSLATE_NOOP("main", "Gestrix n'est pas lancé.")));
+    return 1;
+}
+
+// In a Wayland session the desktop is Wayland's: X11 (through Xwayland) would see neither the
+// mouse over other programs nor their windows. X11 stays the fallback when Qt cannot speak
+// Wayland here.
+void preferWayland() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "wayland;xcb");
+}
+
+// The screen is read directly on X11; on Wayland only the desktop may, through its portal.
+std::unique_ptr<ScreenPhotographer> photographerForThisDesktop() {
+    if (QGuiApplication::platformName().startsWith(u"wayland"_s))
+        return std::make_unique<PortalScreenPhotographer>();
+    return std::make_unique<X11ScreenPhotographer>();
 }
 
 } // namespace
@@ -86,6 +128,10 @@ int main(int argc, char* argv[]) {
         u"minimized"_s,
         text(QT_TRANSLATE_NOOP("main", "Démarre dans la zone de notification, sans fenêtre.")));
     parser.addOption(minimized);
+    const QCommandLineOption gesture(
+        u"gesture"_s, text(QT_TRANSLATE_NOOP("main", "Démarre un geste dans Gestrix déjà lancé "
+                                                     "(à lier à un raccourci du bureau).")));
+    parser.addOption(gesture);
     if (!parser.parse(argumentsOf(argc, argv))) {
         complain(parser.errorText());
         return 2;
@@ -100,6 +146,8 @@ int main(int argc, char* argv[]) {
         std::printf("Gestrix %s\n", GESTRIX_VERSION);
         return 0;
     }
+    if (parser.isSet(gesture))
+        return requestGesture(argc, argv, translations);
     if (!hasDisplay()) {
         complain(
             text(QT_TRANSLATE_NOOP("main", "aucun affichage (la variable DISPLAY est vide).")));
@@ -108,31 +156,32 @@ int main(int argc, char* argv[]) {
 
     // Every pointer movement is a piece of the stroke: none is merged with the next.
     QApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
+    preferWayland();
     QApplication app(argc, argv);
     translations.install();
     // The window hides in the notification area; only closing it ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    SingleInstance instance(SingleInstance::chooseFolder(
-        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
-        QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
+    SingleInstance instance(instanceFolder());
     if (!instance.claim())
         return handOver(instance, translations);
     const QuitSignals quitSignals;
 
     returnLargeBlocksWhenFreed();
     X11TriggerButton trigger;
-    X11ScreenPhotographer photographer;
+    const std::unique_ptr<ScreenPhotographer> photographer = photographerForThisDesktop();
     DesktopProgramStarter starter;
     QtNotificationShell shell;
     QMenu trayMenu;
     shell.setContextMenu(&trayMenu);
 
-    FrmMain window(symbols::directory(), Platform{trigger, photographer, starter}, shell);
+    FrmMain window(symbols::directory(), Platform{trigger, *photographer, starter}, shell);
     trayMenu.addAction(text(QT_TRANSLATE_NOOP("main", "Afficher")), &window,
                        &FrmMain::showFromTray);
     trayMenu.addAction(text(QT_TRANSLATE_NOOP("main", "Quitter")), &app, &QApplication::quit);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &FrmMain::showFromTray);
+    QObject::connect(&instance, &SingleInstance::gestureRequested, &window,
+                     &FrmMain::startGestureOnRequest);
 
     look::centreOnScreen(&window);
     if (parser.isSet(minimized))

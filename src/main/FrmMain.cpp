@@ -244,11 +244,16 @@ void FrmMain::Label12_Click() {
         configureTrigger();
 }
 
-// An idle program wakes for nothing: the poll runs only where presses cannot arrive as events.
+// An idle program wakes for nothing: the poll runs only where presses cannot arrive as events,
+// and not at all without a button to watch (Wayland), where a desktop shortcut starts gestures.
 void FrmMain::configureTrigger() {
     m_platform.trigger.configure(prefs::loadTriggerSettings());
-    if (m_platform.trigger.deliversPresses())
+    if (!m_platform.trigger.isAvailable()) {
         TimDetect.stop();
-    else
+        qCWarning(lcMain) << "no trigger button here: bind \"gestrix --gesture\" to a shortcut";
+    } else if (m_platform.trigger.deliversPresses()) {
+        TimDetect.stop();
+    } else {
         TimDetect.start(triggerPollIntervalMs);
+    }
 }

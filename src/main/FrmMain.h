@@ -22,6 +22,7 @@ class GridWidget;
 class LinkLabel;
 class PictureBox;
 class QLabel;
+class QScreen;
 class QScrollBar;
 class QTreeView;
 class RecognitionDisplay;
@@ -69,6 +70,9 @@ public:
     bool triggerPressed(const TriggerPress& press) override;
     void triggerHeldMove(QPoint position) override;
     void triggerReleased(QPoint position) override;
+    // A gesture asked for from outside (a desktop shortcut running "gestrix --gesture"):
+    // started unless one is already under way.
+    void startGestureOnRequest();
     // The overlay of the gesture under way, if any.
     FrmView* overlay() const { return m_overlay; }
     // The shortcut editor while it is open.
@@ -124,12 +128,12 @@ private:
     void configureTrigger();
     void pollTrigger();
     void enableSelectionLinks();
-    // Opens the overlay and marks the gesture as under way; nothing when there is no screen.
+    // Marks the gesture as under way and asks for the photograph of the screen under the
+    // pointer; the overlay opens when it comes. Nothing when there is no screen.
     void startGesture();
+    void openOverlay(QImage photograph, const QScreen& screen);
     // A gesture whose drawing goes to the editor instead of starting a program.
     void teachEditor();
-    // False when there is no screen to show it on.
-    bool showOverlay();
     void loadSensitivities();
     void lstV_Click();
     void sensible_Change();

@@ -133,7 +133,8 @@ bool FrmMain::triggerPressed(const TriggerPress& press) {
     if (isShow || SysIcon->Geometry().contains(press.position))
         return false;
     startGesture();
-    if (isShow)
+    // Where the photograph comes later, the press is over before the overlay opens.
+    if (m_overlay)
         m_overlay->holdStarted(press.position);
     return isShow;
 }
@@ -155,22 +156,39 @@ void FrmMain::teachEditor() {
     startGesture();
 }
 
-void FrmMain::startGesture() {
-    markTiming("trigger");
-    // Without an overlay there is no gesture to end, so none is marked as under way.
-    isShow = showOverlay();
+void FrmMain::startGestureOnRequest() {
+    if (!isShow)
+        startGesture();
 }
 
 // The photograph is taken before the overlay exists, so it never shows the overlay itself.
-bool FrmMain::showOverlay() {
+void FrmMain::startGesture() {
+    markTiming("trigger");
     QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
+    // Without a screen there is no overlay, so no gesture is under way.
     if (!screen)
-        return false;
-    QImage photo = m_platform.photographer.photograph(screen);
-    markTiming("photographed");
-    m_overlay = new FrmView(*this, std::move(photo), screen->geometry());
+        return;
+    // Under way from the request on: the photograph may take a while, and a second press
+    // meanwhile must not ask for another.
+    isShow = true;
+    m_platform.photographer.photograph(
+        screen, [this, screen = QPointer<QScreen>(screen)](QImage photograph) {
+            markTiming("photographed");
+            // The screen went away while the photograph was on its way: no gesture after all.
+            if (!screen) {
+                isShow = false;
+                m_editorToTeach = nullptr;
+                m_platform.photographer.release();
+                return;
+            }
+            openOverlay(std::move(photograph), *screen);
+        });
+}
+
+void FrmMain::openOverlay(QImage photograph, const QScreen& screen) {
+    m_overlay = new FrmView(*this, std::move(photograph), screen.geometry());
     setRecognitionDisplay(m_overlay);
     connect(m_overlay, &QObject::destroyed, this, [this] {
         setRecognitionDisplay(nullptr);
@@ -179,7 +197,6 @@ bool FrmMain::showOverlay() {
         releaseFreedMemory();
     });
     m_overlay->show();
-    return true;
 }
 
 QSize FrmMain::comparisonSize() const {

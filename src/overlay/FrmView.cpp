@@ -28,6 +28,8 @@ constexpr int gestureWatchIntervalMs = 1;
 // The frame's place and size before the first movement, in twips.
 constexpr int loadFrameWidthTwips = 2415;
 constexpr int loadFrameHeightTwips = 1215;
+// Covers the live desktop when there is no photograph of it: white, mostly see-through.
+const QColor veil(0xFF, 0xFF, 0xFF, 0x30);
 // A held trigger press that moved this far ends the gesture when it is released.
 constexpr qreal holdToDrawPixels = 16;
 
@@ -41,6 +43,11 @@ Qt::WindowFlags overlayWindowFlags() {
     return Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
            Qt::X11BypassWindowManagerHint;
 #endif
+}
+
+// Where windows cannot place themselves (Wayland), only a full-screen window covers the screen.
+bool placedByTheDesktop() {
+    return QGuiApplication::platformName().startsWith(u"wayland"_s);
 }
 
 int buttonOf(Qt::MouseButton button) {
@@ -88,6 +95,8 @@ FrmView::FrmView(OverlayHost& host, QImage photograph, const QRect& screen, QWid
     // frozen; the latest modal window gets it.
     setWindowModality(Qt::ApplicationModal);
     setGeometry(screen);
+    if (placedByTheDesktop())
+        setWindowState(Qt::WindowFullScreen);
     setMouseTracking(true);
 
     m_label = new QLabel(this);
@@ -113,13 +122,17 @@ void FrmView::Form_Load(QImage photograph) {
     // The photograph itself is what the user sees and draws on: no copy of the whole screen.
     if (photograph.format() == QImage::Format_RGB32) {
         m_canvas = std::move(photograph);
+    } else if (photograph.isNull()) {
+        // No photograph (the desktop would not give one): a light veil over the live desktop
+        // shows that a gesture is under way, and the trail on it.
+        setAttribute(Qt::WA_TranslucentBackground);
+        m_canvas = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        m_canvas.fill(veil);
     } else {
         m_canvas = QImage(size(), QImage::Format_RGB32);
         m_canvas.fill(palette().color(QPalette::Window));
-        if (!photograph.isNull()) {
-            QPainter painter(&m_canvas);
-            painter.drawImage(0, 0, photograph);
-        }
+        QPainter painter(&m_canvas);
+        painter.drawImage(0, 0, photograph);
     }
     // Black or white is all the stroke layer holds: one byte a pixel.
     m_strokeLayer = QImage(size(), QImage::Format_Grayscale8);
@@ -222,6 +235,8 @@ void FrmView::capture(bool DontLaunch) {
 void FrmView::unload() {
     Timer1.stop();
     Timer2.stop();
+    // Closed, the overlay may live on until the event loop deletes it: keys are no longer its.
+    qApp->removeEventFilter(this);
     close();
     // The overlay took the keyboard from a window of ours (the editor, when drawing for it): it
     // goes back there.
@@ -270,12 +285,15 @@ void FrmView::paintEvent(QPaintEvent* event) {
     if (!m_keyboardGrabbed && windowHandle())
         m_keyboardGrabbed = windowHandle()->setKeyboardGrabEnabled(true);
     QPainter painter(this);
+    // The canvas replaces what was there, see-through parts of the veil included.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
     // The photograph is in the screen's pixels, which may be finer than the overlay's.
     const qreal ratio = m_canvas.devicePixelRatio();
     for (const QRect& rect : event->region())
         painter.drawImage(rect, m_canvas,
                           QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
     if (m_frameVisible) {
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter.setPen(m_frameColour);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(pixelsOf(m_shp).adjusted(0, 0, -1, -1));

@@ -25,7 +25,7 @@ public:
     enum Shift { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
 
     // photograph: the screen as it stood, shown unscaled at (0, 0) in the screen's own pixels,
-    // and painted on; a null image gives a plain background. screen: the geometry it covers.
+    // and painted on; a null image gives a see-through veil. screen: the geometry it covers.
     FrmView(OverlayHost& host, QImage photograph, const QRect& screen, QWidget* parent = nullptr);
 
     void Form_MouseMove(int X, int Y);

@@ -2,11 +2,28 @@
 # One instance, and a clean end: SIGTERM, SIGINT and SIGHUP end the program as "Quitter" does
 # (status 0, its socket removed); a second start beside a stopped instance says so and fails
 # within two seconds; and when the socket cannot be made, a lock still keeps a second one out.
+# "gestrix --gesture" opens the running instance's overlay, once however often it is asked, and
+# says so when nothing is running.
 # Usage: instance_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
 
 e2e_start_xvfb
+e2e_start_gestrix "$1" --gesture
+wait "$E2E_GESTRIX_PID" && e2e_fail "--gesture with nothing running ended with 0"
+grep -q "n'est pas lancé" "$E2E_TMP/gestrix.log" || e2e_fail "--gesture: no message when nothing runs"
+e2e_start_gestrix "$1"
+e2e_wait_window "^Strokely v1.2" >/dev/null
+first=$E2E_GESTRIX_PID
+for _ in 1 2; do
+    e2e_start_gestrix "$1" --gesture
+    wait "$E2E_GESTRIX_PID" || e2e_fail "--gesture beside a running instance failed"
+    e2e_wait_window "^Gestrix geste$" >/dev/null
+done
+[ "$(e2e_overlays)" = 1 ] || e2e_fail "--gesture twice: $(e2e_overlays) overlays"
+kill "$first"
+wait "$first" || true
+
 socket="$E2E_TMP/runtime/gestrix.socket"
 for signal in TERM INT HUP; do
     e2e_start_gestrix "$1"

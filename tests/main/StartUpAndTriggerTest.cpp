@@ -160,6 +160,28 @@ TEST_F(StartUpAndTriggerTest, PressThatEndedAGestureDoesNotOpenAnother) {
     EXPECT_FALSE(w.isGestureUp());
 }
 
+// Where the desktop is asked for the photograph, the gesture is under way from the request on;
+// without a photograph the overlay is a see-through veil over the live desktop.
+TEST_F(StartUpAndTriggerTest, OverlayOpensWhenTheLatePhotographComes) {
+    fakes.photographer.holdsBack = true;
+    FrmMain& w = window();
+    w.startGestureOnRequest();
+    EXPECT_TRUE(w.isGestureUp());
+    EXPECT_EQ(w.overlay(), nullptr);
+    w.startGestureOnRequest();
+    EXPECT_FALSE(w.triggerPressed(TriggerPress{}));
+    EXPECT_EQ(overlaysOpened(), 1) << "one photograph asked for, however often the gesture is";
+
+    fakes.photographer.deliverPending();
+    ASSERT_NE(w.overlay(), nullptr);
+    EXPECT_TRUE(w.overlay()->testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_EQ(qAlpha(w.overlay()->canvas().pixel(5, 5)), 0x30);
+    w.overlay()->Form_MouseDown(FrmView::RightButton, 0);
+    EXPECT_FALSE(w.isGestureUp());
+    w.startGestureOnRequest();
+    EXPECT_EQ(overlaysOpened(), 2);
+}
+
 TEST_F(StartUpAndTriggerTest, ModifyAndDeleteFollowTheSelectionNotTheCurrentRow) {
     writeSymbol(u"a"_s, u"1"_s);
     writeSymbol(u"b"_s, u"11"_s);

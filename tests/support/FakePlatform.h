@@ -30,15 +30,23 @@ public:
     int reads = 0;
 };
 
-// Hands out the photograph a test sets, and counts how often it was asked.
+// Hands out the photograph a test sets, at once, or when the test says once it holds it back
+// (as the desktop's portal does); counts how often it was asked.
 class FakeScreenPhotographer final : public ScreenPhotographer {
 public:
-    QImage photograph(QScreen*) override {
+    void photograph(QScreen*, Delivery deliver) override {
         ++taken;
-        return picture;
+        if (holdsBack)
+            pending = std::move(deliver);
+        else
+            deliver(picture);
     }
     void release() override { ++released; }
+    void deliverPending() { std::exchange(pending, {})(picture); }
+
     QImage picture;
+    bool holdsBack = false;
+    Delivery pending;
     int taken = 0;
     int released = 0;
 };

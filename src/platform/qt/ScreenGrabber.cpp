@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QScreen>
 
-QImage ScreenGrabber::photograph(QScreen* screen) {
+QImage ScreenGrabber::grab(QScreen* screen) {
     if (!screen)
         return {};
     return screen->grabWindow(0).toImage();

@@ -60,18 +60,22 @@ X11ScreenPhotographer::~X11ScreenPhotographer() {
     dropSegment();
 }
 
-QImage X11ScreenPhotographer::photograph(QScreen* screen) {
+void X11ScreenPhotographer::photograph(QScreen* screen, Delivery deliver) {
+    deliver(take(screen));
+}
+
+QImage X11ScreenPhotographer::take(QScreen* screen) {
     xcb_connection_t* connection = qtConnection();
     if (!m_usable || !screen || !connection)
-        return m_fallback.photograph(screen);
+        return ScreenGrabber::grab(screen);
     // The screen's corner stays in native pixels; its size is scaled by the pixel ratio.
     const qreal ratio = screen->devicePixelRatio();
     const QRect native(screen->geometry().topLeft(), screen->geometry().size() * ratio);
     const std::size_t size = std::size_t(native.width()) * native.height() * bytesPerPixel;
     if (size != m_size && !makeSegment(size))
-        return m_fallback.photograph(screen);
+        return ScreenGrabber::grab(screen);
     if (!takeInBands(native))
-        return m_fallback.photograph(screen);
+        return ScreenGrabber::grab(screen);
     QImage image(m_memory, native.width(), native.height(), native.width() * bytesPerPixel,
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);

@@ -20,15 +20,15 @@ public:
     X11ScreenPhotographer();
     ~X11ScreenPhotographer() override;
 
-    QImage photograph(QScreen* screen) override;
+    void photograph(QScreen* screen, Delivery deliver) override;
     void release() override;
 
 private:
+    QImage take(QScreen* screen);
     bool makeSegment(std::size_t size);
     bool takeInBands(const QRect& native);
     void dropSegment();
 
-    ScreenGrabber m_fallback;
     bool m_usable = false;
     std::uint32_t m_segment = 0; // the server's name for it
     int m_file = -1;

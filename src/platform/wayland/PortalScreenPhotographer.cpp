@@ -1,0 +1,105 @@
+#include "platform/wayland/PortalScreenPhotographer.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QUrl>
+
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+Q_LOGGING_CATEGORY(lcPortal, "gestrix.portal", QtCriticalMsg)
+
+namespace {
+
+// How long a gesture waits for the desktop's photograph before showing the live desktop.
+constexpr int patienceMs = 1000;
+
+const QString portalService = u"org.freedesktop.portal.Desktop"_s;
+const QString portalPath = u"/org/freedesktop/portal/desktop"_s;
+const QString requestInterface = u"org.freedesktop.portal.Request"_s;
+
+// The portal names the request after our name on the bus and the token we chose:
+// ":1.42" and "t" give /org/freedesktop/portal/desktop/request/1_42/t.
+QString requestPath(const QString& busName, const QString& token) {
+    QString sender = busName.mid(1);
+    sender.replace(u'.', u'_');
+    return portalPath + u"/request/"_s + sender + u'/' + token;
+}
+
+// The part of the whole desktop's picture that shows the screen, at the picture's resolution.
+QImage screenPart(const QImage& desktop, const QScreen& screen) {
+    const QRect all = screen.virtualGeometry();
+    const qreal scale = all.width() > 0 ? qreal(desktop.width()) / all.width() : 1.0;
+    const QRect mine = screen.geometry().translated(-all.topLeft());
+    QImage part = desktop
+                      .copy(QRectF(QPointF(mine.topLeft()) * scale, QSizeF(mine.size()) * scale)
+                                .toAlignedRect())
+                      .convertToFormat(QImage::Format_RGB32);
+    part.setDevicePixelRatio(scale);
+    return part;
+}
+
+} // namespace
+
+PortalScreenPhotographer::PortalScreenPhotographer() {
+    m_patience.setSingleShot(true);
+    connect(&m_patience, &QTimer::timeout, this, [this] {
+        qCWarning(lcPortal) << "no photograph from the Screenshot portal in time";
+        finish({});
+    });
+}
+
+void PortalScreenPhotographer::photograph(QScreen* screen, Delivery deliver) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (m_deliver || !bus.isConnected()) {
+        deliver({});
+        return;
+    }
+    m_deliver = std::move(deliver);
+    m_screen = screen;
+    // Listening before asking: the answer may come before the call returns.
+    const int request = ++m_requests;
+    const QString token = u"gestrix"_s + QString::number(request);
+    m_requestPath = requestPath(bus.baseService(), token);
+    bus.connect(portalService, m_requestPath, requestInterface, u"Response"_s, this,
+                SLOT(respond(uint, QVariantMap)));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        portalService, portalPath, u"org.freedesktop.portal.Screenshot"_s, u"Screenshot"_s);
+    call << QString()
+         << QVariantMap{{u"handle_token"_s, token}, {u"interactive"_s, false}, {u"modal"_s, false}};
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, patienceMs), this);
+    // A refusal that comes after its request gave up must not end the next one.
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, request] {
+        watcher->deleteLater();
+        if (watcher->isError() && request == m_requests) {
+            qCWarning(lcPortal) << "the Screenshot portal refused:" << watcher->error().message();
+            finish({});
+        }
+    });
+    m_patience.start(patienceMs);
+}
+
+void PortalScreenPhotographer::respond(uint response, const QVariantMap& results) {
+    const QString file = QUrl(results.value(u"uri"_s).toString()).toLocalFile();
+    QImage desktop;
+    if (response == 0 && !file.isEmpty()) {
+        desktop.load(file);
+        QFile::remove(file);
+    }
+    if (desktop.isNull())
+        qCWarning(lcPortal) << "the Screenshot portal gave no picture, answer" << response;
+    finish(desktop.isNull() || !m_screen ? QImage() : screenPart(desktop, *m_screen));
+}
+
+void PortalScreenPhotographer::finish(QImage photograph) {
+    m_patience.stop();
+    QDBusConnection::sessionBus().disconnect(portalService, m_requestPath, requestInterface,
+                                             u"Response"_s, this, SLOT(respond(uint, QVariantMap)));
+    if (Delivery deliver = std::exchange(m_deliver, {}))
+        deliver(std::move(photograph));
+}
