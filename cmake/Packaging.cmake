@@ -34,5 +34,7 @@ files, one per shortcut. The interface is in French or English.")
 # documents and folders open through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, xdg-utils")
+# The Wayland session runs Gestrix as a Wayland client when Qt can speak Wayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -349,5 +349,17 @@
         <source>Quitter</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>Gestrix est lancé mais ne répond pas.</source>
+        <translation>Gestrix is running but does not answer.</translation>
+    </message>
+    <message>
+        <source>Gestrix n&apos;est pas lancé.</source>
+        <translation>Gestrix is not running.</translation>
+    </message>
+    <message>
+        <source>Démarre un geste dans Gestrix déjà lancé (à lier à un raccourci du bureau).</source>
+        <translation>Starts a gesture in the running Gestrix (to bind to a desktop shortcut).</translation>
+    </message>
 </context>
 </TS>
