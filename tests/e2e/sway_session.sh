@@ -1,6 +1,6 @@
 # A headless sway session for the Wayland tests and benchmarks, sourced after harness.sh with
 # $1 the gestrix binary and $E2E_VIRTUAL_POINTER the pointer helper. Store shortcuts before
-# sourcing it. It starts sway, a virtual pointer and Gestrix (log: $E2E_TMP/gestrix.log);
+# sourcing it. It starts sway, a session bus, a virtual pointer and Gestrix (log: $E2E_TMP/gestrix.log);
 # in_session runs a client of the session.
 # sway refuses to run as root: then it and Gestrix run as nobody, from copies it can reach.
 
@@ -14,6 +14,7 @@ mkdir -p "$session/home" "$session/runtime" "$E2E_SYMBOLS"
 chmod 700 "$session/runtime"
 cp "$1" "$session/gestrix"
 cp "$E2E_VIRTUAL_POINTER" "$session/virtual_pointer"
+[ -z "${E2E_SCREENSHOT_PORTAL:-}" ] || cp "$E2E_SCREENSHOT_PORTAL" "$session/screenshot_portal"
 printf 'xwayland disable\noutput HEADLESS-1 resolution 1280x720 bg #305070 solid_color\n' \
     >"$session/sway.conf"
 [ ${#as_user[@]} = 0 ] || chown -R nobody:nogroup "$E2E_TMP"
@@ -28,11 +29,15 @@ as_session_user WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pix
 E2E_PIDS+=($!)
 e2e_wait_for 'ls "$session"/runtime/sway-ipc.*.sock >/dev/null 2>&1' ||
     e2e_fail "sway did not start: $(tail -n 5 "$E2E_TMP/sway.log")"
+as_session_user dbus-daemon --session --nofork --nopidfile --print-address=1 \
+    >"$E2E_TMP/bus" 2>"$E2E_TMP/bus.log" &
+E2E_PIDS+=($!)
+e2e_wait_for '[ -s "$E2E_TMP/bus" ]' || e2e_fail "no session bus: $(cat "$E2E_TMP/bus.log")"
 display=$(basename "$(ls "$session"/runtime/wayland-? | head -n 1)")
 
 # A client of the session: Gestrix, swaymsg, grim, wtype.
 in_session() {
-    as_session_user WAYLAND_DISPLAY="$display" SWAYSOCK="$(ls "$session"/runtime/sway-ipc.*.sock)" \
+    as_session_user DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$E2E_TMP/bus")" WAYLAND_DISPLAY="$display" SWAYSOCK="$(ls "$session"/runtime/sway-ipc.*.sock)" \
         XDG_CONFIG_HOME="$session/home/config" XDG_DATA_HOME="$session/home/data" \
         GESTRIX_SYMBOL_DIR="$E2E_SYMBOLS" QT_LOGGING_RULES="gestrix.*=true" "$@"
 }
