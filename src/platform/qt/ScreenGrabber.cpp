@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QScreen>
 
-QImage ScreenGrabber::grab(QScreen* screen) {
+QImage grabScreen(QScreen* screen) {
     if (!screen)
         return {};
     return screen->grabWindow(0).toImage();

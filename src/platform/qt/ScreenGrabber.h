@@ -1,12 +1,9 @@
 #pragma once
 
-#include "platform/ScreenPhotographer.h"
+#include <QImage>
 
-// The platform's screen grab (on X11 the root window's pixels). The clipboard is never touched.
-class ScreenGrabber final : public ScreenPhotographer {
-public:
-    static QImage grab(QScreen* screen);
+class QScreen;
 
-    void photograph(QScreen* screen, Delivery deliver) override { deliver(grab(screen)); }
-    void release() override {}
-};
+// The platform's screen grab (on X11 the root window's pixels), for when the screen cannot be
+// read more directly. A null image without a screen. The clipboard is never touched.
+QImage grabScreen(QScreen* screen);

@@ -1,5 +1,6 @@
 #include "platform/x11/X11ScreenPhotographer.h"
 
+#include "platform/qt/ScreenGrabber.h"
 #include "platform/x11/Xcb.h"
 
 #include <QLoggingCategory>
@@ -67,15 +68,15 @@ void X11ScreenPhotographer::photograph(QScreen* screen, Delivery deliver) {
 QImage X11ScreenPhotographer::take(QScreen* screen) {
     xcb_connection_t* connection = qtConnection();
     if (!m_usable || !screen || !connection)
-        return ScreenGrabber::grab(screen);
+        return grabScreen(screen);
     // The screen's corner stays in native pixels; its size is scaled by the pixel ratio.
     const qreal ratio = screen->devicePixelRatio();
     const QRect native(screen->geometry().topLeft(), screen->geometry().size() * ratio);
     const std::size_t size = std::size_t(native.width()) * native.height() * bytesPerPixel;
     if (size != m_size && !makeSegment(size))
-        return ScreenGrabber::grab(screen);
+        return grabScreen(screen);
     if (!takeInBands(native))
-        return ScreenGrabber::grab(screen);
+        return grabScreen(screen);
     QImage image(m_memory, native.width(), native.height(), native.width() * bytesPerPixel,
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/ScreenPhotographer.h"
-#include "platform/qt/ScreenGrabber.h"
 
 #include <cstddef>
 #include <cstdint>
