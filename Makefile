@@ -1,48 +1,31 @@
-# The two commands of the README, `make fuzz` and `make package`. Each installs what is missing
-# first.
-BUILD_DIR    := build
-ASAN_DIR     := build-asan
-FUZZ_DIR     := build-fuzz
-GESTRIX      := $(BUILD_DIR)/src/app/gestrix
-FUZZ_SECONDS ?= 60
-
-# Configure quietly, but let its warnings through.
-define build
-	@cmake -S . -B $(1) -G Ninja --log-level=WARNING $(2)
-	@cmake --build $(1) -j2
-endef
-
-# The fuzzers are built with clang; each runs $(1) seconds.
-define fuzz
-	$(call build,$(FUZZ_DIR),-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DGESTRIX_FUZZ=ON -DGESTRIX_FUZZ_SECONDS=$(1))
-	@cd $(FUZZ_DIR) && ctest --output-on-failure -j2
-endef
+# The two commands of the README, `make fuzz` and `make package`. Each installs what it needs
+# first: running needs fewer packages than testing.
+BUILD_DIR := build
+GESTRIX   := $(BUILD_DIR)/src/app/gestrix
 
 .PHONY: run test fuzz package
 
 run:
-	@scripts/install-deps
-	$(call build,$(BUILD_DIR),-DCMAKE_BUILD_TYPE=Release)
+	@scripts/install-deps run
+	@cmake -S . -B $(BUILD_DIR) -G Ninja --log-level=WARNING -DCMAKE_BUILD_TYPE=Release \
+		-DBUILD_TESTING=OFF -DGESTRIX_BENCH=OFF
+	@cmake --build $(BUILD_DIR) -j2
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then exec $(GESTRIX); \
-	else echo "No DISPLAY: running the headless demo instead."; scripts/demo $(GESTRIX) demo-out; fi
+	else scripts/install-deps demo && echo "No DISPLAY: running the headless demo instead." && \
+		scripts/demo $(GESTRIX) demo-out; fi
 
-# Every test on the release build, the unit and widget tests again under the sanitizers, and a
-# short run of each fuzzer.
 test:
-	@scripts/install-deps
-	$(call build,$(BUILD_DIR),-DCMAKE_BUILD_TYPE=Release)
-	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
-	$(call build,$(ASAN_DIR),-DCMAKE_BUILD_TYPE=Debug -DGESTRIX_SANITIZE=ON -DGESTRIX_BENCH=OFF)
-	@cd $(ASAN_DIR) && ctest --output-on-failure -j2 -LE e2e
-	$(call fuzz,5)
+	@scripts/install-deps test
+	@scripts/run-tests
 
+# Each fuzzer for FUZZ_SECONDS (60).
 fuzz:
-	@scripts/install-deps
-	$(call fuzz,$(FUZZ_SECONDS))
+	@scripts/install-deps test
+	@FUZZ_SECONDS=$${FUZZ_SECONDS:-60} scripts/run-tests fuzz
 
 # The Debian package, in build/: gestrix_VERSION_ARCH.deb.
 package:
-	@scripts/install-deps
-	$(call build,$(BUILD_DIR),-DCMAKE_BUILD_TYPE=Release)
+	@scripts/install-deps run
+	@cmake -S . -B $(BUILD_DIR) -G Ninja --log-level=WARNING -DCMAKE_BUILD_TYPE=Release
+	@cmake --build $(BUILD_DIR) -j2
 	@cd $(BUILD_DIR) && cpack -G DEB

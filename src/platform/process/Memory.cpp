@@ -1,13 +1,15 @@
 #include "platform/process/Memory.h"
 
+// Included first: it is what says whether this is glibc.
+#include <cstdlib>
 #if defined(__GLIBC__)
 #include <malloc.h>
-#endif
 
 namespace {
 // A 1920 x 1080 image line is 7.5 KB; anything from a small image up gets its own mapping.
 constexpr int largeBlockBytes = 256 * 1024;
 } // namespace
+#endif
 
 void returnLargeBlocksWhenFreed() {
 #if defined(__GLIBC__)
