@@ -4,6 +4,11 @@
 # It never touches the real user's display, settings or shortcuts.
 
 set -euo pipefail
+# Each background job in a process group of its own, so that stopping it stops whatever it
+# started too (a function run in the background is a subshell with children).
+set -m
+# Window titles are matched as UTF-8 whatever the machine's locale ("Création d'un …").
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
 
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/gestrix-e2e.XXXXXX")
 E2E_SYMBOLS="$E2E_TMP/symbol"
@@ -11,12 +16,15 @@ E2E_PIDS=()
 E2E_GESTRIX_PID=""
 E2E_SHOTS="${E2E_SHOTS:-$E2E_TMP/shots}"
 
+# Stops every process group the test started, forcibly when one outlives a short wait.
 e2e_cleanup() {
-    local pid
+    local pid deadline=$((SECONDS + 3))
     for pid in "${E2E_PIDS[@]}"; do
-        kill "$pid" 2>/dev/null || true
+        kill -- "-$pid" 2>/dev/null || kill "$pid" 2>/dev/null || true
     done
     for pid in "${E2E_PIDS[@]}"; do
+        while kill -0 -- "-$pid" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do sleep 0.05; done
+        kill -KILL -- "-$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
     rm -rf "$E2E_TMP"
