@@ -7,8 +7,8 @@
 // presented. Known types: all 16 types stored. Unknown types: 8 types stored, the other 8
 // presented, both ways round; every launch there is a wrong one.
 // Usage: accuracy_bench GESTURES.tsv [SCALE]   (SCALE: 2.5 unless given)
+#include "overlay/Capture.h"
 #include "overlay/FrmView.h"
-#include "overlay/OverlayHost.h"
 #include "recognition/DrawingSampler.h"
 #include "recognition/GestureDecision.h"
 #include "recognition/Matcher.h"
@@ -37,17 +37,6 @@ struct Gesture {
     int repetition = 0;
     QList<QPointF> points;
     DrawingGrid grid;
-};
-
-// Keeps what a capture hands the main window: the comparison picture.
-class CaptureHost final : public OverlayHost {
-public:
-    bool isGestureUp() const override { return true; }
-    void setGestureUp(bool) override {}
-    QSize comparisonSize() const override { return {97, 97}; }
-    void setCapture(const QImage&, const QImage& picture) override { comparison = picture; }
-    void Comparaison(bool) override {}
-    QImage comparison;
 };
 
 QList<Gesture> readGestures(const QString& path) {
@@ -83,14 +72,17 @@ DrawingGrid drawnGrid(const QList<QPointF>& points, double scale) {
         bounds = bounds.isNull() ? QRectF(point, QSizeF(0, 0))
                                  : bounds.united(QRectF(point, QSizeF(0, 0)));
     const QPointF middle(screenSize.width() / 2.0, screenSize.height() / 2.0);
-    CaptureHost host;
-    FrmView overlay(host, QImage(), QRect(QPoint(0, 0), screenSize));
+    FrmView overlay(QImage(), QRect(QPoint(0, 0), screenSize), true);
+    QImage comparison;
+    QObject::connect(&overlay, &FrmView::captured, [&comparison](const QImage& block, bool) {
+        comparison = capture::comparisonPicture(block, {97, 97});
+    });
     for (const QPointF& point : points) {
         const QPointF at = middle + (point - bounds.center()) * scale;
         overlay.Form_MouseMove(qRound(at.x()), qRound(at.y()));
     }
     overlay.Form_MouseDown(FrmView::LeftButton, FrmView::ShiftKey); // a preview capture
-    return sampleDrawing(host.comparison, 15, 15);
+    return sampleDrawing(comparison, 15, 15);
 }
 
 QString gridString(const DrawingGrid& grid) {
@@ -156,14 +148,13 @@ void present(RecognitionMode mode, const Catalogue& catalogue,
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fputs("usage: accuracy_bench GESTURES.tsv [SCALE]\n", stderr);
-        return 2;
-    }
+    // The recorded gestures kept with the sources, unless another file is named.
+    const QString path =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(GESTRIX_GESTURES);
     const double scale = argc > 2 ? std::atof(argv[2]) : 2.5;
     QElapsedTimer clock;
     clock.start();
-    QList<Gesture> gestures = readGestures(QString::fromLocal8Bit(argv[1]));
+    QList<Gesture> gestures = readGestures(path);
     if (gestures.isEmpty()) {
         std::fputs("accuracy_bench: no gestures read\n", stderr);
         return 1;

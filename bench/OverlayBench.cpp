@@ -4,7 +4,6 @@
 #include "RandomSymbols.h"
 #include "overlay/Capture.h"
 #include "overlay/FrmView.h"
-#include "overlay/OverlayHost.h"
 #include "recognition/DrawingSampler.h"
 #include "recognition/Matcher.h"
 
@@ -15,18 +14,8 @@
 
 namespace {
 
-class IdleHost final : public OverlayHost {
-public:
-    bool isGestureUp() const override { return false; } // no previews while measuring moves
-    void setGestureUp(bool) override {}
-    QSize comparisonSize() const override { return {97, 97}; }
-    void setCapture(const QImage&, const QImage&) override {}
-    void Comparaison(bool) override {}
-};
-
 void BM_PointerMove(benchmark::State& state) {
-    IdleHost host;
-    FrmView overlay(host, QImage(), QRect(0, 0, 3840, 2160));
+    FrmView overlay(QImage(), QRect(0, 0, 3840, 2160), true);
     overlay.show();
     QCoreApplication::processEvents();
     int step = 0;

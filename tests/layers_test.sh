@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Each source folder includes only from itself and the folders below it:
-# app -> main -> {overlay, editor, prefs, tray, widgets} -> {recognition, store} -> platform.
+# app -> main -> gesture -> {overlay, editor, prefs, tray, widgets} -> {recognition, store} -> platform.
 # widgets is the base of its level, and recognition builds on store; store needs nothing.
 # Usage: layers_test.sh SOURCE_ROOT
 set -euo pipefail
@@ -15,8 +15,9 @@ declare -A below=(
     [editor]="widgets recognition store platform"
     [prefs]="widgets recognition store platform"
     [tray]="widgets platform"
-    [main]="overlay editor prefs tray widgets recognition store platform"
-    [app]="main overlay editor prefs tray widgets recognition store platform"
+    [gesture]="overlay prefs widgets recognition store platform"
+    [main]="gesture overlay editor prefs tray widgets recognition store platform"
+    [app]="main gesture overlay editor prefs tray widgets recognition store platform"
 )
 
 status=0

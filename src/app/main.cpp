@@ -7,7 +7,7 @@
 #include "platform/wayland/PortalScreenPhotographer.h"
 #include "platform/x11/X11ScreenPhotographer.h"
 #include "platform/x11/X11TriggerButton.h"
-#include "prefs/Language.h"
+#include "prefs/Preferences.h"
 #include "store/SymbolDirectory.h"
 #include "tray/QtNotificationShell.h"
 #include "widgets/FormLook.h"
@@ -112,7 +112,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(u"Gestrix"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(GESTRIX_VERSION));
 
-    Translations translations(prefs::speaksEnglish(prefs::savedLanguage()));
+    Translations translations(prefs::speaksEnglish(prefs::load().language));
     const auto text = [&translations](const char* source) {
         return translations.text("main", source);
     };
@@ -180,8 +180,8 @@ int main(int argc, char* argv[]) {
                        &FrmMain::showFromTray);
     trayMenu.addAction(text(QT_TRANSLATE_NOOP("main", "Quitter")), &app, &QApplication::quit);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &FrmMain::showFromTray);
-    QObject::connect(&instance, &SingleInstance::gestureRequested, &window,
-                     &FrmMain::startGestureOnRequest);
+    QObject::connect(&instance, &SingleInstance::gestureRequested, &window.gesture(),
+                     &GestureSession::startOnRequest);
 
     look::centreOnScreen(&window);
     if (parser.isSet(minimized))

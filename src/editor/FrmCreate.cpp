@@ -3,11 +3,7 @@
 #include "platform/Twips.h"
 #include "recognition/Launcher.h"
 #include "recognition/OutcomeText.h"
-#include "recognition/RecognitionMode.h"
-#include "recognition/ShapeMatcher.h"
-#include "store/FileList.h"
 #include "store/ShortcutFiles.h"
-#include "store/ShortcutList.h"
 #include "store/SymbolDirectory.h"
 #include "store/SymbolGrid.h"
 #include "widgets/FormLook.h"
@@ -52,6 +48,9 @@ QString saveProblem(const QString& name, SaveError error) {
         return FrmCreate::tr("Nom de raccourci invalide : un nom ne peut être vide ou fait "
                              "d'espaces, contenir « / », « \\ », un saut de ligne ou un caractère "
                              "nul, ni être « . » ou « .. ».");
+    case SaveError::NameTooLong:
+        return FrmCreate::tr("Nom de raccourci trop long : avec « .ini », le nom de son fichier "
+                             "ne peut dépasser 255 octets.");
     case SaveError::LinkOutside:
         return FrmCreate::tr("Le raccourci « %1 » n'a pas été enregistré : son fichier est un lien "
                              "vers un autre dossier.")
@@ -75,9 +74,9 @@ QString saveProblem(const QString& name, SaveError error) {
 } // namespace
 
 FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> OuvrirListe,
-                     QWidget* parent)
+                     std::function<RecognitionSettings()> recognition, QWidget* parent)
     : PlainDialog(parent), m_symbolDirectory(symbolDirectory),
-      m_rebuildList(std::move(OuvrirListe)) {
+      m_rebuildList(std::move(OuvrirListe)), m_recognition(std::move(recognition)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Création d'un nouveau raccourcis"));
     setFixedSize(twips::toPixels(0, 0, 4815, 5130).size());
@@ -245,22 +244,12 @@ bool FrmCreate::confirmProgram() {
 
 // A symbol the recognition would take for another stored one is saved only when the user says so.
 bool FrmCreate::confirmUnlikeOthers(const QString& name) {
-    FileList files;
-    files.setPath(m_symbolDirectory);
-    ShortcutList stored;
-    stored.rebuild(files);
-    QList<Shortcut> others;
-    for (const Shortcut& shortcut : stored.items()) {
-        if (shortcut.text != name && shortcut.text != m_openedName)
-            others.append(shortcut);
-    }
-    QList<DrawingGrid> drawn;
-    for (const SymbolGrid& drawing : m_drawings.all())
-        drawn.append(blackCellsOf(symbolfile::gridStringOf(drawing)));
+    QStringList itself{name};
+    if (m_openedName)
+        itself.append(*m_openedName);
+    const RecognitionSettings recognition = m_recognition();
     const std::optional<QString> similar = lookAlike(
-        chosenRecognitionMode(), drawn, others, savedThresholds(), [this](const QString& other) {
-            return symbolfile::read(symbols::filePath(m_symbolDirectory, other));
-        });
+        recognition.mode, m_drawings.all(), m_symbolDirectory, itself, recognition.sliders);
     return !similar ||
            messages::ask(
                this, tr("Ce symbole ressemble à « %1 ». Enregistrer quand même ?").arg(*similar));

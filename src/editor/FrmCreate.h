@@ -2,6 +2,7 @@
 
 #include "editor/SymbolDrawings.h"
 #include "recognition/DrawingSampler.h"
+#include "recognition/RecognitionMode.h"
 #include "widgets/PlainDialog.h"
 
 #include <QByteArray>
@@ -25,9 +26,11 @@ class FrmCreate : public PlainDialog {
     Q_OBJECT
 
 public:
-    // Shortcuts are saved into symbolDirectory; OuvrirListe rebuilds the main window's list.
+    // Shortcuts are saved into symbolDirectory; OuvrirListe rebuilds the main window's list;
+    // recognition says how drawings are recognised at the moment of saving (for the warning
+    // about a symbol that would be taken for another).
     FrmCreate(const QString& symbolDirectory, std::function<void()> OuvrirListe,
-              QWidget* parent = nullptr);
+              std::function<RecognitionSettings()> recognition, QWidget* parent = nullptr);
 
     // The file dialog's filter: executables have no extension on Linux.
     static QString programFilter();
@@ -68,6 +71,7 @@ private:
 
     QString m_symbolDirectory;
     std::function<void()> m_rebuildList;
+    std::function<RecognitionSettings()> m_recognition;
     SymbolDrawings m_drawings;
     std::optional<QString> m_openedName; // Modify's shortcut
     std::optional<QByteArray> m_openedFile;

@@ -4,8 +4,6 @@
 #include "main/MainLog.h"
 #include "platform/process/Timing.h"
 #include "prefs/FrmOption.h"
-#include "prefs/TriggerPreferences.h"
-#include "store/Settings.h"
 #include "store/ShortcutFiles.h"
 #include "store/SymbolDirectory.h"
 #include "store/SymbolFile.h"
@@ -14,6 +12,7 @@
 #include "widgets/GridWidget.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Messages.h"
+#include "widgets/PictureBox.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -32,17 +31,8 @@ QString FrmMain::caption() {
 
 namespace {
 
-constexpr int triggerPollIntervalMs = 100;
 // How often a missing notification area is looked for.
 constexpr int trayWatchIntervalMs = 2000;
-
-// A stored sensitivity as a slider position: a 16-bit number from 0 to 100, else nothing.
-std::optional<int> sliderPosition(const QString& stored) {
-    const std::optional<qint16> number = settings::toInteger16(stored);
-    if (!number || *number < 0 || *number > 100)
-        return std::nullopt;
-    return *number;
-}
 
 QString removalProblem(const QString& name, RemoveError error) {
     switch (error) {
@@ -62,9 +52,11 @@ QString removalProblem(const QString& name, RemoveError error) {
 
 FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, NotificationShell& shell,
                  QWidget* parent)
-    : QWidget(parent), m_platform(platform), m_shell(shell),
-      m_shortcutModel(m_shortcuts, appIcon()) {
+    : QWidget(parent), m_shell(shell), m_shortcutModel(m_shortcuts, appIcon()) {
     buildWindow();
+    m_gesture = std::make_unique<GestureSession>(platform, m_shortcuts, symbolDirectory,
+                                                 PicCompare->size());
+    followGestures();
     connect(lstV, &QTreeView::clicked, this, &FrmMain::lstV_Click);
     // Selecting with the keyboard previews too. Only a selection counts: Qt makes a row current
     // when the list merely gets the focus.
@@ -89,19 +81,13 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, Notif
     connect(lstV, &QTreeView::activated, this, &FrmMain::Label7_Click);
     lstV->installEventFilter(this);
     Form_Load(symbolDirectory);
-    m_platform.trigger.setHandler(this);
-    connect(&TimDetect, &QTimer::timeout, this, &FrmMain::TimDetect_Timer);
-    configureTrigger();
+    m_gesture->configureTrigger(prefs::load().trigger);
     connect(&m_trayWatch, &QTimer::timeout, this, &FrmMain::dockInLateNotificationArea);
     if (!SysIcon->Visible())
         m_trayWatch.start(trayWatchIntervalMs);
 }
 
-// The overlay is a top-level window of its own, not a child.
-FrmMain::~FrmMain() {
-    m_platform.trigger.setHandler(nullptr);
-    delete m_overlay;
-}
+FrmMain::~FrmMain() = default;
 
 // Each step is checked on its own: a step that fails is logged and the next one runs.
 void FrmMain::Form_Load(const QString& symbolDirectory) {
@@ -109,7 +95,6 @@ void FrmMain::Form_Load(const QString& symbolDirectory) {
         qCWarning(lcMain) << "cannot create the symbol folder" << symbolDirectory;
     Fl.setPath(symbolDirectory);
     whitenReferenceGrid();
-    isShow = false;
     SysIcon = std::make_unique<CSystrayIcon>(m_shell);
     SysIcon->Initialize(this, windowIcon(), caption(), trayCallbackMessage);
     if (!SysIcon->ShowIcon())
@@ -119,34 +104,46 @@ void FrmMain::Form_Load(const QString& symbolDirectory) {
 }
 
 // sensible2 first, then sensible. Moving a slider saves its position again; a stored position
-// equal to the slider's own writes nothing.
+// equal to the slider's own writes nothing, and one not understood leaves the slider where it is.
 void FrmMain::loadSensitivities() {
-    const struct {
-        QScrollBar* slider;
-        QString key;
-        QString defaultValue;
-    } sliders[] = {{sensible2, u"Sensibility2"_s, u"60"_s}, {sensible, u"Sensibility"_s, u"50"_s}};
-    for (const auto& [slider, key, defaultValue] : sliders) {
-        const QString stored = settings::GetSetting(u"Configuration"_s, key, defaultValue);
-        if (const std::optional<int> position = sliderPosition(stored))
+    const prefs::Preferences stored = prefs::load();
+    for (const auto& [slider, position] : {std::pair(sensible2, stored.contourSensitivity),
+                                           std::pair(sensible, stored.blackSensitivity)}) {
+        if (position)
             slider->setValue(*position);
         else
-            qCWarning(lcMain) << "ignoring the stored sensitivity" << key << stored;
+            qCWarning(lcMain) << "ignoring the stored sensitivity of" << slider->objectName();
     }
+    m_gesture->setThresholds({sensible->value(), sensible2->value()});
 }
 
 void FrmMain::sensible_Change() {
-    const QString position = QString::number(sensible->value());
-    settings::SaveSetting(u"Configuration"_s, u"Sensibility"_s, position);
-    Label5->setText(tr("Sensibilité Noir (%1%)").arg(position));
+    saveSensitivity(prefs::Setting::BlackSensitivity);
+    Label5->setText(tr("Sensibilité Noir (%1%)").arg(sensible->value()));
     Label5->adjustSize();
 }
 
 void FrmMain::sensible2_Change() {
-    const QString position = QString::number(sensible2->value());
-    settings::SaveSetting(u"Configuration"_s, u"Sensibility2"_s, position);
-    Label11->setText(tr("Sensibilité Contour (%1%)").arg(position));
+    saveSensitivity(prefs::Setting::ContourSensitivity);
+    Label11->setText(tr("Sensibilité Contour (%1%)").arg(sensible2->value()));
     Label11->adjustSize();
+}
+
+void FrmMain::saveSensitivity(prefs::Setting setting) {
+    m_gesture->setThresholds({sensible->value(), sensible2->value()});
+    prefs::Preferences positions;
+    positions.blackSensitivity = sensible->value();
+    positions.contourSensitivity = sensible2->value();
+    const Outcome<SaveError> failure = prefs::save(positions, {setting});
+    if (failure && !std::exchange(m_settingsFailureTold, true)) {
+        qCWarning(lcMain) << "cannot save the sensitivity in" << failure->detail;
+        messages::warn(this, tr("La sensibilité n'a pas pu être enregistrée : le fichier %1 ne "
+                                "peut pas être écrit. Elle reste réglée jusqu'à la fermeture de "
+                                "Gestrix.")
+                                 .arg(failure->detail));
+    } else if (!failure) {
+        m_settingsFailureTold = false;
+    }
 }
 
 void FrmMain::OuvrirListe() {
@@ -160,14 +157,21 @@ bool FrmMain::Ouvrir(int index) {
         return false;
     SymbolGrid grid = PicD->grid();
     const bool painted = symbolfile::paintGridString(grid, shortcut->tag);
-    PicD->setGrid(grid);
+    showReferenceGrid(grid);
     return painted;
 }
 
 void FrmMain::whitenReferenceGrid() {
     SymbolGrid white = PicD->grid();
     ClearGrid(white);
-    PicD->setGrid(white);
+    showReferenceGrid(white);
+}
+
+// The gestures start from the grid as the window shows it.
+void FrmMain::showReferenceGrid(const SymbolGrid& grid) {
+    PicD->setGrid(grid);
+    if (m_gesture)
+        m_gesture->setReferenceGrid(grid);
 }
 
 int FrmMain::selectedIndex() const {
@@ -188,8 +192,13 @@ void FrmMain::lstV_Click() {
 FrmCreate& FrmMain::loadEditor() {
     if (!m_editor) {
         m_editor = new FrmCreate(
-            Fl.path(), [this] { OuvrirListe(); }, this);
-        connect(m_editor, &FrmCreate::drawRequested, this, &FrmMain::teachEditor);
+            Fl.path(), [this] { OuvrirListe(); },
+            [this] {
+                return RecognitionSettings{prefs::load().recognition,
+                                           {sensible->value(), sensible2->value()}};
+            },
+            this);
+        connect(m_editor, &FrmCreate::drawRequested, m_gesture.get(), &GestureSession::teach);
     }
     return *m_editor;
 }
@@ -241,19 +250,5 @@ void FrmMain::paintEvent(QPaintEvent* event) {
 void FrmMain::Label12_Click() {
     FrmOption dialog(this);
     if (dialog.exec() == QDialog::Accepted)
-        configureTrigger();
-}
-
-// An idle program wakes for nothing: the poll runs only where presses cannot arrive as events,
-// and not at all without a button to watch (Wayland), where a desktop shortcut starts gestures.
-void FrmMain::configureTrigger() {
-    m_platform.trigger.configure(prefs::loadTriggerSettings());
-    if (!m_platform.trigger.isAvailable()) {
-        TimDetect.stop();
-        qCWarning(lcMain) << "no trigger button here: bind \"gestrix --gesture\" to a shortcut";
-    } else if (m_platform.trigger.deliversPresses()) {
-        TimDetect.stop();
-    } else {
-        TimDetect.start(triggerPollIntervalMs);
-    }
+        m_gesture->configureTrigger(prefs::load().trigger);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "editor/FrmCreate.h"
+#include "gesture/GestureSession.h"
 #include "main/ShortcutListModel.h"
-#include "overlay/FrmView.h"
-#include "overlay/OverlayHost.h"
 #include "platform/Platform.h"
-#include "platform/TriggerButton.h"
+#include "prefs/Preferences.h"
 #include "store/FileList.h"
 #include "store/ShortcutList.h"
 #include "tray/CSystrayIcon.h"
@@ -22,16 +21,14 @@ class GridWidget;
 class LinkLabel;
 class PictureBox;
 class QLabel;
-class QScreen;
 class QScrollBar;
 class QTreeView;
-class RecognitionDisplay;
 class ScoreBar;
-struct Decision;
 
 // The main window: the shortcut list, the reference grid, the capture pictures, the score bars
-// and the sensitivity sliders. It lives for the whole run.
-class FrmMain : public QWidget, public OverlayHost, public ShellWindow, public TriggerHandler {
+// and the sensitivity sliders. It lives for the whole run, and with it the gesture session whose
+// captures and scores it shows.
+class FrmMain : public QWidget, public ShellWindow {
     Q_OBJECT
 
 public:
@@ -53,28 +50,8 @@ public:
     // False when there is no such item or its Grid string cannot be painted whole.
     bool Ouvrir(int index);
 
-    // Recognises the drawing in PicCompare: selects the best symbol, shows its scores, accepts it
-    // against the sliders and shows the outcome on the recognition display; unless DontLaunch,
-    // starts the recognised program and shows its symbol in the reference grid.
-    void Comparaison(bool DontLaunch) override;
-    // Where Comparaison shows its outcome (the gesture overlay while it is up); may be null.
-    void setRecognitionDisplay(RecognitionDisplay* display) { m_display = display; }
-
-    // The trigger poll, running only where presses do not arrive as events: opens the overlay
-    // when the trigger button is down and no gesture is under way; then enables "Modifier" and
-    // "Supprimer" while a shortcut is selected (which they also do as the selection changes).
-    void TimDetect_Timer();
-
-    // TriggerHandler: a press starts a gesture unless one is up (the press is then a click on the
-    // overlay) or it is on our own notification icon (it is the icon's).
-    bool triggerPressed(const TriggerPress& press) override;
-    void triggerHeldMove(QPoint position) override;
-    void triggerReleased(QPoint position) override;
-    // A gesture asked for from outside (a desktop shortcut running "gestrix --gesture"):
-    // started unless one is already under way.
-    void startGestureOnRequest();
-    // The overlay of the gesture under way, if any.
-    FrmView* overlay() const { return m_overlay; }
+    // The gestures: started by the trigger, a request from outside or the editor's "Dessiner".
+    GestureSession& gesture() { return *m_gesture; }
     // The shortcut editor while it is open.
     FrmCreate* editor() const { return m_editor; }
 
@@ -99,12 +76,6 @@ public:
     // The notification icon, for the life of the window.
     std::unique_ptr<CSystrayIcon> SysIcon;
 
-    // OverlayHost: isShow, the gesture overlay is up.
-    bool isGestureUp() const override { return isShow; }
-    void setGestureUp(bool up) override { isShow = up; }
-    QSize comparisonSize() const override;
-    void setCapture(const QImage& block, const QImage& comparison) override;
-
     const ShortcutList& shortcuts() const { return m_shortcuts; }
     const QString& symbolDirectory() const { return Fl.path(); }
     const QImage& capturedBlock() const { return PicView; }
@@ -125,23 +96,19 @@ private:
     // The 1-based position of the item the user selected; 0 when none is.
     int selectedIndex() const;
     const Shortcut* selectedShortcut() const;
-    void configureTrigger();
-    void pollTrigger();
     void enableSelectionLinks();
-    // Marks the gesture as under way and asks for the photograph of the screen under the
-    // pointer; the overlay opens when it comes. Nothing when there is no screen.
-    void startGesture();
-    void openOverlay(QImage photograph, const QScreen& screen);
-    // A gesture whose drawing goes to the editor instead of starting a program.
-    void teachEditor();
+    // What the window shows of the gestures, and tells them.
+    void followGestures();
+    void showCapture(const QImage& block, const QImage& comparison);
+    void showBars(Scores bars);
     void loadSensitivities();
     void lstV_Click();
     void sensible_Change();
     void sensible2_Change();
-    void showRecognised(const Decision& decision, bool DontLaunch);
+    void saveSensitivity(prefs::Setting setting);
     // Tells the user something went wrong: a notification from the icon, or a box without one.
     void tellUser(const QString& text);
-    void showRejected();
+    void showReferenceGrid(const SymbolGrid& grid);
     void whitenReferenceGrid();
 
     // The layout: the window, then one part of it each.
@@ -152,17 +119,12 @@ private:
     void buildLinks();
     void buildScorePanel();
 
-    Platform m_platform;
     NotificationShell& m_shell;
-    RecognitionDisplay* m_display = nullptr;
-    QPointer<FrmView> m_overlay;
     QPointer<FrmCreate> m_editor;
-    QPointer<FrmCreate> m_editorToTeach;
-    QTimer TimDetect;
     QTimer m_trayWatch;
-    bool isShow = false;
-    bool m_gestureUpAtLastPoll = false;
     bool m_painted = false;
+    // A settings file that refuses the sliders' positions is told once, not at every step.
+    bool m_settingsFailureTold = false;
     FileList Fl;
     ShortcutList m_shortcuts;
     ShortcutListModel m_shortcutModel;
@@ -182,4 +144,5 @@ private:
     LinkLabel* Label12 = nullptr;
     ScoreBar* ProBar = nullptr;
     ScoreBar* ProBar2 = nullptr;
+    std::unique_ptr<GestureSession> m_gesture; // made once the window exists
 };

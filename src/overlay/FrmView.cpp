@@ -1,11 +1,9 @@
 #include "overlay/FrmView.h"
 
 #include "overlay/Capture.h"
-#include "overlay/OverlayHost.h"
 #include "overlay/Trail.h"
 #include "platform/Twips.h"
 #include "platform/process/Timing.h"
-#include "store/Settings.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -23,8 +21,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int previewIntervalMs = 500;
-// Keeps the preview timer in step with the gesture state.
-constexpr int gestureWatchIntervalMs = 1;
+const QColor recognisedGreen(0x00, 0xFF, 0x00);
+const QColor rejectedRed(0xFF, 0x00, 0x00);
 // The frame's place and size before the first movement, in twips.
 constexpr int loadFrameWidthTwips = 2415;
 constexpr int loadFrameHeightTwips = 1215;
@@ -86,8 +84,8 @@ QRect pixelsOf(const QRectF& frame) {
 
 } // namespace
 
-FrmView::FrmView(OverlayHost& host, QImage photograph, const QRect& screen, QWidget* parent)
-    : QWidget(parent, overlayWindowFlags()), m_host(host) {
+FrmView::FrmView(QImage photograph, const QRect& screen, bool frameShown, QWidget* parent)
+    : QWidget(parent, overlayWindowFlags()), m_frameShown(frameShown) {
     setWindowTitle(u"Gestrix geste"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -112,10 +110,9 @@ FrmView::FrmView(OverlayHost& host, QImage photograph, const QRect& screen, QWid
     // Keys are the overlay's while it is up, whichever of our windows Qt hands them to.
     qApp->installEventFilter(this);
 
+    // Previews run while the gesture is under way: from now until the click that ends it.
     connect(&Timer1, &QTimer::timeout, this, &FrmView::Timer1_Timer);
-    connect(&Timer2, &QTimer::timeout, this, &FrmView::Timer2_Timer);
     Timer1.start(previewIntervalMs);
-    Timer2.start(gestureWatchIntervalMs);
 }
 
 void FrmView::Form_Load(QImage photograph) {
@@ -192,10 +189,7 @@ void FrmView::placeFrame() {
                    (maxY - minY) + DrawWidth);
     m_labelPosition = m_shp.topLeft() + QPointF(10, 10);
     m_label->move(pixelOf(m_labelPosition));
-    // Read at every movement: a preference saved meanwhile shows at once.
-    const std::optional<double> grid =
-        settings::toNumber(settings::GetSetting(u"Option"_s, u"Grid"_s, u"1"_s));
-    m_frameVisible = !grid || *grid != 0;
+    m_frameVisible = m_frameShown;
     updateFrameEdges();
 }
 
@@ -210,31 +204,27 @@ void FrmView::updateFrameEdges() {
 void FrmView::Form_MouseDown(int Button, int Shift) {
     if (Button == RightButton) {
         unload();
-        m_host.setGestureUp(false);
         return;
     }
     if (Button != LeftButton && Button != MiddleButton)
         return;
     const bool final = Shift == 0;
-    if (final)
-        hide();
-    capture(Shift == ShiftKey);
     if (final) {
-        // The painting goes with the window.
-        m_host.setGestureUp(false);
-        unload();
+        Timer1.stop();
+        hide();
     }
+    capture(Shift == ShiftKey);
+    // The painting goes with the window.
+    if (final)
+        unload();
 }
 
 void FrmView::capture(bool DontLaunch) {
-    const QImage block = capture::copyBlock(m_strokeLayer, pixelsOf(m_shp));
-    m_host.setCapture(block, capture::comparisonPicture(block, m_host.comparisonSize()));
-    m_host.Comparaison(DontLaunch);
+    Q_EMIT captured(capture::copyBlock(m_strokeLayer, pixelsOf(m_shp)), DontLaunch);
 }
 
 void FrmView::unload() {
     Timer1.stop();
-    Timer2.stop();
     // Closed, the overlay may live on until the event loop deletes it: keys are no longer its.
     qApp->removeEventFilter(this);
     close();
@@ -242,19 +232,11 @@ void FrmView::unload() {
     // goes back there.
     if (m_activeBefore)
         m_activeBefore->activateWindow();
+    Q_EMIT gestureEnded();
 }
 
 void FrmView::Timer1_Timer() {
     Form_MouseDown(LeftButton, ShiftKey);
-}
-
-void FrmView::Timer2_Timer() {
-    // Only a change starts or stops the preview timer, so its countdown is never restarted.
-    const bool up = m_host.isGestureUp();
-    if (up && !Timer1.isActive())
-        Timer1.start();
-    else if (!up && Timer1.isActive())
-        Timer1.stop();
 }
 
 void FrmView::setFrameColour(const QColor& colour) {
@@ -262,17 +244,17 @@ void FrmView::setFrameColour(const QColor& colour) {
     updateFrameEdges();
 }
 
-void FrmView::setLabelCaption(const QString& caption) {
+void FrmView::showDecision(const Decision& decision, const QString& caption, bool nameShown) {
+    if (!decision.accepted) {
+        m_label->setVisible(false);
+        setFrameColour(rejectedRed);
+        return;
+    }
+    setFrameColour(recognisedGreen);
     m_label->setText(caption);
     m_label->adjustSize();
-}
-
-bool FrmView::isLabelVisible() const {
-    return !m_label->isHidden();
-}
-
-void FrmView::setLabelVisible(bool visible) {
-    m_label->setVisible(visible);
+    if (nameShown)
+        m_label->setVisible(true);
 }
 
 void FrmView::paintEvent(QPaintEvent* event) {

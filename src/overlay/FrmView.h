@@ -10,11 +10,11 @@
 
 #include <optional>
 
-class OverlayHost;
 class QLabel;
 
-// The full-screen overlay on which a gesture is drawn: the frozen screen, black dots where the
-// pointer went, the frame shp round them and the label lblLaunch. It is created for one gesture
+// The full-screen overlay on which a gesture is drawn: the frozen screen, the stroke where the
+// pointer went, the frame shp round it and the label lblLaunch. It records and paints the stroke,
+// hands out what it captures, and shows the decisions it is given. It is created for one gesture
 // and deletes itself when the gesture ends.
 class FrmView final : public QWidget, public RecognitionDisplay {
     Q_OBJECT
@@ -26,7 +26,8 @@ public:
 
     // photograph: the screen as it stood, shown unscaled at (0, 0) in the screen's own pixels,
     // and painted on; a null image gives a see-through veil. screen: the geometry it covers.
-    FrmView(OverlayHost& host, QImage photograph, const QRect& screen, QWidget* parent = nullptr);
+    // frameShown: whether the frame is drawn.
+    FrmView(QImage photograph, const QRect& screen, bool frameShown, QWidget* parent = nullptr);
 
     void Form_MouseMove(int X, int Y);
     void Form_MouseDown(int Button, int Shift);
@@ -38,10 +39,7 @@ public:
     void heldReleased();
 
     // RecognitionDisplay
-    void setFrameColour(const QColor& colour) override;
-    void setLabelCaption(const QString& caption) override;
-    bool isLabelVisible() const override;
-    void setLabelVisible(bool visible) override;
+    void showDecision(const Decision& decision, const QString& caption, bool nameShown) override;
 
     // The stroke's bounds and the frame, in screen pixels (halves kept).
     int minX = 0, minY = 0, maxX = 0, maxY = 0;
@@ -55,6 +53,13 @@ public:
     const QImage& canvas() const { return m_canvas; }
     const QImage& strokeLayer() const { return m_strokeLayer; }
 
+Q_SIGNALS:
+    // The stroke's block of the stroke layer (black on white), for a preview (DontLaunch) or a
+    // click; the overlay is hidden first when the click ends the gesture.
+    void captured(const QImage& block, bool DontLaunch);
+    // The gesture is over (ended by a click, or cancelled): the overlay closes.
+    void gestureEnded();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -64,19 +69,19 @@ protected:
 private:
     void Form_Load(QImage photograph);
     void Timer1_Timer();
-    void Timer2_Timer();
     void capture(bool DontLaunch);
     void paintStroke(QPoint from, QPoint to);
     void placeFrame();
     void unload();
+    void setFrameColour(const QColor& colour);
     // Asks for a repaint of the frame's outline only.
     void updateFrameEdges();
 
-    OverlayHost& m_host;
     QImage m_canvas;
     QImage m_strokeLayer;
     std::optional<QPoint> m_lastPosition;
     QRectF m_shp;
+    bool m_frameShown = true;
     bool m_frameVisible = false;
     QColor m_frameColour;
     QPointF m_labelPosition;
@@ -88,5 +93,4 @@ private:
     QPoint m_holdStart;
     qreal m_holdTravel = 0;
     QTimer Timer1;
-    QTimer Timer2;
 };

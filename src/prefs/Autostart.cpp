@@ -32,19 +32,20 @@ bool isEnabled() {
     return QFileInfo::exists(entryPath());
 }
 
-std::optional<QString> setEnabled(bool enabled) {
+Outcome<SaveError> setEnabled(bool enabled) {
     const QString path = entryPath();
     if (!enabled) {
         QFile file(path);
         if (!file.exists() || file.remove())
             return std::nullopt;
-        return file.errorString();
+        return Failure<SaveError>{SaveError::Io, file.errorString()};
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return u"cannot make "_s + QFileInfo(path).absolutePath();
+        return Failure<SaveError>{SaveError::Io,
+                                  u"cannot make "_s + QFileInfo(path).absolutePath()};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(entry) != entry.size() || !file.commit())
-        return file.errorString();
+        return Failure<SaveError>{SaveError::Io, file.errorString()};
     return std::nullopt;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "store/Failure.h"
 
-#include <optional>
+#include <QString>
 
 // Starting Gestrix with the session: a desktop entry in the user's autostart folder
 // ($XDG_CONFIG_HOME/autostart/gestrix.desktop) that starts it in the notification area.
@@ -11,8 +11,7 @@ namespace prefs::autostart {
 QString entryPath();
 bool isEnabled();
 
-// Writes the entry (making the folder) or removes it. Nothing on success, else what the system
-// said.
-std::optional<QString> setEnabled(bool enabled);
+// Writes the entry (making the folder) or removes it.
+Outcome<SaveError> setEnabled(bool enabled);
 
 } // namespace prefs::autostart

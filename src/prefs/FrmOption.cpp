@@ -1,10 +1,7 @@
 #include "prefs/FrmOption.h"
 
 #include "prefs/Autostart.h"
-#include "prefs/Language.h"
-#include "prefs/TriggerPreferences.h"
-#include "recognition/RecognitionMode.h"
-#include "store/Settings.h"
+#include "prefs/Preferences.h"
 #include "widgets/FormLook.h"
 #include "widgets/Messages.h"
 
@@ -21,8 +18,6 @@ Q_LOGGING_CATEGORY(lcPrefs, "gestrix.prefs", QtCriticalMsg)
 
 namespace {
 
-const QString option = u"Option"_s;
-
 QCheckBox* checkBox(QWidget* parent, const QString& text, const QRect& geometry) {
     auto* box = new QCheckBox(text, parent);
     look::makeBold(box);
@@ -37,13 +32,6 @@ QPushButton* button(QWidget* parent, const QString& text, const QRect& geometry)
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
-}
-
-// A stored preference as a check box state; a stored text that is no number keeps the default.
-Qt::CheckState stored(const QString& key, int defaultValue) {
-    const std::optional<qint16> value =
-        settings::toInteger16(settings::GetSetting(option, key, QString::number(defaultValue)));
-    return value.value_or(defaultValue) != 0 ? Qt::Checked : Qt::Unchecked;
 }
 
 QComboBox* comboBox(QWidget* parent, const QRect& geometry) {
@@ -71,10 +59,6 @@ const std::pair<const char*, Qt::KeyboardModifier> passThroughKeys[] = {
     {QT_TRANSLATE_NOOP("FrmOption", "Alt"), Qt::AltModifier},
     {QT_TRANSLATE_NOOP("FrmOption", "Aucune touche"), Qt::NoModifier},
 };
-
-QString text(const QCheckBox* box) {
-    return box->isChecked() ? u"1"_s : u"0"_s;
-}
 
 } // namespace
 
@@ -155,42 +139,48 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
 }
 
 void FrmOption::Form_Load() {
-    chkEtire->setCheckState(stored(u"Etire"_s, 0));
-    chkGrid->setCheckState(stored(u"Grid"_s, 1));
-    chkName->setCheckState(stored(u"Nom"_s, 1));
-    const TriggerSettings trigger = prefs::loadTriggerSettings();
-    cboButton->setCurrentIndex(cboButton->findData(trigger.button));
+    const prefs::Preferences stored = prefs::load();
+    chkEtire->setChecked(stored.stretch);
+    chkGrid->setChecked(stored.frameShown);
+    chkName->setChecked(stored.nameShown);
+    cboButton->setCurrentIndex(cboButton->findData(stored.trigger.button));
     cboPassThrough->setCurrentIndex(
-        cboPassThrough->findData(QVariant::fromValue(trigger.passThrough)));
-    txtExcluded->setText(prefs::classesAsText(trigger.excludedClasses));
-    chkPrecise->setChecked(chosenRecognitionMode() == RecognitionMode::Precise);
+        cboPassThrough->findData(QVariant::fromValue(stored.trigger.passThrough)));
+    txtExcluded->setText(prefs::classesAsText(stored.trigger.excludedClasses));
+    chkPrecise->setChecked(stored.recognition == RecognitionMode::Precise);
     chkAutostart->setChecked(prefs::autostart::isEnabled());
-    cboLanguage->setCurrentIndex(
-        cboLanguage->findData(QVariant::fromValue(prefs::savedLanguage())));
+    cboLanguage->setCurrentIndex(cboLanguage->findData(QVariant::fromValue(stored.language)));
 }
 
+// What is saved stays saved; the dialog stays open for the user to see what was not.
 void FrmOption::Command1_Click() {
-    settings::SaveSetting(option, u"Etire"_s, text(chkEtire));
-    settings::SaveSetting(option, u"Grid"_s, text(chkGrid));
-    settings::SaveSetting(option, u"Nom"_s, text(chkName));
-    TriggerSettings trigger;
-    trigger.button = cboButton->currentData().toInt();
-    trigger.passThrough = cboPassThrough->currentData().value<Qt::KeyboardModifier>();
-    trigger.excludedClasses = prefs::classesFromText(txtExcluded->text());
-    prefs::saveTriggerSettings(trigger);
-    chooseRecognitionMode(chkPrecise->isChecked() ? RecognitionMode::Precise
-                                                  : RecognitionMode::Default);
-    prefs::saveLanguage(cboLanguage->currentData().value<prefs::Language>());
-    if (chkAutostart->isChecked() != prefs::autostart::isEnabled()) {
-        if (const std::optional<QString> failure =
-                prefs::autostart::setEnabled(chkAutostart->isChecked())) {
-            qCWarning(lcPrefs) << "autostart entry" << prefs::autostart::entryPath() << *failure;
-            // The other preferences are saved; the dialog stays for the user to see why.
-            messages::warn(this, tr("Le lancement à l'ouverture de session n'a pas pu être réglé : "
-                                    "le fichier %1 ne peut pas être écrit ou supprimé.")
-                                     .arg(prefs::autostart::entryPath()));
-            return;
-        }
+    prefs::Preferences chosen;
+    chosen.stretch = chkEtire->isChecked();
+    chosen.frameShown = chkGrid->isChecked();
+    chosen.nameShown = chkName->isChecked();
+    chosen.trigger.button = cboButton->currentData().toInt();
+    chosen.trigger.passThrough = cboPassThrough->currentData().value<Qt::KeyboardModifier>();
+    chosen.trigger.excludedClasses = prefs::classesFromText(txtExcluded->text());
+    chosen.recognition =
+        chkPrecise->isChecked() ? RecognitionMode::Precise : RecognitionMode::Default;
+    chosen.language = cboLanguage->currentData().value<prefs::Language>();
+    const Outcome<prefs::PreferencesError> failure =
+        prefs::saveChosen(chosen, chkAutostart->isChecked());
+    if (!failure) {
+        accept();
+        return;
     }
-    accept();
+    qCWarning(lcPrefs) << "preferences not saved:" << failure->detail;
+    switch (failure->error) {
+    case prefs::PreferencesError::SettingsFile:
+        messages::warn(this, tr("Les préférences n'ont pas été enregistrées : le fichier %1 ne "
+                                "peut pas être écrit.")
+                                 .arg(failure->detail));
+        return;
+    case prefs::PreferencesError::Autostart:
+        break;
+    }
+    messages::warn(this, tr("Le lancement à l'ouverture de session n'a pas pu être réglé : "
+                            "le fichier %1 ne peut pas être écrit ou supprimé.")
+                             .arg(prefs::autostart::entryPath()));
 }

@@ -2,15 +2,12 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QProcess>
 #include <QStandardPaths>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-
-Q_LOGGING_CATEGORY(lcLauncher, "gestrix.launcher", QtCriticalMsg)
 
 namespace {
 
@@ -74,11 +71,9 @@ std::optional<LaunchError> launchProblem(const QString& repertoire) {
     return executableProblem(command->program);
 }
 
-std::optional<LaunchError> launchRepertoire(const QString& repertoire, ProgramStarter& starter) {
-    if (const std::optional<LaunchError> problem = launchProblem(repertoire)) {
-        qCWarning(lcLauncher) << "nothing to start in" << repertoire;
-        return problem;
-    }
+Outcome<LaunchError> launchRepertoire(const QString& repertoire, ProgramStarter& starter) {
+    if (const std::optional<LaunchError> problem = launchProblem(repertoire))
+        return Failure<LaunchError>{*problem, repertoire};
     const ProgramCommand command = *commandFromRepertoire(repertoire);
     bool started = false;
     switch (command.kind) {
@@ -92,9 +87,8 @@ std::optional<LaunchError> launchRepertoire(const QString& repertoire, ProgramSt
         started = starter.openWithDefaultApplication(command.program);
         break;
     }
-    if (!started) {
-        qCWarning(lcLauncher) << "cannot start" << command.program << command.arguments;
-        return LaunchError::StartFailed;
-    }
+    if (!started)
+        return Failure<LaunchError>{LaunchError::StartFailed,
+                                    (QStringList{command.program} + command.arguments).join(u' ')};
     return std::nullopt;
 }

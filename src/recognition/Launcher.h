@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ProgramStarter.h"
+#include "store/Failure.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,5 +35,5 @@ std::optional<ProgramCommand> commandFromRepertoire(const QString& repertoire);
 // Why the program text could not be started, found without starting it; nothing when it can be.
 std::optional<LaunchError> launchProblem(const QString& repertoire);
 
-// Starts the shortcut's program as the desktop would. Nothing on success.
-std::optional<LaunchError> launchRepertoire(const QString& repertoire, ProgramStarter& starter);
+// Starts the shortcut's program as the desktop would.
+Outcome<LaunchError> launchRepertoire(const QString& repertoire, ProgramStarter& starter);

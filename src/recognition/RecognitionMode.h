@@ -5,27 +5,26 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
-// Which matcher recognises drawings: the default one, or the precise one the user opted into in
-// the preferences (settings "Option"/"Precise" = "1"; anything else is the default).
+// Which matcher recognises drawings: the default one, or the precise one the user opted into.
 enum class RecognitionMode { Default, Precise };
 
-RecognitionMode chosenRecognitionMode();
-void chooseRecognitionMode(RecognitionMode mode);
+// How drawings are recognised right now: the mode and the sliders' positions.
+struct RecognitionSettings {
+    RecognitionMode mode = RecognitionMode::Default;
+    Thresholds sliders;
+};
 
 // Recognises the drawing with the matcher of that mode.
 Recognition recognise(RecognitionMode mode, const DrawingGrid& drawing,
                       std::span<const Shortcut> shortcuts, const SymbolGrid& referenceGrid,
                       const std::function<symbolfile::Content(const QString& name)>& readStored);
 
-// The sensitivities as the sliders last saved them ("Configuration"/"Sensibility" and
-// "Sensibility2"; 50 and 60 when missing or not numbers).
-Thresholds savedThresholds();
-
-// The stored symbol that the mode would accept one of these drawings as, if any.
-std::optional<QString>
-lookAlike(RecognitionMode mode, const QList<DrawingGrid>& drawings,
-          std::span<const Shortcut> others, Thresholds sliders,
-          const std::function<symbolfile::Content(const QString& name)>& readStored);
+// The shortcut of the symbol folder, other than those named in skipped, that the mode would
+// accept any one of these drawings as; nothing when none would.
+std::optional<QString> lookAlike(RecognitionMode mode, const QList<SymbolGrid>& drawings,
+                                 const QString& symbolDirectory, const QStringList& skipped,
+                                 Thresholds sliders);

@@ -13,7 +13,7 @@ namespace {
 // once every byte has reached the disk. QSaveFile alone is not enough: it buffers writes, and
 // Qt 6.4's commit() renames even after the buffered write failed, so a full disk would leave an
 // empty file in place of the old one.
-std::optional<Failure<SaveError>> replaceWhole(const QString& file, const QByteArray& text) {
+Outcome<SaveError> replaceWhole(const QString& file, const QByteArray& text) {
     QSaveFile out(file);
     out.setDirectWriteFallback(false);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -39,10 +39,9 @@ QStringList GetIniValues(const QString& section, const QStringList& keys, const 
     return values;
 }
 
-std::optional<Failure<SaveError>> SetIniValues(const QString& section,
-                                               const QList<std::pair<QString, QString>>& values,
-                                               const QString& file,
-                                               const QStringList& removedKeys) {
+Outcome<SaveError> SetIniValues(const QString& section,
+                                const QList<std::pair<QString, QString>>& values,
+                                const QString& file, const QStringList& removedKeys) {
     QByteArray current;
     QFile in(file);
     if (in.exists()) {

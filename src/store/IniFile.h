@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/StoreErrors.h"
+#include "store/Failure.h"
 
 #include <QList>
 #include <QString>
@@ -18,7 +18,6 @@ QStringList GetIniValues(const QString& section, const QStringList& keys, const 
 // Stores several keys of one section, in order, and removes others, in one atomic replacement of
 // the file: all of it or nothing, creating the file, section or keys as needed. Nothing on
 // success.
-std::optional<Failure<SaveError>> SetIniValues(const QString& section,
-                                               const QList<std::pair<QString, QString>>& values,
-                                               const QString& file,
-                                               const QStringList& removedKeys = {});
+Outcome<SaveError> SetIniValues(const QString& section,
+                                const QList<std::pair<QString, QString>>& values,
+                                const QString& file, const QStringList& removedKeys = {});

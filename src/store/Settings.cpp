@@ -33,8 +33,15 @@ QString GetSetting(const QString& section, const QString& key, const QString& de
     return value.toString();
 }
 
-void SaveSetting(const QString& section, const QString& key, const QString& text) {
+Outcome<SaveError> SaveSetting(const QString& section, const QString& key, const QString& text) {
     store().setValue(path(section, key), text);
+    // A settings object remembers its first error for good: a fresh one, sharing the same file
+    // in this process, tells whether this write reached the disk.
+    QSettings writer(store().organizationName(), store().applicationName());
+    writer.sync();
+    if (writer.status() != QSettings::NoError)
+        return Failure<SaveError>{SaveError::Io, writer.fileName()};
+    return std::nullopt;
 }
 
 std::optional<double> toNumber(const QString& text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Failure.h"
+
 #include <QString>
 
 #include <optional>
@@ -11,7 +13,9 @@ namespace settings {
 
 // The stored text of the key, or the default when the key is absent.
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue);
-void SaveSetting(const QString& section, const QString& key, const QString& text);
+// Writes the text through to the settings file at once; a file that could not be written is an
+// Io failure (the value still reads back in this run, but is lost at the next).
+Outcome<SaveError> SaveSetting(const QString& section, const QString& key, const QString& text);
 
 // The text read as a number: surrounding blanks allowed, "." or the user's decimal separator.
 std::optional<double> toNumber(const QString& text);

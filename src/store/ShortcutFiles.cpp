@@ -27,6 +27,9 @@ bool leadsOutside(const QString& directory, const QString& path) {
     return end.isSymLink() || QFileInfo(end.absolutePath()).canonicalFilePath() != folder;
 }
 
+// Linux's limit for one name in a path, in bytes.
+constexpr qsizetype longestFileName = 255;
+
 } // namespace
 
 bool isValidName(const QString& name) {
@@ -39,10 +42,12 @@ bool isValidName(const QString& name) {
     return true;
 }
 
-std::optional<Failure<SaveError>> save(const QString& directory, const QString& name,
-                                       const symbolfile::Content& content) {
+Outcome<SaveError> save(const QString& directory, const QString& name,
+                        const symbolfile::Content& content) {
     if (!isValidName(name))
         return Failure<SaveError>{SaveError::InvalidName, name};
+    if (QFile::encodeName(name + u".ini"_s).size() > longestFileName)
+        return Failure<SaveError>{SaveError::NameTooLong, name};
     const QString path = symbols::filePath(directory, name);
     if (leadsOutside(directory, path))
         return Failure<SaveError>{SaveError::LinkOutside, QFileInfo(path).symLinkTarget()};
@@ -56,7 +61,7 @@ std::optional<QByteArray> snapshot(const QString& directory, const QString& name
     return file.readAll();
 }
 
-std::optional<Failure<RemoveError>> remove(const QString& directory, const QString& name) {
+Outcome<RemoveError> remove(const QString& directory, const QString& name) {
     QFile file(symbols::filePath(directory, name));
     if (file.remove())
         return std::nullopt;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/StoreErrors.h"
+#include "store/Failure.h"
 #include "store/SymbolFile.h"
 
 #include <QString>
@@ -17,14 +17,14 @@ bool isValidName(const QString& name);
 // Writes the shortcut's file in one atomic replacement, keeping anything else the file holds.
 // A file that is a link is written where it leads only when that is inside the folder.
 // Nothing on success; on failure nothing changed.
-std::optional<Failure<SaveError>> save(const QString& directory, const QString& name,
-                                       const symbolfile::Content& content);
+Outcome<SaveError> save(const QString& directory, const QString& name,
+                        const symbolfile::Content& content);
 
 // The bytes of the shortcut's file as they stand, to tell later whether it changed meanwhile;
 // nothing when there is no such file.
 std::optional<QByteArray> snapshot(const QString& directory, const QString& name);
 
 // Deletes the shortcut's file (a link, not where it leads). Nothing on success.
-std::optional<Failure<RemoveError>> remove(const QString& directory, const QString& name);
+Outcome<RemoveError> remove(const QString& directory, const QString& name);
 
 } // namespace shortcuts

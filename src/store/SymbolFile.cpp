@@ -31,7 +31,7 @@ Content read(const QString& path) {
     return content;
 }
 
-std::optional<Failure<SaveError>> write(const QString& path, const Content& content) {
+Outcome<SaveError> write(const QString& path, const Content& content) {
     QList<std::pair<QString, QString>> values{{drawingKey(0), content.gridString}};
     QStringList dropped;
     for (int drawing = 1; drawing < mostDrawings; ++drawing) {

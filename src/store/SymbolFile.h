@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/StoreErrors.h"
+#include "store/Failure.h"
 #include "store/SymbolGrid.h"
 
 #include <QString>
@@ -30,7 +30,7 @@ Content read(const QString& path);
 
 // Writes the drawings, then the program, in one atomic replacement that keeps whatever else the
 // file holds and drops drawings it no longer has. Nothing on success.
-std::optional<Failure<SaveError>> write(const QString& path, const Content& content);
+Outcome<SaveError> write(const QString& path, const Content& content);
 
 // The Grid string of a grid: "0" for a white cell, "1" for any other.
 QString gridStringOf(const SymbolGrid& grid);

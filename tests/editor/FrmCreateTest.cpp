@@ -22,10 +22,14 @@ protected:
     // An editor opened on its own, counting the list rebuilds it asks for.
     FrmCreate& openEditor() {
         editor = new FrmCreate(
-            symbolFolder(), [this] { ++rebuilds; }, &owner);
+            symbolFolder(), [this] { ++rebuilds; }, recognition, &owner);
         editor->show();
         return *editor;
     }
+    // How the look-alike warning recognises: the default mode and sliders unless a test says.
+    std::function<RecognitionSettings()> recognition = [] {
+        return RecognitionSettings{RecognitionMode::Default, {50, 60}};
+    };
     void click(int cell, Qt::MouseButton button = Qt::LeftButton) {
         const QRect rect = GridWidget::cellRect(cell);
         QTest::mouseClick(editor->PicD, button, {}, rect.center());
@@ -108,7 +112,7 @@ TEST_F(FrmCreateTest, RefusedNamesAndFailedSavesKeepTheEditorAndDrawing) {
 
     // The symbol folder's place is taken by a file: nothing can be saved there.
     editor = new FrmCreate(
-        folder.file(u"not-a-folder"_s), [this] { ++rebuilds; }, &owner);
+        folder.file(u"not-a-folder"_s), [this] { ++rebuilds; }, recognition, &owner);
     folder.write(u"not-a-folder"_s, "x");
     editor->show();
     click(9);

@@ -55,7 +55,7 @@ TEST_F(FrmMainTest, StartUpCreatesTheFolderWhitensTheGridAndListsShortcuts) {
     EXPECT_TRUE(QDir(symbolFolder()).exists());
     EXPECT_EQ(gridCells(), u"0"_s.repeated(144));
     EXPECT_EQ(w.shortcuts().count(), 0);
-    EXPECT_FALSE(w.isGestureUp());
+    EXPECT_FALSE(w.gesture().isGestureUp());
 }
 
 TEST_F(FrmMainTest, ExistingFolderIsAcceptedAndItsShortcutsListed) {

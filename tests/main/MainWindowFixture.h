@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main/FrmMain.h"
+#include "overlay/FrmView.h"
 #include "store/SymbolFile.h"
 #include "support/FakePlatform.h"
 #include "support/TestFiles.h"

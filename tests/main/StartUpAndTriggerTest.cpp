@@ -86,42 +86,43 @@ TEST_F(StartUpAndTriggerTest, MinimisingHidesTheWindowAndTheIconBringsItBack) {
 TEST_F(StartUpAndTriggerTest, MiddleButtonOpensOneOverlayAtATime) {
     FrmMain& w = window();
     fakes.trigger.down = true;
-    w.TimDetect_Timer();
-    ASSERT_NE(w.overlay(), nullptr);
-    EXPECT_TRUE(w.isGestureUp());
-    w.TimDetect_Timer();
-    w.TimDetect_Timer();
+    w.gesture().TimDetect_Timer();
+    ASSERT_NE(w.gesture().overlay(), nullptr);
+    EXPECT_TRUE(w.gesture().isGestureUp());
+    w.gesture().TimDetect_Timer();
+    w.gesture().TimDetect_Timer();
     EXPECT_EQ(overlaysOpened(), 1) << "held for several ticks: one overlay";
 
     fakes.trigger.down = false;
-    w.overlay()->Form_MouseDown(FrmView::RightButton, 0);
-    EXPECT_FALSE(w.isGestureUp());
-    w.TimDetect_Timer();
+    w.gesture().overlay()->Form_MouseDown(FrmView::RightButton, 0);
+    EXPECT_FALSE(w.gesture().isGestureUp());
+    w.gesture().TimDetect_Timer();
     EXPECT_EQ(overlaysOpened(), 1);
 
     fakes.trigger.pressed = true; // a click shorter than a poll
-    w.TimDetect_Timer();
+    w.gesture().TimDetect_Timer();
     EXPECT_EQ(overlaysOpened(), 2);
-    EXPECT_EQ(w.overlay()->isVisible(), true);
+    EXPECT_EQ(w.gesture().overlay()->isVisible(), true);
 }
 
 TEST_F(StartUpAndTriggerTest, PressEventsOpenTheOverlayAtOnceAndNothingIsPolled) {
     fakes.trigger.events = true;
     FrmMain& w = window();
-    EXPECT_EQ(fakes.trigger.handler, &w);
+    EXPECT_EQ(fakes.trigger.handler, &w.gesture());
     QTest::qWait(250);
     EXPECT_EQ(fakes.trigger.reads, 0) << "no poll while presses arrive as events";
 
     TriggerPress press;
     press.position = {300, 300};
-    EXPECT_TRUE(w.triggerPressed(press));
-    EXPECT_TRUE(w.isGestureUp());
-    EXPECT_FALSE(w.triggerPressed(press)) << "with a gesture up, a press is a click on the overlay";
+    EXPECT_TRUE(w.gesture().triggerPressed(press));
+    EXPECT_TRUE(w.gesture().isGestureUp());
+    EXPECT_FALSE(w.gesture().triggerPressed(press))
+        << "with a gesture up, a press is a click on the overlay";
     EXPECT_EQ(overlaysOpened(), 1);
-    w.overlay()->Form_MouseDown(FrmView::RightButton, 0);
+    w.gesture().overlay()->Form_MouseDown(FrmView::RightButton, 0);
 
     fakes.shell.geometry = QRect(290, 290, 22, 22);
-    EXPECT_FALSE(w.triggerPressed(press)) << "a press on our own icon is the icon's";
+    EXPECT_FALSE(w.gesture().triggerPressed(press)) << "a press on our own icon is the icon's";
     EXPECT_EQ(overlaysOpened(), 1);
 }
 
@@ -132,32 +133,32 @@ TEST_F(StartUpAndTriggerTest, AHeldPressDrawsAndItsReleaseEndsTheGesture) {
     press.position = {100, 300};
 
     // A quick press and release: the overlay stays for free drawing.
-    ASSERT_TRUE(w.triggerPressed(press));
-    w.triggerHeldMove({105, 300});
-    w.triggerReleased({105, 300});
-    EXPECT_TRUE(w.isGestureUp());
-    w.overlay()->Form_MouseDown(FrmView::RightButton, 0);
+    ASSERT_TRUE(w.gesture().triggerPressed(press));
+    w.gesture().triggerHeldMove({105, 300});
+    w.gesture().triggerReleased({105, 300});
+    EXPECT_TRUE(w.gesture().isGestureUp());
+    w.gesture().overlay()->Form_MouseDown(FrmView::RightButton, 0);
 
-    ASSERT_TRUE(w.triggerPressed(press));
+    ASSERT_TRUE(w.gesture().triggerPressed(press));
     for (int x = 100; x <= 400; x += 50)
-        w.triggerHeldMove({x, 300});
-    EXPECT_EQ(w.overlay()->maxX, 400) << "held moves draw";
-    w.triggerReleased({400, 300});
-    EXPECT_FALSE(w.isGestureUp()) << "the release after a stroke ends the gesture";
+        w.gesture().triggerHeldMove({x, 300});
+    EXPECT_EQ(w.gesture().overlay()->maxX, 400) << "held moves draw";
+    w.gesture().triggerReleased({400, 300});
+    EXPECT_FALSE(w.gesture().isGestureUp()) << "the release after a stroke ends the gesture";
 }
 
 TEST_F(StartUpAndTriggerTest, PressThatEndedAGestureDoesNotOpenAnother) {
     FrmMain& w = window();
     fakes.trigger.pressed = true;
-    w.TimDetect_Timer();
-    ASSERT_TRUE(w.isGestureUp());
-    w.TimDetect_Timer(); // a poll while the gesture is up
+    w.gesture().TimDetect_Timer();
+    ASSERT_TRUE(w.gesture().isGestureUp());
+    w.gesture().TimDetect_Timer(); // a poll while the gesture is up
     // A middle click ends the gesture between two polls.
     fakes.trigger.pressed = true;
-    w.overlay()->Form_MouseDown(FrmView::MiddleButton, 0);
-    w.TimDetect_Timer();
+    w.gesture().overlay()->Form_MouseDown(FrmView::MiddleButton, 0);
+    w.gesture().TimDetect_Timer();
     EXPECT_EQ(overlaysOpened(), 1);
-    EXPECT_FALSE(w.isGestureUp());
+    EXPECT_FALSE(w.gesture().isGestureUp());
 }
 
 // Where the desktop is asked for the photograph, the gesture is under way from the request on;
@@ -165,20 +166,20 @@ TEST_F(StartUpAndTriggerTest, PressThatEndedAGestureDoesNotOpenAnother) {
 TEST_F(StartUpAndTriggerTest, OverlayOpensWhenTheLatePhotographComes) {
     fakes.photographer.holdsBack = true;
     FrmMain& w = window();
-    w.startGestureOnRequest();
-    EXPECT_TRUE(w.isGestureUp());
-    EXPECT_EQ(w.overlay(), nullptr);
-    w.startGestureOnRequest();
-    EXPECT_FALSE(w.triggerPressed(TriggerPress{}));
+    w.gesture().startOnRequest();
+    EXPECT_TRUE(w.gesture().isGestureUp());
+    EXPECT_EQ(w.gesture().overlay(), nullptr);
+    w.gesture().startOnRequest();
+    EXPECT_FALSE(w.gesture().triggerPressed(TriggerPress{}));
     EXPECT_EQ(overlaysOpened(), 1) << "one photograph asked for, however often the gesture is";
 
     fakes.photographer.deliverPending();
-    ASSERT_NE(w.overlay(), nullptr);
-    EXPECT_TRUE(w.overlay()->testAttribute(Qt::WA_TranslucentBackground));
-    EXPECT_EQ(qAlpha(w.overlay()->canvas().pixel(5, 5)), 0x30);
-    w.overlay()->Form_MouseDown(FrmView::RightButton, 0);
-    EXPECT_FALSE(w.isGestureUp());
-    w.startGestureOnRequest();
+    ASSERT_NE(w.gesture().overlay(), nullptr);
+    EXPECT_TRUE(w.gesture().overlay()->testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_EQ(qAlpha(w.gesture().overlay()->canvas().pixel(5, 5)), 0x30);
+    w.gesture().overlay()->Form_MouseDown(FrmView::RightButton, 0);
+    EXPECT_FALSE(w.gesture().isGestureUp());
+    w.gesture().startOnRequest();
     EXPECT_EQ(overlaysOpened(), 2);
 }
 
@@ -196,7 +197,7 @@ TEST_F(StartUpAndTriggerTest, ModifyAndDeleteFollowTheSelectionNotTheCurrentRow)
     for (int round = 0; round < 2; ++round) {
         list->selectionModel()->setCurrentIndex(list->model()->index(round, 0),
                                                 QItemSelectionModel::NoUpdate);
-        w.TimDetect_Timer();
+        w.gesture().TimDetect_Timer();
         EXPECT_FALSE(modify->isEnabled());
         EXPECT_FALSE(remove->isEnabled());
         EXPECT_FALSE(drawnInBlue(remove));
@@ -207,14 +208,14 @@ TEST_F(StartUpAndTriggerTest, ModifyAndDeleteFollowTheSelectionNotTheCurrentRow)
     }
 
     list->setCurrentIndex(list->model()->index(1, 0));
-    w.TimDetect_Timer();
+    w.gesture().TimDetect_Timer();
     EXPECT_TRUE(modify->isEnabled());
     EXPECT_TRUE(remove->isEnabled());
     EXPECT_TRUE(drawnInBlue(remove));
     EXPECT_EQ(gridCells(), u"11"_s + u"0"_s.repeated(142)) << "a selection previews";
 
     w.OuvrirListe(); // the rebuild drops the selection
-    w.TimDetect_Timer();
+    w.gesture().TimDetect_Timer();
     EXPECT_FALSE(modify->isEnabled());
 }
 

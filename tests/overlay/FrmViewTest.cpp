@@ -1,7 +1,6 @@
 #include "overlay/FrmView.h"
-#include "overlay/OverlayHost.h"
+#include "overlay/Capture.h"
 #include "recognition/DrawingSampler.h"
-#include "store/Settings.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -17,24 +16,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Records what the overlay asks of the main window.
-class FakeHost final : public OverlayHost {
-public:
-    bool isGestureUp() const override { return gestureUp; }
-    void setGestureUp(bool up) override { gestureUp = up; }
-    QSize comparisonSize() const override { return {97, 97}; }
-    void setCapture(const QImage& capturedBlock, const QImage& capturedComparison) override {
-        block = capturedBlock;
-        comparison = capturedComparison;
-        ++captures;
-    }
-    void Comparaison(bool DontLaunch) override { comparisons.append(DontLaunch); }
-
+// Records what the overlay hands out.
+struct Captures {
     bool gestureUp = true;
     QImage block;
     QImage comparison;
     int captures = 0;
-    QList<bool> comparisons;
+    QList<bool> comparisons; // DontLaunch of each capture
 };
 
 bool isBlack(const QImage& image, int x, int y) {
@@ -45,14 +33,22 @@ class FrmViewTest : public ::testing::Test {
 protected:
     FrmViewTest() { QSettings(u"Gestrix"_s, u"Gestrix"_s).clear(); }
 
-    FrmView& open(QSize screen = {1024, 768}, const QImage& photograph = {}) {
-        view.reset(new FrmView(host, photograph, QRect(QPoint(0, 0), screen)));
+    FrmView& open(QSize screen = {1024, 768}, const QImage& photograph = {},
+                  bool frameShown = true) {
+        view.reset(new FrmView(photograph, QRect(QPoint(0, 0), screen), frameShown));
         view->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
+        QObject::connect(view.get(), &FrmView::captured, [this](const QImage& block, bool dont) {
+            host.block = block;
+            host.comparison = capture::comparisonPicture(block, {97, 97});
+            ++host.captures;
+            host.comparisons.append(dont);
+        });
+        QObject::connect(view.get(), &FrmView::gestureEnded, [this] { host.gestureUp = false; });
         view->show();
         return *view;
     }
 
-    FakeHost host;
+    Captures host;
     std::unique_ptr<FrmView> view;
 };
 
@@ -88,15 +84,11 @@ TEST_F(FrmViewTest, PenWidthFollowsTheScreenWidth) {
     }
 }
 
-TEST_F(FrmViewTest, GridSettingHidesOnlyTheFrame) {
-    FrmView& overlay = open();
-    settings::SaveSetting(u"Option"_s, u"Grid"_s, u"0"_s);
+TEST_F(FrmViewTest, WithoutTheFrameTheLabelStillFollows) {
+    FrmView& overlay = open({1024, 768}, {}, false);
     overlay.Form_MouseMove(100, 200);
     EXPECT_FALSE(overlay.isFrameVisible());
-    EXPECT_EQ(overlay.labelPosition(), QPointF(88.5, 188.5)) << "the label still follows";
-    settings::SaveSetting(u"Option"_s, u"Grid"_s, u"1"_s);
-    overlay.Form_MouseMove(110, 200);
-    EXPECT_TRUE(overlay.isFrameVisible()) << "read again at every movement";
+    EXPECT_EQ(overlay.labelPosition(), QPointF(88.5, 188.5));
 }
 
 TEST_F(FrmViewTest, ClickBeforeAnyMovementCapturesTheLoadTimeFrame) {
@@ -159,7 +151,7 @@ TEST_F(FrmViewTest, OutcomesByButtonAndModifiers) {
          true},
     };
     for (const auto& row : rows) {
-        host = FakeHost();
+        host = Captures();
         host.block = QImage(3, 3, QImage::Format_RGB32); // what a cancel must leave alone
         FrmView& overlay = open();
         overlay.Form_MouseMove(100, 200);
@@ -189,7 +181,7 @@ TEST_F(FrmViewTest, RealClicksMapToButtonsAndModifiers) {
     EXPECT_FALSE(overlay.isVisible());
 }
 
-TEST_F(FrmViewTest, PreviewsRunTwiceASecondOnlyWhileTheGestureIsUp) {
+TEST_F(FrmViewTest, PreviewsRunTwiceASecondUntilTheGestureEnds) {
     open();
     QElapsedTimer clock;
     clock.start();
@@ -197,8 +189,7 @@ TEST_F(FrmViewTest, PreviewsRunTwiceASecondOnlyWhileTheGestureIsUp) {
     EXPECT_GE(clock.elapsed(), 900) << "a preview every 500 ms, not more often";
     EXPECT_EQ(host.comparisons.count(false), 0) << "previews never launch";
 
-    host.gestureUp = false;
-    QTest::qWait(20);
+    view->Form_MouseDown(FrmView::RightButton, 0);
     host.comparisons.clear();
     QTest::qWait(600);
     EXPECT_TRUE(host.comparisons.isEmpty());
@@ -242,15 +233,19 @@ TEST_F(FrmViewTest, APhotographFinerThanTheOverlayIsDrawnOnAtItsOwnResolution) {
         << "the stroke layer stays in the overlay's pixels";
 }
 
-TEST_F(FrmViewTest, LabelShowsWhatTheRecognitionSays) {
+TEST_F(FrmViewTest, FrameAndLabelShowTheDecision) {
     FrmView& overlay = open();
-    EXPECT_TRUE(overlay.isLabelVisible());
-    overlay.setLabelCaption(u"bloc (92.5%)"_s);
+    Decision accepted;
+    accepted.accepted = true;
+    overlay.showDecision(accepted, u"bloc (92.5%)"_s, true);
+    EXPECT_EQ(overlay.frameColour(), QColor(0x00, 0xFF, 0x00));
     EXPECT_EQ(overlay.lblLaunch().text(), u"bloc (92.5%)"_s);
-    overlay.setLabelVisible(false);
-    EXPECT_FALSE(overlay.isLabelVisible());
-    overlay.setFrameColour(Qt::green);
-    EXPECT_EQ(overlay.frameColour(), QColor(Qt::green));
+    EXPECT_FALSE(overlay.lblLaunch().isHidden());
+    overlay.showDecision(Decision(), QString(), true);
+    EXPECT_EQ(overlay.frameColour(), QColor(0xFF, 0x00, 0x00));
+    EXPECT_TRUE(overlay.lblLaunch().isHidden());
+    overlay.showDecision(accepted, u"porte (80%)"_s, false);
+    EXPECT_TRUE(overlay.lblLaunch().isHidden()) << "without the name, the label stays as it was";
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "prefs/FrmOption.h"
 #include "prefs/Language.h"
-#include "prefs/TriggerPreferences.h"
+#include "prefs/Preferences.h"
 #include "store/Settings.h"
 #include "support/QtPrinters.h"
 
@@ -100,14 +100,14 @@ TEST_F(FrmOptionTest, TriggerSettingsReadBackAndBadValuesMeanTheDefaults) {
         dialog.txtExcluded->setText(u" xev,, Firefox "_s);
         dialog.Command1->click();
     }
-    const TriggerSettings saved = prefs::loadTriggerSettings();
+    const TriggerSettings saved = prefs::load().trigger;
     EXPECT_EQ(saved.button, 9);
     EXPECT_EQ(saved.passThrough, Qt::AltModifier);
     EXPECT_EQ(saved.excludedClasses, (QStringList{u"xev"_s, u"Firefox"_s}));
 
     settings::SaveSetting(u"Option"_s, u"Bouton"_s, u"7"_s);
     settings::SaveSetting(u"Option"_s, u"Modificateur"_s, u"Super"_s);
-    const TriggerSettings bad = prefs::loadTriggerSettings();
+    const TriggerSettings bad = prefs::load().trigger;
     EXPECT_EQ(bad.button, TriggerSettings::middleButton);
     EXPECT_EQ(bad.passThrough, Qt::ShiftModifier);
 }
@@ -124,7 +124,7 @@ TEST_F(FrmOptionTest, TheLanguageIsFrenchUnlessEnglishOrAnEnglishSpeakingSystemI
     };
     for (const auto& row : rows) {
         settings::SaveSetting(u"Option"_s, u"Langue"_s, QString::fromUtf16(row.stored));
-        EXPECT_EQ(prefs::speaksEnglish(prefs::savedLanguage(), QLocale(row.system)), row.english)
+        EXPECT_EQ(prefs::speaksEnglish(prefs::load().language, QLocale(row.system)), row.english)
             << QString::fromUtf16(row.stored).toStdString();
     }
 }

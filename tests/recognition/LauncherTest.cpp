@@ -85,10 +85,10 @@ TEST_F(LauncherTest, EachKindStartsItsWay) {
     EXPECT_EQ(starter.opened, (QStringList{notes, documents}));
     EXPECT_EQ(starter.desktopEntries, QStringList{entry});
 
-    EXPECT_EQ(launchRepertoire(u"/no/such/program"_s, starter), LaunchError::NotFound);
+    EXPECT_EQ(launchRepertoire(u"/no/such/program"_s, starter)->error, LaunchError::NotFound);
     EXPECT_EQ(starter.calls.size(), 1) << "a problem found beforehand starts nothing";
     starter.succeeds = false;
-    EXPECT_EQ(launchRepertoire(entry, starter), LaunchError::StartFailed);
+    EXPECT_EQ(launchRepertoire(entry, starter)->error, LaunchError::StartFailed);
 }
 
 TEST_F(LauncherTest, ADesktopEntryRunsItsExecLineWithFieldCodes) {

@@ -22,7 +22,7 @@ ino_t inodeOf(const QString& path) {
     return info.st_ino;
 }
 
-std::optional<SaveError> errorOf(const std::optional<Failure<SaveError>>& failure) {
+std::optional<SaveError> errorOf(const Outcome<SaveError>& failure) {
     return failure ? std::optional(failure->error) : std::nullopt;
 }
 
@@ -108,7 +108,7 @@ TEST(IniFile, AFullDiskLeavesTheOldFileWhole) {
     TempFolder folder;
     const QByteArray old = "[Image]\nValue=0\nRepertoire=/bin/old\n";
     folder.write(u"S.ini"_s, old);
-    std::optional<Failure<SaveError>> failure;
+    Outcome<SaveError> failure;
     {
         const FileSizeLimit limit(old.size());
         failure =

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/TriggerButton.h"
+#include "recognition/DrawingSampler.h"
+#include "recognition/GestureDecision.h"
+#include "store/ShortcutList.h"
+#include "store/SymbolGrid.h"
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QSize>
+#include <QTimer>
+
+#include <functional>
+
+class FrmView;
+class QScreen;
+class RecognitionDisplay;
+
+// The road of one gesture, and its state between gestures: a trigger press, a request from
+// outside or "Dessiner" starts it; the screen is photographed; the overlay opens; its previews
+// and its final capture are reduced, recognised and decided; then the program starts, the editor
+// is taught the drawing, or nothing happens (cancelled). The main window shows what the gesture
+// captured and scored through the signals, and tells it the sliders and the reference grid.
+class GestureSession final : public QObject, public TriggerHandler {
+    Q_OBJECT
+
+public:
+    // shortcuts: the list recognised against, kept up to date by its owner, whose files are in
+    // symbolDirectory. comparisonSize: the comparison picture captures are reduced into.
+    GestureSession(const Platform& platform, const ShortcutList& shortcuts,
+                   const QString& symbolDirectory, QSize comparisonSize, QObject* parent = nullptr);
+    ~GestureSession() override;
+
+    // Watches the trigger button with these settings: by its events where they come, by the
+    // poll TimDetect where they do not, not at all where there is no button (Wayland).
+    void configureTrigger(const TriggerSettings& settings);
+    // The poll: a gesture starts when the trigger button is down and none is under way.
+    void TimDetect_Timer();
+
+    // TriggerHandler: a press starts a gesture unless one is up (the press is then a click on
+    // the overlay) or it is on our own notification icon.
+    bool triggerPressed(const TriggerPress& press) override;
+    void triggerHeldMove(QPoint position) override;
+    void triggerReleased(QPoint position) override;
+
+    // A gesture asked for from outside ("gestrix --gesture"): started unless one is under way.
+    void startOnRequest();
+    // "Dessiner": a gesture whose final drawing is taught (drawingTaught) instead of launched.
+    void teach();
+
+    // Recognises a drawing: selects the best symbol, decides against the sliders, shows the
+    // outcome on the recognition display and, unless DontLaunch, starts the recognised program.
+    void Comparaison(const DrawingGrid& drawing, bool DontLaunch);
+
+    // What the main window tells: the sliders' positions, the reference grid as it shows it, and
+    // where its notification icon is (a press there is the icon's).
+    void setThresholds(Thresholds sliders) { m_sliders = sliders; }
+    void setReferenceGrid(const SymbolGrid& grid) { m_referenceGrid = grid; }
+    void setIconArea(std::function<QRect()> iconArea) { m_iconArea = std::move(iconArea); }
+
+    // isShow: a gesture is under way, from the photograph's request to the overlay's end.
+    bool isGestureUp() const { return isShow; }
+    // The overlay of the gesture under way, if any.
+    FrmView* overlay() const;
+    // Where Comparaison shows its outcome: the overlay while it is up, unless another is set.
+    void setRecognitionDisplay(RecognitionDisplay* display) { m_display = display; }
+
+Q_SIGNALS:
+    // A capture: the stroke's block and its reduction into the comparison picture.
+    void captured(const QImage& block, const QImage& comparison);
+    void barsChanged(Scores bars);
+    void referenceGridChanged(const SymbolGrid& grid);
+    // A recognised program did not start: what to tell the user.
+    void launchFailed(const QString& text);
+    void drawingTaught(const DrawingGrid& drawing);
+
+private:
+    // Marks the gesture as under way and asks for the photograph of the screen under the
+    // pointer; the overlay opens when it comes. Nothing when there is no screen.
+    void startGesture();
+    void openOverlay(QImage photograph, const QScreen& screen);
+    void closed();
+    void recognise(const QImage& block, bool DontLaunch);
+    void launch(const Decision& decision);
+    void showReferenceGrid(const SymbolGrid& grid);
+
+    Platform m_platform;
+    const ShortcutList& m_shortcuts;
+    QString m_symbolDirectory;
+    QSize m_comparisonSize;
+    std::function<QRect()> m_iconArea;
+    QTimer TimDetect;
+    bool isShow = false;
+    bool m_gestureUpAtLastPoll = false;
+    bool m_teaching = false;
+    QPointer<FrmView> m_overlay;
+    RecognitionDisplay* m_display = nullptr;
+    Thresholds m_sliders;
+    Scores m_bars;
+    SymbolGrid m_referenceGrid;
+};
