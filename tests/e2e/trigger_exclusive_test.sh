@@ -4,7 +4,8 @@
 # and an excluded application get the real press and no overlay opens; typed keys stay with the
 # overlay, where Escape cancels; hold-to-draw starts a program on release; and with button 9 as
 # the trigger the middle button goes to the application again. At QT_SCALE_FACTOR=2 the frozen
-# screen is shown at full resolution.
+# screen is shown at full resolution. From the exclusions on, a window manager frames the
+# windows, as on a desktop.
 # Usage: trigger_exclusive_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
@@ -69,7 +70,9 @@ xdotool mouseup 2
 e2e_wait_for '[ -e "$launched" ]' 5 || e2e_fail "releasing after a held stroke started nothing"
 e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "the overlay stayed after hold-to-draw"
 
-# An excluded application keeps its middle button.
+# An excluded application keeps its middle button, inside a window manager's frame.
+e2e_start_wm
+e2e_wait_for "! xwininfo -root -children | grep -q \"Event Tester\"" 5 || e2e_fail "xev was not framed"
 restart "$binary" "Exclusions=Gimp, XEV"
 over_xev
 before=$(seen "button 2,")

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 Q_LOGGING_CATEGORY(lcPhotographer, "gestrix.photographer", QtCriticalMsg)
@@ -61,22 +62,22 @@ X11ScreenPhotographer::~X11ScreenPhotographer() {
     dropSegment();
 }
 
+// Which way each photograph went is logged: a shared-memory path that fails falls back quietly.
 void X11ScreenPhotographer::photograph(QScreen* screen, Delivery deliver) {
-    deliver(take(screen));
+    QImage shared = takeShared(screen);
+    qCInfo(lcPhotographer) << "photograph through" << (shared.isNull() ? "Qt" : "MIT-SHM");
+    deliver(shared.isNull() ? grabScreen(screen) : std::move(shared));
 }
 
-QImage X11ScreenPhotographer::take(QScreen* screen) {
-    xcb_connection_t* connection = qtConnection();
-    if (!m_usable || !screen || !connection)
-        return grabScreen(screen);
+QImage X11ScreenPhotographer::takeShared(QScreen* screen) {
+    if (!m_usable || !screen || !qtConnection())
+        return {};
     // The screen's corner stays in native pixels; its size is scaled by the pixel ratio.
     const qreal ratio = screen->devicePixelRatio();
     const QRect native(screen->geometry().topLeft(), screen->geometry().size() * ratio);
     const std::size_t size = std::size_t(native.width()) * native.height() * bytesPerPixel;
-    if (size != m_size && !makeSegment(size))
-        return grabScreen(screen);
-    if (!takeInBands(native))
-        return grabScreen(screen);
+    if ((size != m_size && !makeSegment(size)) || !takeInBands(native))
+        return {};
     QImage image(m_memory, native.width(), native.height(), native.width() * bytesPerPixel,
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);

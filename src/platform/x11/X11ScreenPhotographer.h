@@ -23,7 +23,8 @@ public:
     void release() override;
 
 private:
-    QImage take(QScreen* screen);
+    // The photograph in the shared memory; a null image when it could not be taken there.
+    QImage takeShared(QScreen* screen);
     bool makeSegment(std::size_t size);
     bool takeInBands(const QRect& native);
     void dropSegment();

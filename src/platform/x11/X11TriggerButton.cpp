@@ -120,16 +120,32 @@ void X11TriggerButton::selectRawPresses(bool on) {
     xcb_input_xi_select_events(m_connection, m_root, 1, &selection.head);
 }
 
+// Neither the poll nor XInput2 can keep a press from the window below, but the settings'
+// exceptions hold all the same: a press they let through starts no gesture.
 TriggerState X11TriggerButton::read() {
     readEvents();
-    bool down = false;
+    const bool pressed = std::exchange(m_pressedSinceLastReading, false);
+    if (!m_connection)
+        return {};
+    const XcbPointer<xcb_query_pointer_reply_t> pointer(
+        xcb_query_pointer_reply(m_connection, xcb_query_pointer(m_connection, m_root), nullptr));
+    if (!pointer)
+        return {false, pressed};
     // The button mask has bits for buttons 1 to 5 only.
-    if (m_connection && m_settings.button <= 5) {
-        const XcbPointer<xcb_query_pointer_reply_t> reply(xcb_query_pointer_reply(
-            m_connection, xcb_query_pointer(m_connection, m_root), nullptr));
-        down = reply && (reply->mask & (XCB_BUTTON_MASK_1 << (m_settings.button - 1))) != 0;
-    }
-    return {down, std::exchange(m_pressedSinceLastReading, false)};
+    const bool down = m_settings.button <= 5 &&
+                      (pointer->mask & (XCB_BUTTON_MASK_1 << (m_settings.button - 1))) != 0;
+    if ((down || pressed) && letsThrough(m_settings, pressUnder(*pointer)))
+        return {};
+    return {down, pressed};
+}
+
+TriggerPress X11TriggerButton::pressUnder(const xcb_query_pointer_reply_t& pointer) const {
+    TriggerPress press;
+    press.position = {pointer.root_x, pointer.root_y};
+    press.modifiers = modifiersOf(pointer.mask);
+    if (!m_settings.excludedClasses.isEmpty())
+        press.windowClass = windowClassAt(pointer.child);
+    return press;
 }
 
 void X11TriggerButton::readEvents() {
@@ -171,11 +187,7 @@ void X11TriggerButton::readEvents() {
             if (m_mode == Mode::RawPresses && m_handler) {
                 const XcbPointer<xcb_query_pointer_reply_t> pointer(xcb_query_pointer_reply(
                     m_connection, xcb_query_pointer(m_connection, m_root), nullptr));
-                TriggerPress press;
-                if (pointer) {
-                    press.position = {pointer->root_x, pointer->root_y};
-                    press.modifiers = modifiersOf(pointer->mask);
-                }
+                TriggerPress press = pointer ? pressUnder(*pointer) : TriggerPress();
                 press.time = raw.time;
                 if (!letsThrough(m_settings, press))
                     m_handler->triggerPressed(press);

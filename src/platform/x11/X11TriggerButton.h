@@ -10,6 +10,7 @@
 class QSocketNotifier;
 struct xcb_button_press_event_t;
 struct xcb_connection_t;
+struct xcb_query_pointer_reply_t;
 
 // The trigger button on X11, on a connection of its own so that Qt's event selection is left
 // alone and the presses it takes never reach Qt. In the order it tries them:
@@ -41,6 +42,8 @@ private:
     void selectRawPresses(bool on);
     void readEvents();
     void pressed(const xcb_button_press_event_t& event);
+    // A press where the pointer is now: its place, the modifiers held, the window class below.
+    TriggerPress pressUnder(const xcb_query_pointer_reply_t& pointer) const;
     QStringList windowClassAt(std::uint32_t window) const;
 
     xcb_connection_t* m_connection = nullptr;
