@@ -30,11 +30,14 @@ TEST(ShortcutFiles, ASaveNeverFollowsALinkOutOfTheFolder) {
     home.write(u".bashrc"_s, "export A=1\n");
     ASSERT_TRUE(QFile::link(home.file(u".bashrc"_s), home.file(u"symbol/A.ini"_s)));
     ASSERT_TRUE(QFile::link(home.file(u"made-outside"_s), home.file(u"symbol/Gone.ini"_s)));
+    // A link inside that leads to one leading out.
+    ASSERT_TRUE(QFile::link(home.file(u"symbol/A.ini"_s), home.file(u"symbol/Chain.ini"_s)));
     home.writeSymbol(u"symbol/real.ini"_s, u"0"_s);
     ASSERT_TRUE(QFile::link(home.file(u"symbol/real.ini"_s), home.file(u"symbol/Inside.ini"_s)));
+    ASSERT_TRUE(QFile::link(home.file(u"symbol/Inside.ini"_s), home.file(u"symbol/Hop.ini"_s)));
 
     const symbolfile::Content content{u"1"_s, u"/bin/true"_s};
-    for (const QString& name : {u"A"_s, u"Gone"_s}) {
+    for (const QString& name : {u"A"_s, u"Gone"_s, u"Chain"_s}) {
         const auto failure = shortcuts::save(symbols, name, content);
         ASSERT_TRUE(failure) << name.toStdString();
         EXPECT_EQ(failure->error, SaveError::LinkOutside);
@@ -44,6 +47,17 @@ TEST(ShortcutFiles, ASaveNeverFollowsALinkOutOfTheFolder) {
 
     EXPECT_FALSE(shortcuts::save(symbols, u"Inside"_s, content)) << "a link inside is written";
     EXPECT_EQ(symbolfile::read(home.file(u"symbol/real.ini"_s)).gridString, u"1"_s);
+    EXPECT_FALSE(shortcuts::save(symbols, u"Hop"_s, {u"01"_s, {}})) << "so is a chain inside";
+    EXPECT_EQ(symbolfile::read(home.file(u"symbol/real.ini"_s)).gridString, u"01"_s);
+}
+
+TEST(ShortcutFiles, ANameTooLongForAFileIsRefusedAsSuch) {
+    TempFolder symbols;
+    const auto failure = shortcuts::save(symbols.path(), u"a"_s.repeated(300), {u"1"_s, {}});
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->error, SaveError::NameTooLong);
+    EXPECT_FALSE(shortcuts::save(symbols.path(), u"é"_s.repeated(125), {u"1"_s, {}}))
+        << "250 bytes and \".ini\" fit";
 }
 
 } // namespace
