@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
@@ -215,6 +216,33 @@ TEST_F(FrmCreateTest, ASymbolTheRecognitionWouldTakeForAnotherIsSavedOnlyIfTheUs
         if (!yes)
             e.close();
     }
+}
+
+TEST_F(FrmCreateTest, TheLookAlikeCheckCoversEveryDrawingWithTheMainWindowsSliders) {
+    const QString bar = u"0"_s.repeated(72) + u"1"_s.repeated(12) + u"0"_s.repeated(60);
+    QString column(144, u'0');
+    for (int row = 0; row < 12; ++row)
+        column[row * 12 + 6] = u'1';
+    writeSymbol(u"Door"_s, bar);
+    folder.write(u"symbol/Gate.ini"_s,
+                 "[Image]\nValue=" + column.toUtf8() + "\nValue2=" + bar.toUtf8() + "\n");
+    FrmMain& w = window();
+    auto* list = child<QTreeView>("lstV");
+    list->setCurrentIndex(list->model()->index(1, 0));
+    w.Label7_Click();
+    ASSERT_EQ(w.editor()->TxtName->text(), u"Gate"_s);
+    {
+        const ScriptedAnswers answers({false});
+        w.editor()->Command1->click();
+        EXPECT_EQ(answers.asked, QStringList{u"Ce symbole ressemble à « Door ». Enregistrer quand "
+                                             u"même ?"_s})
+            << "its second drawing is Door's";
+    }
+    // A contour sensitivity of 100 accepts nothing, whatever the black one says.
+    child<QScrollBar>("sensible")->setValue(0);
+    child<QScrollBar>("sensible2")->setValue(100);
+    w.editor()->Command1->click();
+    EXPECT_FALSE(w.editor() && w.editor()->isVisible()) << "saved without a question";
 }
 
 TEST_F(FrmCreateTest, NothingIsReplacedAndNoBrokenProgramStoredUnasked) {
