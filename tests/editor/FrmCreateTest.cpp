@@ -98,13 +98,16 @@ TEST_F(FrmCreateTest, GridLinesChangeBordersOnly) {
 }
 
 TEST_F(FrmCreateTest, RefusedNamesAndFailedSavesKeepTheEditorAndDrawing) {
-    for (const QString& name : {u"a/b"_s, u""_s, u"  "_s}) {
+    for (const auto& [name, told] : {std::pair(u"a/b"_s, u"Nom de raccourci invalide"_s),
+                                     std::pair(u""_s, u"Nom de raccourci invalide"_s),
+                                     std::pair(u"  "_s, u"Nom de raccourci invalide"_s),
+                                     std::pair(u"a"_s.repeated(300), u"trop long"_s)}) {
         FrmCreate& e = openEditor();
         click(9);
         e.TxtName->setText(name);
         e.Command1->click();
         ASSERT_NE(problem(&e), nullptr) << name.toStdString();
-        EXPECT_TRUE(problem(&e)->text().contains(u"Nom de raccourci invalide"_s));
+        EXPECT_TRUE(problem(&e)->text().contains(told)) << problem(&e)->text().toStdString();
         EXPECT_TRUE(e.isVisible());
         EXPECT_EQ(e.PicD->grid().backColor(9), CellColour::Black);
         e.close();

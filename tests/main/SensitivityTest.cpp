@@ -1,7 +1,9 @@
 #include "main/MainWindowFixture.h"
 #include "store/Settings.h"
+#include "support/UnwritableSettings.h"
 
 #include <QLabel>
+#include <QMessageBox>
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
@@ -28,6 +30,17 @@ TEST_F(SensitivityTest, FirstRunMovesOnlyTheContourSlider) {
     EXPECT_EQ(position("sensible"), 50);
     EXPECT_EQ(stored(u"Sensibility"_s), u"absent"_s);
     EXPECT_EQ(caption("Label5"), u"Sensibilité :"_s);
+}
+
+TEST_F(SensitivityTest, ASettingsFileThatRefusesTheirPositionsIsToldOnce) {
+    window();
+    const UnwritableSettings refusing;
+    child<QScrollBar>("sensible")->setValue(30);
+    child<QScrollBar>("sensible")->setValue(31);
+    const QList<QMessageBox*> told = window().findChildren<QMessageBox*>();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0]->text().startsWith(u"La sensibilité n'a pas pu être enregistrée"_s));
+    EXPECT_EQ(position("sensible"), 31) << "the slider still moves";
 }
 
 TEST_F(SensitivityTest, StoredPositionsEqualToTheSlidersChangeNothing) {

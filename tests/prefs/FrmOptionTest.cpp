@@ -3,10 +3,12 @@
 #include "prefs/Preferences.h"
 #include "store/Settings.h"
 #include "support/QtPrinters.h"
+#include "support/UnwritableSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -56,6 +58,19 @@ TEST_F(FrmOptionTest, StoredValuesAreShownAndEtireIsWrittenBackUnchanged) {
     EXPECT_EQ(stored(u"Etire"_s), u"1"_s);
     EXPECT_EQ(stored(u"Grid"_s), u"0"_s);
     EXPECT_EQ(stored(u"Nom"_s), u"0"_s);
+}
+
+TEST_F(FrmOptionTest, ASettingsFileThatCannotBeWrittenIsToldAndTheDialogStays) {
+    FrmOption dialog;
+    dialog.show();
+    {
+        const UnwritableSettings refusing;
+        dialog.Command1->click();
+    }
+    EXPECT_TRUE(dialog.isVisible());
+    const auto* told = dialog.findChild<QMessageBox*>();
+    ASSERT_NE(told, nullptr);
+    EXPECT_TRUE(told->text().startsWith(u"Les préférences n'ont pas été enregistrées"_s));
 }
 
 TEST_F(FrmOptionTest, AnnulerAndTheCloseBoxWriteNothing) {
