@@ -72,7 +72,8 @@ void PortalScreenPhotographer::photograph(QScreen* screen, Delivery deliver) {
         portalService, portalPath, u"org.freedesktop.portal.Screenshot"_s, u"Screenshot"_s);
     call << QString()
          << QVariantMap{{u"handle_token"_s, token}, {u"interactive"_s, false}, {u"modal"_s, false}};
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, patienceMs), this);
+    // The call itself may answer after the patience has run out (a late refusal).
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     // A refusal that comes after its request gave up must not end the next one.
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, request] {
         watcher->deleteLater();
