@@ -99,6 +99,10 @@
         <source>Le raccourci « %1 » a changé sur le disque depuis l&apos;ouverture de l&apos;éditeur. Le remplacer ?</source>
         <translation>The shortcut “%1” changed on disk since the editor opened it. Replace it?</translation>
     </message>
+    <message>
+        <source>Nom de raccourci trop long : avec « .ini », le nom de son fichier ne peut dépasser 255 octets.</source>
+        <translation>Shortcut name too long: with “.ini”, its file name may not exceed 255 bytes.</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -121,10 +125,6 @@
     <message>
         <source>Sensibilité Contour (%1%)</source>
         <translation>Outline sensitivity (%1%)</translation>
-    </message>
-    <message>
-        <source>« %1 » n&apos;a rien lancé : %2.</source>
-        <translation>“%1” started nothing: %2.</translation>
     </message>
     <message>
         <source>Liste des raccourcis</source>
@@ -173,6 +173,10 @@
     <message>
         <source>Aucun raccourci : cliquez sur Ajouter pour dessiner votre premier symbole.</source>
         <translation>No shortcut yet: click Add to draw your first symbol.</translation>
+    </message>
+    <message>
+        <source>La sensibilité n&apos;a pas pu être enregistrée : le fichier %1 ne peut pas être écrit. Elle reste réglée jusqu&apos;à la fermeture de Gestrix.</source>
+        <translation>The sensitivity could not be saved: the file %1 cannot be written. It stays set until Gestrix closes.</translation>
     </message>
 </context>
 <context>
@@ -276,6 +280,17 @@
     <message>
         <source>Le lancement à l&apos;ouverture de session n&apos;a pas pu être réglé : le fichier %1 ne peut pas être écrit ou supprimé.</source>
         <translation>Starting with the session could not be set: the file %1 cannot be written or removed.</translation>
+    </message>
+    <message>
+        <source>Les préférences n&apos;ont pas été enregistrées : le fichier %1 ne peut pas être écrit.</source>
+        <translation>The preferences were not saved: the file %1 cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>GestureSession</name>
+    <message>
+        <source>« %1 » n&apos;a rien lancé : %2.</source>
+        <translation>“%1” started nothing: %2.</translation>
     </message>
 </context>
 <context>
