@@ -78,7 +78,6 @@ public:
 
     const ShortcutList& shortcuts() const { return m_shortcuts; }
     const QString& symbolDirectory() const { return Fl.path(); }
-    const QImage& capturedBlock() const { return PicView; }
     PictureBox& comparisonPicture() { return *PicCompare; }
 
 protected:

@@ -4,6 +4,7 @@
 #include "recognition/RecognitionDisplay.h"
 #include "recognition/ShapeMatcher.h"
 #include "store/Settings.h"
+#include "widgets/PictureBox.h"
 #include "widgets/ScoreBar.h"
 
 #include <QLocale>
@@ -160,6 +161,8 @@ TEST_F(ComparaisonTest, AStrokeDrawnInHundredPixelStepsIsRecognised) {
         w.gesture().overlay()->Form_MouseMove(x, 300);
     w.gesture().overlay()->Form_MouseDown(FrmView::LeftButton, 0);
     EXPECT_EQ(starter.calls, (QList<Call>{{u"/bin/sh"_s, {}}}));
+    EXPECT_EQ(sampleDrawing(w.comparisonPicture().image(), 15, 15), blackCellsOf(cells(72, 83)))
+        << "the main window shows what was recognised";
 }
 
 TEST_F(ComparaisonTest, PreciseModeSelectsByShapeAndTheBarsShowItsScores) {

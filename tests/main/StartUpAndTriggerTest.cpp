@@ -1,4 +1,5 @@
 #include "main/MainWindowFixture.h"
+#include "store/Settings.h"
 #include "widgets/LinkLabel.h"
 
 #include <QTest>
@@ -145,6 +146,15 @@ TEST_F(StartUpAndTriggerTest, AHeldPressDrawsAndItsReleaseEndsTheGesture) {
     EXPECT_EQ(w.gesture().overlay()->maxX, 400) << "held moves draw";
     w.gesture().triggerReleased({400, 300});
     EXPECT_FALSE(w.gesture().isGestureUp()) << "the release after a stroke ends the gesture";
+}
+
+TEST_F(StartUpAndTriggerTest, TheFramePreferenceIsTheOneStoredWhenTheGestureStarts) {
+    settings::SaveSetting(u"Option"_s, u"Grid"_s, u"0"_s);
+    fakes.trigger.events = true;
+    FrmMain& w = window();
+    ASSERT_TRUE(w.gesture().triggerPressed({}));
+    w.gesture().overlay()->Form_MouseMove(100, 200);
+    EXPECT_FALSE(w.gesture().overlay()->isFrameVisible());
 }
 
 TEST_F(StartUpAndTriggerTest, PressThatEndedAGestureDoesNotOpenAnother) {
