@@ -119,9 +119,11 @@ void GestureSession::startGesture() {
     // Under way from the request on: the photograph may take a while, and a second press
     // meanwhile must not ask for another.
     isShow = true;
+    m_awaitingPhotograph = true;
     m_platform.photographer.photograph(
         screen, [this, screen = QPointer<QScreen>(screen)](QImage photograph) {
             markTiming("photographed");
+            m_awaitingPhotograph = false;
             // The screen went away while the photograph was on its way: no gesture after all.
             if (!screen) {
                 closed();
@@ -140,8 +142,11 @@ void GestureSession::openOverlay(QImage photograph, const QScreen& screen) {
     m_overlay->show();
 }
 
-// The gesture's resources go back to the system once its overlay has gone.
+// The gesture's resources go back to the system once its overlay has gone. An overlay is deleted
+// a moment after it closed: a gesture started meanwhile keeps its own.
 void GestureSession::closed() {
+    if (m_overlay || m_awaitingPhotograph)
+        return;
     isShow = false;
     m_teaching = false;
     m_platform.photographer.release();

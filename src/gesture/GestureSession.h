@@ -97,6 +97,7 @@ private:
     bool isShow = false;
     bool m_gestureUpAtLastPoll = false;
     bool m_teaching = false;
+    bool m_awaitingPhotograph = false;
     QPointer<FrmView> m_overlay;
     RecognitionDisplay* m_display = nullptr;
     Thresholds m_sliders;

@@ -157,6 +157,18 @@ TEST_F(StartUpAndTriggerTest, TheFramePreferenceIsTheOneStoredWhenTheGestureStar
     EXPECT_FALSE(w.gesture().overlay()->isFrameVisible());
 }
 
+TEST_F(StartUpAndTriggerTest, AGestureStartedBeforeTheLastOverlayWasDeletedKeepsGoing) {
+    fakes.trigger.events = true;
+    FrmMain& w = window();
+    ASSERT_TRUE(w.gesture().triggerPressed({}));
+    w.gesture().overlay()->Form_MouseDown(FrmView::RightButton, 0);
+    ASSERT_TRUE(w.gesture().triggerPressed({})) << "the cancelled overlay awaits deletion";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w.gesture().isGestureUp());
+    EXPECT_EQ(fakes.photographer.released, 0) << "the new photograph is still in use";
+    EXPECT_FALSE(w.gesture().triggerPressed({})) << "so a press is a click on the new overlay";
+}
+
 TEST_F(StartUpAndTriggerTest, PressThatEndedAGestureDoesNotOpenAnother) {
     FrmMain& w = window();
     fakes.trigger.pressed = true;
