@@ -119,11 +119,10 @@ void GestureSession::startGesture() {
     // Under way from the request on: the photograph may take a while, and a second press
     // meanwhile must not ask for another.
     isShow = true;
-    m_awaitingPhotograph = true;
+    ++m_gestureNumber;
     m_platform.photographer.photograph(
         screen, [this, screen = QPointer<QScreen>(screen)](QImage photograph) {
             markTiming("photographed");
-            m_awaitingPhotograph = false;
             // The screen went away while the photograph was on its way: no gesture after all.
             if (!screen) {
                 closed();
@@ -138,15 +137,16 @@ void GestureSession::openOverlay(QImage photograph, const QScreen& screen) {
     m_overlay = new FrmView(std::move(photograph), screen.geometry(), prefs::load().frameShown);
     connect(m_overlay, &FrmView::captured, this, &GestureSession::recognise);
     connect(m_overlay, &FrmView::gestureEnded, this, [this] { isShow = false; });
-    connect(m_overlay, &QObject::destroyed, this, &GestureSession::closed);
+    // An overlay is deleted a moment after it closed: a gesture started meanwhile is not its.
+    connect(m_overlay, &QObject::destroyed, this, [this, gesture = m_gestureNumber] {
+        if (gesture == m_gestureNumber)
+            closed();
+    });
     m_overlay->show();
 }
 
-// The gesture's resources go back to the system once its overlay has gone. An overlay is deleted
-// a moment after it closed: a gesture started meanwhile keeps its own.
+// The gesture's resources go back to the system once its overlay has gone.
 void GestureSession::closed() {
-    if (m_overlay || m_awaitingPhotograph)
-        return;
     isShow = false;
     m_teaching = false;
     m_platform.photographer.release();

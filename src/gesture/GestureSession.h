@@ -97,7 +97,7 @@ private:
     bool isShow = false;
     bool m_gestureUpAtLastPoll = false;
     bool m_teaching = false;
-    bool m_awaitingPhotograph = false;
+    int m_gestureNumber = 0; // counts the gestures started
     QPointer<FrmView> m_overlay;
     RecognitionDisplay* m_display = nullptr;
     Thresholds m_sliders;
