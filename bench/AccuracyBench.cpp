@@ -74,9 +74,10 @@ DrawingGrid drawnGrid(const QList<QPointF>& points, double scale) {
     const QPointF middle(screenSize.width() / 2.0, screenSize.height() / 2.0);
     FrmView overlay(QImage(), QRect(QPoint(0, 0), screenSize), true);
     QImage comparison;
-    QObject::connect(&overlay, &FrmView::captured, [&comparison](const QImage& block, bool) {
-        comparison = capture::comparisonPicture(block, {97, 97});
-    });
+    QObject::connect(&overlay, &FrmView::captured,
+                     [&comparison](const QImage& block, const Stroke&, bool) {
+                         comparison = capture::comparisonPicture(block, {97, 97});
+                     });
     for (const QPointF& point : points) {
         const QPointF at = middle + (point - bounds.center()) * scale;
         overlay.Form_MouseMove(qRound(at.x()), qRound(at.y()));

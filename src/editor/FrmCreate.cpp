@@ -163,11 +163,11 @@ void FrmCreate::PicD_MouseDown(int index, Qt::MouseButton button) {
     m_drawings.setShown(grid);
 }
 
-void FrmCreate::addDrawing(const DrawingGrid& drawn) {
+void FrmCreate::addDrawing(const DrawingGrid& drawn, const Stroke& stroke) {
     SymbolGrid grid;
     for (int cell = 0; cell < SymbolGrid::cellCount; ++cell)
         grid.setBackColor(cell, drawn[cell] ? CellColour::Black : CellColour::White);
-    m_drawings.add(grid);
+    m_drawings.add(grid, traceOf(stroke));
     showDrawings();
 }
 

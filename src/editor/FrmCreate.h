@@ -3,6 +3,7 @@
 #include "editor/SymbolDrawings.h"
 #include "recognition/DrawingSampler.h"
 #include "recognition/RecognitionMode.h"
+#include "recognition/Stroke.h"
 #include "widgets/PlainDialog.h"
 
 #include <QByteArray>
@@ -39,9 +40,9 @@ public:
     // Modify: fills the editor with a stored shortcut (name, program and drawings) and remembers
     // its file as it stands, so a change made on disk meanwhile is not overwritten unasked.
     void openShortcut(const QString& name);
-    // A drawing made on the screen, as the matcher sees it: it fills the shown drawing when that
-    // is blank, else it is added.
-    void addDrawing(const DrawingGrid& drawn);
+    // A drawing made on the screen, as the matcher sees it, and the stroke it was drawn with: it
+    // fills the shown drawing when that is blank, else it is added.
+    void addDrawing(const DrawingGrid& drawn, const Stroke& stroke = {});
     GridWidget* PicD = nullptr;
     QLineEdit* TxtName = nullptr;
     QLineEdit* TxtRep = nullptr;

@@ -26,30 +26,37 @@ bool isBlank(const SymbolGrid& grid) {
 
 } // namespace
 
-SymbolDrawings::SymbolDrawings() : m_drawings{white()} {}
+SymbolDrawings::SymbolDrawings() : m_drawings{white()}, m_traces{QString()} {}
+
+void SymbolDrawings::setShown(const SymbolGrid& drawing) {
+    m_drawings[m_shown] = drawing;
+    m_traces[m_shown].clear();
+}
 
 void SymbolDrawings::show(int index) {
     m_shown = std::clamp(index, 0, count() - 1);
 }
 
-bool SymbolDrawings::add(const SymbolGrid& drawing) {
-    if (isBlank(shown())) {
-        setShown(drawing);
-        return true;
+bool SymbolDrawings::add(const SymbolGrid& drawing, const QString& trace) {
+    if (!isBlank(shown())) {
+        if (isFull())
+            return false;
+        m_drawings.append(drawing);
+        m_traces.append(trace);
+        m_shown = count() - 1;
     }
-    if (isFull())
-        return false;
-    m_drawings.append(drawing);
-    m_shown = count() - 1;
+    m_drawings[m_shown] = drawing;
+    m_traces[m_shown] = trace;
     return true;
 }
 
 void SymbolDrawings::removeShown() {
     if (count() == 1) {
-        m_drawings[0] = white();
+        setShown(white());
         return;
     }
     m_drawings.removeAt(m_shown);
+    m_traces.removeAt(m_shown);
     show(m_shown);
 }
 
@@ -59,6 +66,9 @@ void SymbolDrawings::load(const symbolfile::Content& stored) {
         if (!isFull())
             m_drawings.append(painted(more));
     }
+    m_traces.clear();
+    for (int drawing = 0; drawing < count(); ++drawing)
+        m_traces.append(stored.traces.value(drawing));
     m_shown = 0;
 }
 
@@ -66,5 +76,6 @@ symbolfile::Content SymbolDrawings::content(const QString& program) const {
     symbolfile::Content content{symbolfile::gridStringOf(m_drawings.front()), program};
     for (qsizetype i = 1; i < m_drawings.size(); ++i)
         content.moreDrawings.append(symbolfile::gridStringOf(m_drawings[i]));
+    content.traces = m_traces;
     return content;
 }

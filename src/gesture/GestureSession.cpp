@@ -153,20 +153,22 @@ void GestureSession::closed() {
     releaseFreedMemory();
 }
 
-// 4. A capture, reduced and sampled into the drawing recognition sees.
-void GestureSession::recognise(const QImage& block, bool DontLaunch) {
+// 4. A capture, reduced and sampled into the drawing recognition sees; the final one of a
+// gesture for the editor is taught instead.
+void GestureSession::recognise(const QImage& block, const Stroke& stroke, bool DontLaunch) {
     const QImage comparison = capture::comparisonPicture(block, m_comparisonSize);
     Q_EMIT captured(block, comparison);
-    Comparaison(sampleDrawing(comparison, twips::perPixel, twips::perPixel), DontLaunch);
-}
-
-// 5. Recognition and the decision; 6. the program, or the editor taught.
-void GestureSession::Comparaison(const DrawingGrid& drawing, bool DontLaunch) {
+    const DrawingGrid drawing = sampleDrawing(comparison, twips::perPixel, twips::perPixel);
     if (m_teaching && !DontLaunch) {
         m_teaching = false;
-        Q_EMIT drawingTaught(drawing);
+        Q_EMIT drawingTaught(drawing, stroke);
         return;
     }
+    Comparaison(drawing, DontLaunch);
+}
+
+// 5. Recognition and the decision; 6. the program starts.
+void GestureSession::Comparaison(const DrawingGrid& drawing, bool DontLaunch) {
     const prefs::Preferences preferences = prefs::load();
     const Recognition found =
         ::recognise(preferences.recognition, drawing, m_shortcuts.items(), m_referenceGrid,

@@ -4,6 +4,7 @@
 #include "platform/TriggerButton.h"
 #include "recognition/DrawingSampler.h"
 #include "recognition/GestureDecision.h"
+#include "recognition/Stroke.h"
 #include "store/ShortcutList.h"
 #include "store/SymbolGrid.h"
 
@@ -49,7 +50,8 @@ public:
 
     // A gesture asked for from outside ("gestrix --gesture"): started unless one is under way.
     void startOnRequest();
-    // "Dessiner": a gesture whose final drawing is taught (drawingTaught) instead of launched.
+    // "Dessiner": a gesture whose final drawing and its stroke are taught (drawingTaught) instead
+    // of launched.
     void teach();
 
     // Recognises a drawing: selects the best symbol, decides against the sliders, shows the
@@ -76,7 +78,7 @@ Q_SIGNALS:
     void referenceGridChanged(const SymbolGrid& grid);
     // A recognised program did not start: what to tell the user.
     void launchFailed(const QString& text);
-    void drawingTaught(const DrawingGrid& drawing);
+    void drawingTaught(const DrawingGrid& drawing, const Stroke& stroke);
 
 private:
     // Marks the gesture as under way and asks for the photograph of the screen under the
@@ -84,7 +86,7 @@ private:
     void startGesture();
     void openOverlay(QImage photograph, const QScreen& screen);
     void closed();
-    void recognise(const QImage& block, bool DontLaunch);
+    void recognise(const QImage& block, const Stroke& stroke, bool DontLaunch);
     void launch(const Decision& decision);
     void showReferenceGrid(const SymbolGrid& grid);
 

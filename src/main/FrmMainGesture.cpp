@@ -18,9 +18,9 @@ void FrmMain::followGestures() {
     connect(m_gesture.get(), &GestureSession::referenceGridChanged, PicD, &GridWidget::setGrid);
     connect(m_gesture.get(), &GestureSession::launchFailed, this, &FrmMain::tellUser);
     connect(m_gesture.get(), &GestureSession::drawingTaught, this,
-            [this](const DrawingGrid& drawing) {
+            [this](const DrawingGrid& drawing, const Stroke& stroke) {
                 if (m_editor)
-                    m_editor->addDrawing(drawing);
+                    m_editor->addDrawing(drawing, stroke);
             });
 }
 

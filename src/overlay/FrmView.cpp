@@ -150,8 +150,9 @@ void FrmView::Form_MouseMove(int X, int Y) {
     // Each movement joins the previous position: a fast stroke, or movements the system merged
     // under load, leave no gaps.
     const QPoint at(X, Y);
-    paintStroke(m_lastPosition.value_or(at), at);
-    m_lastPosition = at;
+    paintStroke(m_stroke.isEmpty() ? at : m_stroke.back(), at);
+    if (m_stroke.isEmpty() || m_stroke.back() != at)
+        m_stroke.append(at);
     minX = std::min(minX, X);
     minY = std::min(minY, Y);
     maxX = std::max(maxX, X);
@@ -220,7 +221,7 @@ void FrmView::Form_MouseDown(int Button, int Shift) {
 }
 
 void FrmView::capture(bool DontLaunch) {
-    Q_EMIT captured(capture::copyBlock(m_strokeLayer, pixelsOf(m_shp)), DontLaunch);
+    Q_EMIT captured(capture::copyBlock(m_strokeLayer, pixelsOf(m_shp)), m_stroke, DontLaunch);
 }
 
 void FrmView::unload() {

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "recognition/RecognitionDisplay.h"
+#include "recognition/Stroke.h"
 
 #include <QImage>
 #include <QPointer>
 #include <QRectF>
 #include <QTimer>
 #include <QWidget>
-
-#include <optional>
 
 class QLabel;
 
@@ -54,9 +53,10 @@ public:
     const QImage& strokeLayer() const { return m_strokeLayer; }
 
 Q_SIGNALS:
-    // The stroke's block of the stroke layer (black on white), for a preview (DontLaunch) or a
-    // click; the overlay is hidden first when the click ends the gesture.
-    void captured(const QImage& block, bool DontLaunch);
+    // The stroke's block of the stroke layer (black on white) and the pointer's path so far, for
+    // a preview (DontLaunch) or a click; the overlay is hidden first when the click ends the
+    // gesture.
+    void captured(const QImage& block, const Stroke& stroke, bool DontLaunch);
     // The gesture is over (ended by a click, or cancelled): the overlay closes.
     void gestureEnded();
 
@@ -79,7 +79,7 @@ private:
 
     QImage m_canvas;
     QImage m_strokeLayer;
-    std::optional<QPoint> m_lastPosition;
+    Stroke m_stroke;
     QRectF m_shp;
     bool m_frameShown = true;
     bool m_frameVisible = false;

@@ -10,9 +10,15 @@ namespace {
 const QString section = u"Image"_s;
 const QString programKey = u"Repertoire"_s;
 
-// "Value", "Value2", ... "Value5".
+// "Value", "Value2", ... "Value5"; "Trace", "Trace2", ... "Trace5".
+QString numbered(const QString& key, int drawing) {
+    return drawing == 0 ? key : key + QString::number(drawing + 1);
+}
 QString drawingKey(int drawing) {
-    return drawing == 0 ? u"Value"_s : u"Value"_s + QString::number(drawing + 1);
+    return numbered(u"Value"_s, drawing);
+}
+QString traceKey(int drawing) {
+    return numbered(u"Trace"_s, drawing);
 }
 
 } // namespace
@@ -20,25 +26,37 @@ QString drawingKey(int drawing) {
 Content read(const QString& path) {
     QStringList keys;
     for (int drawing = 0; drawing < mostDrawings; ++drawing)
-        keys.append(drawingKey(drawing));
+        keys << drawingKey(drawing) << traceKey(drawing);
     keys.append(programKey);
     const QStringList values = GetIniValues(section, keys, path);
-    Content content{values.front(), values.back(), {}};
+    Content content{values[0], values.back(), {}, {values[1]}};
     for (int drawing = 1; drawing < mostDrawings; ++drawing) {
-        if (!values[drawing].isEmpty())
-            content.moreDrawings.append(values[drawing]);
+        if (values[2 * drawing].isEmpty())
+            continue;
+        content.moreDrawings.append(values[2 * drawing]);
+        content.traces.append(values[2 * drawing + 1]);
     }
+    // Drawings without a trace have none to keep.
+    while (!content.traces.isEmpty() && content.traces.back().isEmpty())
+        content.traces.removeLast();
     return content;
 }
 
 Outcome<SaveError> write(const QString& path, const Content& content) {
-    QList<std::pair<QString, QString>> values{{drawingKey(0), content.gridString}};
+    QList<std::pair<QString, QString>> values;
     QStringList dropped;
-    for (int drawing = 1; drawing < mostDrawings; ++drawing) {
-        if (drawing <= content.moreDrawings.size())
+    for (int drawing = 0; drawing < mostDrawings; ++drawing) {
+        if (drawing == 0)
+            values.append(std::pair(drawingKey(drawing), content.gridString));
+        else if (drawing <= content.moreDrawings.size())
             values.append(std::pair(drawingKey(drawing), content.moreDrawings[drawing - 1]));
         else
             dropped.append(drawingKey(drawing));
+        const QString trace = content.traces.value(drawing);
+        if (!trace.isEmpty() && drawing <= content.moreDrawings.size())
+            values.append(std::pair(traceKey(drawing), trace));
+        else
+            dropped.append(traceKey(drawing));
     }
     values.append(std::pair(programKey, content.program));
     return SetIniValues(section, values, path, dropped);

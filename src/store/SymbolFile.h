@@ -11,9 +11,10 @@
 
 // A shortcut's file, the one place its format is known: a profile file whose section "Image"
 // holds the symbol's Grid string under "Value", further drawings of the same symbol under
-// "Value2" to "Value5", and the program to start under "Repertoire". A Grid string has one
-// character per cell, cell 0 first: "1" black, "0" white. Readers that know only "Value" see the
-// first drawing.
+// "Value2" to "Value5", the stroke each drawing was drawn with (when it was drawn on the screen)
+// under "Trace" to "Trace5", and the program to start under "Repertoire". A Grid string has one
+// character per cell, cell 0 first: "1" black, "0" white. A trace is the pointer's path, "x,y"
+// pairs separated by spaces. Readers that know only "Value" see the first drawing.
 namespace symbolfile {
 
 // How many drawings a file holds at most.
@@ -23,6 +24,8 @@ struct Content {
     QString gridString; // the first drawing
     QString program;
     QStringList moreDrawings = {}; // the others, in order, without gaps
+    // The trace of each drawing, the first drawing's first; "" (or past the end) for none.
+    QStringList traces = {};
 };
 
 // What the file holds: "" for what is missing or unreadable.

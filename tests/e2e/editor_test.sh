@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Shortcuts made entirely through the real windows. "Ajouter", then "Dessiner": the symbol drawn
-# on the screen fills the editor's grid as the matcher sees it. "Ajouter" again, cells clicked on
+# on the screen fills the editor's grid as the matcher sees it, and its stroke is kept as the
+# drawing's trace. "Ajouter" again, cells clicked on
 # the editor's grid. Each file holds the exact Grid string, and drawing the first symbol on the
 # overlay starts its program.
 # Usage: editor_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
@@ -47,6 +48,8 @@ e2e_screenshot editor-drawn "$editor" >/dev/null
 save_as "$editor" Barre
 grep -qx "Value=$DRAWN_BAR_GRID" "$E2E_SYMBOLS/Barre.ini" || e2e_fail "wrong Grid string: $(cat "$E2E_SYMBOLS/Barre.ini")"
 grep -qx "Repertoire=$program" "$E2E_SYMBOLS/Barre.ini" || e2e_fail "wrong program: $(cat "$E2E_SYMBOLS/Barre.ini")"
+grep -qx "Trace=\(.* \)\?300,500 320,500 .* 1480,500 1500,500" "$E2E_SYMBOLS/Barre.ini" ||
+    e2e_fail "the stroke is not the drawing's trace: $(cat "$E2E_SYMBOLS/Barre.ini")"
 e2e_wait_for '[ "$(editors)" = 0 ]' 5 || e2e_fail "the editor did not close"
 
 e2e_click "$main" 30 351

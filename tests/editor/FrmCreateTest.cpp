@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QScrollBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeView>
 
@@ -155,8 +155,9 @@ TEST_F(FrmCreateTest, AnnulerWritesNothingAndTheNextAddIsBlank) {
 TEST_F(FrmCreateTest, ModifyShowsTheStoredShortcutAndRenamingKeepsBoth) {
     const QString door = u"1"_s.repeated(10) + u"0"_s.repeated(134);
     const QString second = u"0"_s.repeated(134) + u"1"_s.repeated(10);
-    folder.write(u"symbol/Door.ini"_s, "[Image]\nValue=" + door.toUtf8() + "\nValue2=" +
-                                           second.toUtf8() + "\nRepertoire=/bin/sh\n");
+    folder.write(u"symbol/Door.ini"_s, "[Image]\nValue=" + door.toUtf8() +
+                                           "\nValue2=" + second.toUtf8() +
+                                           "\nTrace2=1,1 9,9\nRepertoire=/bin/sh\n");
     const QByteArray before = folder.read(u"symbol/Door.ini"_s);
     FrmMain& w = window();
     w.Label7_Click();
@@ -190,18 +191,20 @@ TEST_F(FrmCreateTest, DrawingsMadeOnScreenFillThenAddAndAreAllSaved) {
     DrawingGrid bar;
     for (int cell = 72; cell < 84; ++cell)
         bar[cell] = true;
-    e.addDrawing(bar);
+    e.addDrawing(bar, {{0, 500}, {900, 500}});
     EXPECT_EQ(e.cboDrawing->count(), 1) << "a blank grid is filled";
     EXPECT_EQ(e.PicD->grid().backColor(72), CellColour::Black);
-    e.addDrawing(bar >> 12);
+    e.addDrawing(bar >> 12, {{0, 400}, {900, 400}});
     EXPECT_EQ(e.cboDrawing->count(), 2) << "a drawn grid gets another drawing";
     EXPECT_EQ(e.PicD->grid().backColor(60), CellColour::Black) << "the new one is shown";
+    click(0); // touched up by hand: its stroke is no longer what it shows
     e.TxtName->setText(u"Barre"_s);
     e.Command1->click();
     const symbolfile::Content saved = stored(u"Barre"_s);
     EXPECT_EQ(saved.gridString.mid(72, 12), u"1"_s.repeated(12));
     ASSERT_EQ(saved.moreDrawings.size(), 1);
     EXPECT_EQ(saved.moreDrawings[0].mid(60, 12), u"1"_s.repeated(12));
+    EXPECT_EQ(saved.traces, QStringList{u"0,500 900,500"_s});
 }
 
 TEST_F(FrmCreateTest, ASymbolTheRecognitionWouldTakeForAnotherIsSavedOnlyIfTheUserSaysSo) {

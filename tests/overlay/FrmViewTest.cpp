@@ -23,6 +23,7 @@ struct Captures {
     QImage comparison;
     int captures = 0;
     QList<bool> comparisons; // DontLaunch of each capture
+    Stroke stroke;
 };
 
 bool isBlack(const QImage& image, int x, int y) {
@@ -37,12 +38,14 @@ protected:
                   bool frameShown = true) {
         view.reset(new FrmView(photograph, QRect(QPoint(0, 0), screen), frameShown));
         view->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
-        QObject::connect(view.get(), &FrmView::captured, [this](const QImage& block, bool dont) {
-            host.block = block;
-            host.comparison = capture::comparisonPicture(block, {97, 97});
-            ++host.captures;
-            host.comparisons.append(dont);
-        });
+        QObject::connect(view.get(), &FrmView::captured,
+                         [this](const QImage& block, const Stroke& stroke, bool dont) {
+                             host.block = block;
+                             host.stroke = stroke;
+                             host.comparison = capture::comparisonPicture(block, {97, 97});
+                             ++host.captures;
+                             host.comparisons.append(dont);
+                         });
         QObject::connect(view.get(), &FrmView::gestureEnded, [this] { host.gestureUp = false; });
         view->show();
         return *view;
@@ -123,6 +126,18 @@ TEST_F(FrmViewTest, AFastStrokeIsContinuous) {
         overlay.Form_MouseMove(x, 300);
     for (int x = 100; x <= 900; x += 5)
         EXPECT_TRUE(isBlack(overlay.strokeLayer(), x, 300)) << x;
+    overlay.Form_MouseMove(900, 300); // no movement: no new point
+    overlay.Form_MouseDown(FrmView::LeftButton, FrmView::ShiftKey);
+    EXPECT_EQ(host.stroke, (Stroke{{100, 300},
+                                   {200, 300},
+                                   {300, 300},
+                                   {400, 300},
+                                   {500, 300},
+                                   {600, 300},
+                                   {700, 300},
+                                   {800, 300},
+                                   {900, 300}}))
+        << "the path as it was drawn";
 }
 
 TEST_F(FrmViewTest, OutcomesByButtonAndModifiers) {
