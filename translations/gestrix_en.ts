@@ -178,6 +178,14 @@
         <source>La sensibilité n&apos;a pas pu être enregistrée : le fichier %1 ne peut pas être écrit. Elle reste réglée jusqu&apos;à la fermeture de Gestrix.</source>
         <translation>The sensitivity could not be saved: the file %1 cannot be written. It stays set until Gestrix closes.</translation>
     </message>
+    <message>
+        <source>La reconnaissance précise reconnaît un symbole par la forme de tous ses dessins ; sans elle, seul le premier compte. L&apos;activer ?</source>
+        <translation>Precise recognition recognises a symbol by the shape of all its drawings; without it, only the first counts. Turn it on?</translation>
+    </message>
+    <message>
+        <source>Le réglage n&apos;a pas été enregistré : le fichier %1 ne peut pas être écrit.</source>
+        <translation>The setting was not saved: the file %1 cannot be written.</translation>
+    </message>
 </context>
 <context>
     <name>FrmOption</name>
@@ -284,6 +292,13 @@
     <message>
         <source>Les préférences n&apos;ont pas été enregistrées : le fichier %1 ne peut pas être écrit.</source>
         <translation>The preferences were not saved: the file %1 cannot be written.</translation>
+    </message>
+</context>
+<context>
+    <name>FrmView</name>
+    <message>
+        <source>Dessinez le symbole, puis cliquez. Clic droit ou Échap pour annuler.</source>
+        <translation>Draw the symbol, then click. Right-click or Escape to cancel.</translation>
     </message>
 </context>
 <context>

@@ -135,6 +135,8 @@ void GestureSession::startGesture() {
 // 3. The overlay: the user draws; previews and clicks come back as captures.
 void GestureSession::openOverlay(QImage photograph, const QScreen& screen) {
     m_overlay = new FrmView(std::move(photograph), screen.geometry(), prefs::load().frameShown);
+    if (m_teaching)
+        m_overlay->showTeaching();
     connect(m_overlay, &FrmView::captured, this, &GestureSession::recognise);
     connect(m_overlay, &FrmView::gestureEnded, this, [this] { isShow = false; });
     // An overlay is deleted a moment after it closed: a gesture started meanwhile is not its.
@@ -153,18 +155,18 @@ void GestureSession::closed() {
     releaseFreedMemory();
 }
 
-// 4. A capture, reduced and sampled into the drawing recognition sees; the final one of a
-// gesture for the editor is taught instead.
+// 4. A capture, reduced and sampled into the drawing recognition sees. A gesture for the editor
+// recognises nothing: its final drawing is taught.
 void GestureSession::recognise(const QImage& block, const Stroke& stroke, bool DontLaunch) {
     const QImage comparison = capture::comparisonPicture(block, m_comparisonSize);
     Q_EMIT captured(block, comparison);
     const DrawingGrid drawing = sampleDrawing(comparison, twips::perPixel, twips::perPixel);
-    if (m_teaching && !DontLaunch) {
+    if (!m_teaching) {
+        Comparaison(drawing, DontLaunch);
+    } else if (!DontLaunch) {
         m_teaching = false;
         Q_EMIT drawingTaught(drawing, stroke);
-        return;
     }
-    Comparaison(drawing, DontLaunch);
 }
 
 // 5. Recognition and the decision; 6. the program starts.

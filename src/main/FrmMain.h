@@ -98,6 +98,7 @@ private:
     void enableSelectionLinks();
     // What the window shows of the gestures, and tells them.
     void followGestures();
+    void offerPreciseRecognition();
     void showCapture(const QImage& block, const QImage& comparison);
     void showBars(Scores bars);
     void loadSensitivities();

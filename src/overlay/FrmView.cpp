@@ -23,6 +23,7 @@ namespace {
 constexpr int previewIntervalMs = 500;
 const QColor recognisedGreen(0x00, 0xFF, 0x00);
 const QColor rejectedRed(0xFF, 0x00, 0x00);
+const QColor teachingBlue(0x40, 0xA0, 0xFF);
 // The frame's place and size before the first movement, in twips.
 constexpr int loadFrameWidthTwips = 2415;
 constexpr int loadFrameHeightTwips = 1215;
@@ -243,6 +244,13 @@ void FrmView::Timer1_Timer() {
 void FrmView::setFrameColour(const QColor& colour) {
     m_frameColour = colour;
     updateFrameEdges();
+}
+
+void FrmView::showTeaching() {
+    setFrameColour(teachingBlue);
+    m_label->setText(tr("Dessinez le symbole, puis cliquez. Clic droit ou Échap pour annuler."));
+    m_label->adjustSize();
+    m_label->setVisible(true);
 }
 
 void FrmView::showDecision(const Decision& decision, const QString& caption, bool nameShown) {

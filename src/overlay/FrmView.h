@@ -39,6 +39,9 @@ public:
 
     // RecognitionDisplay
     void showDecision(const Decision& decision, const QString& caption, bool nameShown) override;
+    // A drawing for the editor: the label says what to do, and the frame is neutral, since
+    // nothing is recognised.
+    void showTeaching();
 
     // The stroke's bounds and the frame, in screen pixels (halves kept).
     int minX = 0, minY = 0, maxX = 0, maxY = 0;

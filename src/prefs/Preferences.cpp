@@ -99,6 +99,9 @@ const Field fields[] = {
          p.recognition = s == u"1"_s ? RecognitionMode::Precise : RecognitionMode::Default;
      },
      [](const Preferences& p) { return flagText(p.recognition == RecognitionMode::Precise); }},
+    {Setting::PreciseOffered, u"Option"_s, u"PreciseProposee"_s, u"0"_s,
+     [](Preferences& p, const QString& s) { p.preciseOffered = s == u"1"_s; },
+     [](const Preferences& p) { return flagText(p.preciseOffered); }},
     {Setting::TriggerButton, u"Option"_s, u"Bouton"_s, u"2"_s,
      [](Preferences& p, const QString& s) {
          const std::optional<qint16> button = settings::toInteger16(s);

@@ -25,7 +25,8 @@ struct Preferences {
     bool frameShown = true; // "Grid": any number but 0, or no number
     bool nameShown = true;  // "Nom": 1, or no number
     RecognitionMode recognition = RecognitionMode::Default; // "Precise": "1" is precise
-    TriggerSettings trigger; // "Bouton" (2, 8, 9), "Modificateur" ("Maj"…), "Exclusions"
+    bool preciseOffered = false; // "PreciseProposee": teaching a drawing offered precise mode
+    TriggerSettings trigger;     // "Bouton" (2, 8, 9), "Modificateur" ("Maj"…), "Exclusions"
     Language language = Language::French; // "Langue": "fr", "en" or "system"
 };
 
@@ -36,6 +37,7 @@ enum class Setting {
     Frame,
     Name,
     Recognition,
+    PreciseOffered,
     TriggerButton,
     PassThrough,
     Exclusions,

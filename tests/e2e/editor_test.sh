@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Shortcuts made entirely through the real windows. "Ajouter", then "Dessiner": the symbol drawn
 # on the screen fills the editor's grid as the matcher sees it, and its stroke is kept as the
-# drawing's trace. "Ajouter" again, cells clicked on
+# drawing's trace; the precise mode is offered. "Ajouter" again, cells clicked on
 # the editor's grid. Each file holds the exact Grid string, and drawing the first symbol on the
 # overlay starts its program.
 # Usage: editor_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
@@ -40,6 +40,11 @@ xdotool mousemove 300 500
 e2e_draw_bar
 xdotool click 1
 e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "the drawing did not end"
+# Teaching without the precise mode offers it, once; Escape answers "Non".
+e2e_wait_for '[ "$(editors)" = 2 ]' 5 || e2e_fail "the precise mode was not offered"
+xdotool key Escape
+e2e_wait_for '[ "$(editors)" = 1 ]' 5 || e2e_fail "the offer did not go"
+grep -qx "PreciseProposee=1" "$E2E_TMP/config/Gestrix/Gestrix.conf" || e2e_fail "the offer was not remembered"
 e2e_wait_for '[ "$(cell "$editor" 1 6)" = "0 0 0" ]' 5 || e2e_fail "the drawing did not reach the grid"
 [ "$(cell "$editor" 11 6)" = "0 0 0" ] || e2e_fail "the drawn bar is not whole in the grid"
 [ "$(cell "$editor" 0 6)" = "255 255 255" ] || e2e_fail "the grid is not what the sampler reads"

@@ -1,10 +1,12 @@
 #include "editor/FrmCreate.h"
 #include "main/MainWindowFixture.h"
+#include "store/Settings.h"
 #include "store/SymbolFile.h"
 #include "support/ScriptedAnswers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -205,6 +207,34 @@ TEST_F(FrmCreateTest, DrawingsMadeOnScreenFillThenAddAndAreAllSaved) {
     ASSERT_EQ(saved.moreDrawings.size(), 1);
     EXPECT_EQ(saved.moreDrawings[0].mid(60, 12), u"1"_s.repeated(12));
     EXPECT_EQ(saved.traces, QStringList{u"0,500 900,500"_s});
+}
+
+TEST_F(FrmCreateTest, DrawingForTheEditorIsGuidedAndOffersThePreciseModeOnce) {
+    writeSymbol(u"Door"_s, u"1"_s.repeated(144), u"/bin/sh"_s);
+    fakes.photographer.picture = QImage(1024, 768, QImage::Format_RGB32);
+    FrmMain& w = window();
+    auto* list = child<QTreeView>("lstV");
+    list->setCurrentIndex(list->model()->index(0, 0));
+    w.Label7_Click();
+    for (const bool firstTime : {true, false}) {
+        w.editor()->cmdDraw->click();
+        FrmView* overlay = w.gesture().overlay();
+        ASSERT_NE(overlay, nullptr);
+        EXPECT_EQ(overlay->lblLaunch().text(),
+                  u"Dessinez le symbole, puis cliquez. Clic droit ou Échap pour annuler."_s);
+        const QColor neutral = overlay->frameColour();
+        overlay->Form_MouseMove(300, 300);
+        overlay->Form_MouseMove(600, 300);
+        overlay->Form_MouseDown(FrmView::LeftButton, FrmView::ShiftKey); // a preview
+        EXPECT_EQ(overlay->frameColour(), neutral) << "nothing is recognised";
+        const ScriptedAnswers answers(firstTime ? std::deque<bool>{true} : std::deque<bool>{});
+        overlay->Form_MouseDown(FrmView::LeftButton, 0);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(answers.asked.size(), firstTime ? 1 : 0);
+    }
+    EXPECT_TRUE(starter.calls.isEmpty()) << "teaching starts nothing";
+    EXPECT_EQ(w.editor()->cboDrawing->count(), 3) << "the stored drawing and the two taught";
+    EXPECT_EQ(settings::GetSetting(u"Option"_s, u"Precise"_s, {}), u"1"_s);
 }
 
 TEST_F(FrmCreateTest, ASymbolTheRecognitionWouldTakeForAnotherIsSavedOnlyIfTheUserSaysSo) {
