@@ -13,6 +13,7 @@
 #include "recognition/GestureDecision.h"
 #include "recognition/Matcher.h"
 #include "recognition/RecognitionMode.h"
+#include "recognition/StrokeMatcher.h"
 #include "store/SymbolFile.h"
 
 #include <QApplication>
@@ -126,7 +127,7 @@ void present(RecognitionMode mode, const Catalogue& catalogue,
     Scores bars;
     for (const Gesture* gesture : gestures) {
         const Recognition found =
-            recognise(mode, gesture->grid, catalogue.shortcuts, reference,
+            recognise(mode, gesture->grid, {}, catalogue.shortcuts, reference,
                       [&catalogue](const QString& name) { return catalogue.files.value(name); });
         reference = found.referenceGrid;
         const Decision decision = decide(found, bars, sliders);
@@ -141,6 +142,97 @@ void present(RecognitionMode mode, const Catalogue& catalogue,
         } else {
             ++tally.wrong;
         }
+    }
+}
+
+// The gesture's stroke as the overlay records it: whole pixels of the scaled drawing.
+Stroke strokeOf(const Gesture& gesture, double scale) {
+    Stroke stroke;
+    for (const QPointF& point : gesture.points) {
+        const QPoint at = (point * scale).toPoint();
+        if (stroke.isEmpty() || stroke.back() != at)
+            stroke.append(at);
+    }
+    return stroke;
+}
+
+// Each presented stroke's nearest stored type and its distance: a known or an unknown gesture.
+struct Nearest {
+    bool known;
+    bool rightType;
+    float distance;
+};
+
+QList<Nearest> nearestStrokes(const QList<const Gesture*>& templates,
+                              const QList<const Gesture*>& presented, const QStringList& stored,
+                              bool known, double scale) {
+    QList<std::pair<QString, PreparedStroke>> catalogue;
+    for (const Gesture* gesture : templates)
+        if (stored.contains(gesture->type))
+            if (const auto prepared = prepareStroke(strokeOf(*gesture, scale)))
+                catalogue.append({gesture->type, *prepared});
+    QList<Nearest> found;
+    for (const Gesture* gesture : presented) {
+        if (!known && stored.contains(gesture->type))
+            continue;
+        const auto candidate = prepareStroke(strokeOf(*gesture, scale));
+        float best = std::numeric_limits<float>::infinity();
+        QString type;
+        for (const auto& [name, prepared] : catalogue) {
+            if (!candidate || strokeLowerBound(*candidate, prepared) >= best)
+                continue;
+            const float distance = strokeDistance(*candidate, prepared);
+            if (distance < best) {
+                best = distance;
+                type = name;
+            }
+        }
+        found.append({known, type == gesture->type, best});
+    }
+    return found;
+}
+
+// Right, wrong, rejected and unknown launching when strokes nearer than threshold are accepted;
+// then, for each share of unknown gestures launching, the best right share within it.
+void reportStrokes(const QList<Nearest>& found, int drawings) {
+    const auto tallyAt = [&found](float threshold) {
+        Tally tally;
+        for (const Nearest& nearest : found) {
+            const bool accepted = nearest.distance < threshold;
+            if (!nearest.known) {
+                ++tally.unknownPresented;
+                tally.unknownLaunched += accepted;
+            } else if (!accepted) {
+                ++tally.rejected;
+            } else {
+                ++(nearest.rightType ? tally.right : tally.wrong);
+            }
+        }
+        return tally;
+    };
+    for (const float threshold : {0.04f, 0.06f, 0.08f, 0.10f, 0.12f}) {
+        const Tally tally = tallyAt(threshold);
+        const int known = tally.right + tally.wrong + tally.rejected;
+        std::printf("%-8s %-9d %6.1f%% %6.1f%% %8.1f%% %17.1f%%   below %.2f\n", "stroke", drawings,
+                    tally.share(tally.right, known), tally.share(tally.wrong, known),
+                    tally.share(tally.rejected, known),
+                    tally.share(tally.unknownLaunched, tally.unknownPresented), threshold);
+    }
+    for (const double most : {25.0, 10.0, 5.0}) {
+        double bestRight = 0;
+        float bestThreshold = 0;
+        for (float threshold = 0.005f; threshold < 0.3f; threshold += 0.0025f) {
+            const Tally tally = tallyAt(threshold);
+            const int known = tally.right + tally.wrong + tally.rejected;
+            if (tally.share(tally.unknownLaunched, tally.unknownPresented) <= most &&
+                tally.share(tally.right, known) > bestRight) {
+                bestRight = tally.share(tally.right, known);
+                bestThreshold = threshold;
+            }
+        }
+        std::printf("stroke, %d drawing(s): at most %.0f%% unknown launching: %.1f%% right "
+                    "(below %.4f)\n",
+                    drawings, most, bestRight, bestThreshold);
     }
 }
 
@@ -205,6 +297,25 @@ int main(int argc, char* argv[]) {
                         tally.share(tally.rejected, known),
                         tally.share(tally.unknownLaunched, tally.unknownPresented));
         }
+    for (const int drawings : {1, 3}) {
+        const QStringList templateSpeeds = drawings == 1
+                                               ? QStringList{u"medium"_s}
+                                               : QStringList{u"slow"_s, u"medium"_s, u"fast"_s};
+        QList<Nearest> found;
+        for (const auto& [subject, own] : bySubject) {
+            QList<const Gesture*> templates;
+            QList<const Gesture*> presented;
+            for (const Gesture* gesture : own) {
+                const bool isTemplate =
+                    gesture->repetition == 1 && templateSpeeds.contains(gesture->speed);
+                (isTemplate ? templates : presented).append(gesture);
+            }
+            found += nearestStrokes(templates, presented, types, true, scale);
+            found += nearestStrokes(templates, presented, types.mid(0, 8), false, scale);
+            found += nearestStrokes(templates, presented, types.mid(8), false, scale);
+        }
+        reportStrokes(found, drawings);
+    }
     std::printf("in %.1f s\n", clock.elapsed() / 1000.0);
     return 0;
 }

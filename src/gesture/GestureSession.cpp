@@ -162,7 +162,7 @@ void GestureSession::recognise(const QImage& block, const Stroke& stroke, bool D
     Q_EMIT captured(block, comparison);
     const DrawingGrid drawing = sampleDrawing(comparison, twips::perPixel, twips::perPixel);
     if (!m_teaching) {
-        Comparaison(drawing, DontLaunch);
+        Comparaison(drawing, stroke, DontLaunch);
     } else if (!DontLaunch) {
         m_teaching = false;
         Q_EMIT drawingTaught(drawing, stroke);
@@ -170,10 +170,11 @@ void GestureSession::recognise(const QImage& block, const Stroke& stroke, bool D
 }
 
 // 5. Recognition and the decision; 6. the program starts.
-void GestureSession::Comparaison(const DrawingGrid& drawing, bool DontLaunch) {
+void GestureSession::Comparaison(const DrawingGrid& drawing, const Stroke& stroke,
+                                 bool DontLaunch) {
     const prefs::Preferences preferences = prefs::load();
     const Recognition found =
-        ::recognise(preferences.recognition, drawing, m_shortcuts.items(), m_referenceGrid,
+        ::recognise(preferences.recognition, drawing, stroke, m_shortcuts.items(), m_referenceGrid,
                     [this](const QString& name) {
                         return symbolfile::read(symbols::filePath(m_symbolDirectory, name));
                     });

@@ -54,9 +54,10 @@ public:
     // of launched.
     void teach();
 
-    // Recognises a drawing: selects the best symbol, decides against the sliders, shows the
-    // outcome on the recognition display and, unless DontLaunch, starts the recognised program.
-    void Comparaison(const DrawingGrid& drawing, bool DontLaunch);
+    // Recognises a drawing and the stroke it was drawn with: selects the best symbol, decides
+    // against the sliders, shows the outcome on the recognition display and, unless DontLaunch,
+    // starts the recognised program.
+    void Comparaison(const DrawingGrid& drawing, const Stroke& stroke, bool DontLaunch);
 
     // What the main window tells: the sliders' positions, the reference grid as it shows it, and
     // where its notification icon is (a press there is the icon's).

@@ -4,11 +4,11 @@
 #include "store/FileList.h"
 #include "store/SymbolDirectory.h"
 
-Recognition recognise(RecognitionMode mode, const DrawingGrid& drawing,
+Recognition recognise(RecognitionMode mode, const DrawingGrid& drawing, const Stroke& stroke,
                       std::span<const Shortcut> shortcuts, const SymbolGrid& referenceGrid,
                       const std::function<symbolfile::Content(const QString& name)>& readStored) {
     return mode == RecognitionMode::Precise
-               ? recognisePrecisely(drawing, shortcuts, referenceGrid, readStored)
+               ? recognisePrecisely(drawing, stroke, shortcuts, referenceGrid, readStored)
                : recognise(drawing, shortcuts, referenceGrid, readStored);
 }
 
@@ -31,7 +31,7 @@ std::optional<QString> lookAlike(RecognitionMode mode, const QList<SymbolGrid>& 
     ClearGrid(reference);
     for (const SymbolGrid& drawing : drawings) {
         const Recognition found = recognise(mode, blackCellsOf(symbolfile::gridStringOf(drawing)),
-                                            others, reference, readStored);
+                                            {}, others, reference, readStored);
         if (decide(found, {}, sliders).accepted)
             return others[found.selected - 1].text;
     }

@@ -2,6 +2,7 @@
 
 #include "recognition/GestureDecision.h"
 #include "recognition/Matcher.h"
+#include "recognition/Stroke.h"
 
 #include <QList>
 #include <QString>
@@ -18,8 +19,9 @@ struct RecognitionSettings {
     Thresholds sliders;
 };
 
-// Recognises the drawing with the matcher of that mode.
-Recognition recognise(RecognitionMode mode, const DrawingGrid& drawing,
+// Recognises the drawing with the matcher of that mode; the precise one also compares the stroke
+// it was drawn with, where known, with the strokes of the stored drawings.
+Recognition recognise(RecognitionMode mode, const DrawingGrid& drawing, const Stroke& stroke,
                       std::span<const Shortcut> shortcuts, const SymbolGrid& referenceGrid,
                       const std::function<symbolfile::Content(const QString& name)>& readStored);
 

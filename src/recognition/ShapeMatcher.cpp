@@ -1,5 +1,7 @@
 #include "recognition/ShapeMatcher.h"
 
+#include "recognition/StrokeMatcher.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -75,24 +77,36 @@ float shapeDistance(const DrawingGrid& a, const DrawingGrid& b) {
 }
 
 Recognition
-recognisePrecisely(const DrawingGrid& drawing, std::span<const Shortcut> shortcuts,
-                   const SymbolGrid& referenceGrid,
+recognisePrecisely(const DrawingGrid& drawing, const Stroke& stroke,
+                   std::span<const Shortcut> shortcuts, const SymbolGrid& referenceGrid,
                    const std::function<symbolfile::Content(const QString& name)>& readStored) {
     Recognition result;
     result.referenceGrid = referenceGrid;
     const Cells drawn = listed(drawing);
     const Field field = fieldOf(drawn);
+    const std::optional<PreparedStroke> drawnStroke = prepareStroke(stroke);
+    // Each drawing's distance in its own full distance: by stroke where both strokes are known.
+    const auto distanceTo = [&](const QString& grid, const QString& trace) {
+        if (drawnStroke) {
+            if (const std::optional<Stroke> storedStroke = strokeOfTrace(trace)) {
+                if (const std::optional<PreparedStroke> prepared = prepareStroke(*storedStroke))
+                    return strokeDistance(*drawnStroke, *prepared) / strokeFullDistance;
+            }
+        }
+        return distance(drawn, field, listed(blackCellsOf(grid))) / shapeFullDistance;
+    };
     float nearest = infinite;
     float nextNearest = infinite;
     QString nearestDrawing;
     for (std::size_t i = 0; i < shortcuts.size(); ++i) {
         float symbol = infinite;
         QString closest;
-        for (const QString& stored : QStringList{shortcuts[i].tag} + shortcuts[i].moreDrawings) {
-            const float d = distance(drawn, field, listed(blackCellsOf(stored)));
+        const QStringList grids = QStringList{shortcuts[i].tag} + shortcuts[i].moreDrawings;
+        for (qsizetype k = 0; k < grids.size(); ++k) {
+            const float d = distanceTo(grids[k], shortcuts[i].traces.value(k));
             if (d < symbol) {
                 symbol = d;
-                closest = stored;
+                closest = grids[k];
             }
         }
         // Ties keep the earlier symbol, as in the default mode.
@@ -107,7 +121,7 @@ recognisePrecisely(const DrawingGrid& drawing, std::span<const Shortcut> shortcu
     }
     if (result.selected == 0)
         return result;
-    result.blackPercentage = 100.0f * std::max(0.0f, 1.0f - nearest / shapeFullDistance);
+    result.blackPercentage = 100.0f * std::max(0.0f, 1.0f - nearest);
     result.contourPercentage = margin(nearest, nextNearest);
     result.program = readStored(shortcuts[result.selected - 1].text).program;
     // The reference grid shows the drawing the gesture was nearest to.

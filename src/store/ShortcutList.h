@@ -11,6 +11,7 @@ struct Shortcut {
     QString text; // the shortcut's name: the file name less its last four characters
     QString tag;  // the file's Grid string, cached when the list was built
     QStringList moreDrawings = {}; // further drawings of the symbol, cached with it
+    QStringList traces = {};       // the strokes its drawings were drawn with, cached with them
 };
 
 // The shortcut list: one item per file of the symbol folder, in the file list's order. Item

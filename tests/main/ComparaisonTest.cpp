@@ -10,6 +10,8 @@
 #include <QLocale>
 #include <QScrollBar>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 using Call = FakeProgramStarter::Call;
 
@@ -49,13 +51,14 @@ protected:
 
     // The drawing recognised next: its '1' cells covered.
     void draw(const QString& gridString) { drawing = blackCellsOf(gridString); }
-    void compare(bool DontLaunch) { ready().gesture().Comparaison(drawing, DontLaunch); }
+    void compare(bool DontLaunch) { ready().gesture().Comparaison(drawing, stroke, DontLaunch); }
 
     float bar(const char* name) { return child<ScoreBar>(name)->value(); }
     void setSlider(const char* name, int position) { child<QScrollBar>(name)->setValue(position); }
 
     FakeDisplay display;
     DrawingGrid drawing;
+    Stroke stroke; // none: grids only
 };
 
 TEST_F(ComparaisonTest, RecognisedClickStartsTheProgramAndShowsItsSymbol) {
@@ -176,6 +179,37 @@ TEST_F(ComparaisonTest, PreciseModeSelectsByShapeAndTheBarsShowItsScores) {
     EXPECT_GT(bar("ProBar"), 50.0f) << "similarity";
     EXPECT_GT(bar("ProBar2"), 60.0f) << "margin over the full grid";
     EXPECT_EQ(display.caption, u"sh ("_s + percentageText(bar("ProBar")) + u"%)"_s);
+}
+
+TEST_F(ComparaisonTest, PreciseModeTellsSymbolsAlikeInTheGridApartByTheirStrokes) {
+    settings::SaveSetting(u"Option"_s, u"Precise"_s, u"1"_s);
+    Stroke round;
+    for (int step = 0; step <= 64; ++step) {
+        const double angle = step * 2 * 3.14159265 / 64;
+        round.append({qRound(300 + 200 * std::cos(angle)), qRound(300 + 200 * std::sin(angle))});
+    }
+    const Stroke square{{100, 100}, {500, 100}, {500, 500}, {100, 500}, {100, 100}};
+    // Both drawn round the same box: one ring of cells.
+    ASSERT_TRUE(QDir().mkpath(symbolFolder()));
+    QString ring(144, u'0');
+    for (int i = 0; i < 12; ++i)
+        ring[i] = ring[132 + i] = ring[12 * i] = ring[12 * i + 11] = u'1';
+    for (const auto& [name, trace] :
+         {std::pair(u"Carre"_s, traceOf(square)), std::pair(u"Cercle"_s, traceOf(round))})
+        folder.write(u"symbol/"_s + name + u".ini"_s,
+                     "[Image]\nValue=" + ring.toUtf8() + "\nTrace=" + trace.toUtf8() +
+                         "\nRepertoire=sh " + name.toUtf8() + "\n");
+    draw(ring);
+    for (const auto& [drawn, name] :
+         {std::pair(round, u"Cercle"_s), std::pair(square, u"Carre"_s)}) {
+        stroke = drawn;
+        starter.calls.clear();
+        compare(false);
+        EXPECT_EQ(starter.calls, (QList<Call>{{u"sh"_s, {name}}}));
+    }
+    stroke.clear();
+    compare(false);
+    EXPECT_FALSE(display.accepted) << "by the grid alone they are just as near";
 }
 
 TEST_F(ComparaisonTest, NomDecidesWhetherTheLabelIsShown) {

@@ -1,0 +1,107 @@
+#include "recognition/StrokeMatcher.h"
+
+#include <QLineF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+float distanceOf(QPointF a, QPointF b) {
+    return static_cast<float>(std::hypot(a.x() - b.x(), a.y() - b.y()));
+}
+
+// The points evenly spaced along the path, first and last included.
+std::array<QPointF, strokeSamples> resampled(const Stroke& stroke, qreal length) {
+    std::array<QPointF, strokeSamples> points;
+    const qreal step = length / (strokeSamples - 1);
+    points[0] = stroke.front();
+    int filled = 1;
+    qreal carried = 0; // how far along the current segment the last point was set
+    QPointF from = stroke.front();
+    for (qsizetype i = 1; i < stroke.size() && filled < strokeSamples; ++i) {
+        const QPointF to = stroke[i];
+        qreal segment = QLineF(from, to).length();
+        while (carried + segment >= step && filled < strokeSamples) {
+            const qreal t = (step - carried) / segment;
+            from = from + (to - from) * t;
+            points[filled++] = from;
+            segment = QLineF(from, to).length();
+            carried = 0;
+        }
+        carried += segment;
+        from = to;
+    }
+    // Rounding may leave the last one short: the path's end.
+    while (filled < strokeSamples)
+        points[filled++] = stroke.back();
+    return points;
+}
+
+} // namespace
+
+std::optional<PreparedStroke> prepareStroke(const Stroke& stroke) {
+    qreal length = 0;
+    for (qsizetype i = 1; i < stroke.size(); ++i)
+        length += QLineF(stroke[i - 1], stroke[i]).length();
+    if (length <= 0)
+        return std::nullopt;
+    PreparedStroke prepared;
+    prepared.points = resampled(stroke, length);
+    QPointF centroid;
+    QPointF low = prepared.points[0];
+    QPointF high = low;
+    for (const QPointF& point : prepared.points) {
+        centroid += point / strokeSamples;
+        low = {std::min(low.x(), point.x()), std::min(low.y(), point.y())};
+        high = {std::max(high.x(), point.x()), std::max(high.y(), point.y())};
+    }
+    const qreal size = std::max(high.x() - low.x(), high.y() - low.y());
+    for (QPointF& point : prepared.points)
+        point = (point - centroid) / size;
+    for (int i = 0; i < strokeSamples; ++i) {
+        QPointF low = prepared.points[i];
+        QPointF high = low;
+        for (int j = std::max(0, i - strokeBand); j <= std::min(strokeSamples - 1, i + strokeBand);
+             ++j) {
+            low = {std::min(low.x(), prepared.points[j].x()),
+                   std::min(low.y(), prepared.points[j].y())};
+            high = {std::max(high.x(), prepared.points[j].x()),
+                    std::max(high.y(), prepared.points[j].y())};
+        }
+        prepared.lowest[i] = low;
+        prepared.highest[i] = high;
+    }
+    return prepared;
+}
+
+float strokeLowerBound(const PreparedStroke& candidate, const PreparedStroke& stored) {
+    float sum = 0;
+    for (int i = 0; i < strokeSamples; ++i) {
+        const QPointF point = candidate.points[i];
+        const QPointF nearest(std::clamp(point.x(), stored.lowest[i].x(), stored.highest[i].x()),
+                              std::clamp(point.y(), stored.lowest[i].y(), stored.highest[i].y()));
+        sum += distanceOf(point, nearest);
+    }
+    return sum / strokeSamples;
+}
+
+float strokeDistance(const PreparedStroke& a, const PreparedStroke& b) {
+    constexpr float unreachable = std::numeric_limits<float>::infinity();
+    std::array<std::array<float, strokeSamples>, strokeSamples> cost;
+    for (auto& row : cost)
+        row.fill(unreachable);
+    for (int i = 0; i < strokeSamples; ++i) {
+        for (int j = std::max(0, i - strokeBand); j <= std::min(strokeSamples - 1, i + strokeBand);
+             ++j) {
+            float before = 0;
+            if (i > 0 || j > 0) {
+                before = std::min({i > 0 ? cost[i - 1][j] : unreachable,
+                                   j > 0 ? cost[i][j - 1] : unreachable,
+                                   i > 0 && j > 0 ? cost[i - 1][j - 1] : unreachable});
+            }
+            cost[i][j] = before + distanceOf(a.points[i], b.points[j]);
+        }
+    }
+    return cost[strokeSamples - 1][strokeSamples - 1] / strokeSamples;
+}
