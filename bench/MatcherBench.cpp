@@ -1,12 +1,17 @@
 // Cost of one recognition over many stored symbols: sampling the comparison picture and matching
-// the drawing against every symbol's cached Grid string.
+// the drawing against every symbol's cached Grid string; and the precise mode over symbols of
+// five drawings, each with its stroke.
 #include "RandomSymbols.h"
 #include "recognition/DrawingSampler.h"
 #include "recognition/Matcher.h"
+#include "recognition/ShapeMatcher.h"
 
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <random>
 
 namespace {
 
@@ -36,6 +41,44 @@ void BM_Recognise(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_Recognise)->Arg(16)->Arg(256)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// A wandering stroke of about the length people draw: 80 steps of up to 30 pixels.
+Stroke randomStroke(std::mt19937& random) {
+    std::uniform_int_distribution step(-30, 30);
+    Stroke stroke{{500, 500}};
+    for (int i = 0; i < 80; ++i)
+        stroke.append(stroke.back() + QPoint(step(random), step(random)));
+    return stroke;
+}
+
+double p90(const std::vector<double>& times) {
+    std::vector<double> sorted = times;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted[static_cast<std::size_t>(0.9 * static_cast<double>(sorted.size() - 1))];
+}
+
+void BM_PreciseWithStrokes(benchmark::State& state) {
+    std::mt19937 random(7);
+    QList<Shortcut> symbols = randomSymbols(static_cast<int>(state.range(0)));
+    for (Shortcut& symbol : symbols) {
+        symbol.moreDrawings = QStringList(4, symbol.tag);
+        for (int drawing = 0; drawing < 5; ++drawing)
+            symbol.traces.append(traceOf(randomStroke(random)));
+    }
+    const Stroke drawn = randomStroke(random);
+    const DrawingGrid drawing = sampleDrawing(realisticDrawing(), 15, 15);
+    SymbolGrid grid;
+    ClearGrid(grid);
+    const auto readStored = [](const QString&) { return symbolfile::Content{}; };
+    for (auto _ : state)
+        benchmark::DoNotOptimize(recognisePrecisely(drawing, drawn, symbols, grid, readStored));
+}
+BENCHMARK(BM_PreciseWithStrokes)
+    ->Arg(1000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(20)
+    ->ComputeStatistics("p90", p90)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 
