@@ -125,9 +125,10 @@ void present(RecognitionMode mode, const Catalogue& catalogue,
     SymbolGrid reference;
     ClearGrid(reference);
     Scores bars;
+    const PreparedSymbols prepared(catalogue.shortcuts);
     for (const Gesture* gesture : gestures) {
         const Recognition found =
-            recognise(mode, gesture->grid, {}, catalogue.shortcuts, reference,
+            recognise(mode, gesture->grid, {}, catalogue.shortcuts, prepared, reference,
                       [&catalogue](const QString& name) { return catalogue.files.value(name); });
         reference = found.referenceGrid;
         const Decision decision = decide(found, bars, sliders);

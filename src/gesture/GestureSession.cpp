@@ -48,6 +48,11 @@ FrmView* GestureSession::overlay() const {
     return m_overlay;
 }
 
+void GestureSession::shortcutsChanged() {
+    m_prepared = PreparedSymbols(m_shortcuts.items());
+    qCDebug(lcGesture) << "prepared" << m_prepared.symbols().size() << "symbols";
+}
+
 // 1. The trigger. An idle program wakes for nothing: the poll runs only where presses cannot
 // arrive as events.
 void GestureSession::configureTrigger(const TriggerSettings& settings) {
@@ -174,8 +179,8 @@ void GestureSession::Comparaison(const DrawingGrid& drawing, const Stroke& strok
                                  bool DontLaunch) {
     const prefs::Preferences preferences = prefs::load();
     const Recognition found =
-        ::recognise(preferences.recognition, drawing, stroke, m_shortcuts.items(), m_referenceGrid,
-                    [this](const QString& name) {
+        ::recognise(preferences.recognition, drawing, stroke, m_shortcuts.items(), m_prepared,
+                    m_referenceGrid, [this](const QString& name) {
                         return symbolfile::read(symbols::filePath(m_symbolDirectory, name));
                     });
     showReferenceGrid(found.referenceGrid);

@@ -4,6 +4,7 @@
 #include "platform/TriggerButton.h"
 #include "recognition/DrawingSampler.h"
 #include "recognition/GestureDecision.h"
+#include "recognition/PreparedSymbols.h"
 #include "recognition/Stroke.h"
 #include "store/ShortcutList.h"
 #include "store/SymbolGrid.h"
@@ -64,6 +65,8 @@ public:
     void setThresholds(Thresholds sliders) { m_sliders = sliders; }
     void setReferenceGrid(const SymbolGrid& grid) { m_referenceGrid = grid; }
     void setIconArea(std::function<QRect()> iconArea) { m_iconArea = std::move(iconArea); }
+    // The shortcut list was rebuilt: its symbols are prepared for recognition again.
+    void shortcutsChanged();
 
     // isShow: a gesture is under way, from the photograph's request to the overlay's end.
     bool isGestureUp() const { return isShow; }
@@ -93,6 +96,7 @@ private:
 
     Platform m_platform;
     const ShortcutList& m_shortcuts;
+    PreparedSymbols m_prepared;
     QString m_symbolDirectory;
     QSize m_comparisonSize;
     std::function<QRect()> m_iconArea;

@@ -148,6 +148,7 @@ void FrmMain::saveSensitivity(prefs::Setting setting) {
 
 void FrmMain::OuvrirListe() {
     m_shortcutModel.rebuild(Fl);
+    m_gesture->shortcutsChanged();
     qCDebug(lcMain) << "shortcuts listed:" << m_shortcuts.count();
 }
 

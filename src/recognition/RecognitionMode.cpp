@@ -5,10 +5,11 @@
 #include "store/SymbolDirectory.h"
 
 Recognition recognise(RecognitionMode mode, const DrawingGrid& drawing, const Stroke& stroke,
-                      std::span<const Shortcut> shortcuts, const SymbolGrid& referenceGrid,
+                      std::span<const Shortcut> shortcuts, const PreparedSymbols& prepared,
+                      const SymbolGrid& referenceGrid,
                       const std::function<symbolfile::Content(const QString& name)>& readStored) {
     return mode == RecognitionMode::Precise
-               ? recognisePrecisely(drawing, stroke, shortcuts, referenceGrid, readStored)
+               ? recognisePrecisely(drawing, stroke, prepared, referenceGrid, readStored)
                : recognise(drawing, shortcuts, referenceGrid, readStored);
 }
 
@@ -27,11 +28,12 @@ std::optional<QString> lookAlike(RecognitionMode mode, const QList<SymbolGrid>& 
     const auto readStored = [&symbolDirectory](const QString& name) {
         return symbolfile::read(symbols::filePath(symbolDirectory, name));
     };
+    const PreparedSymbols prepared(others);
     SymbolGrid reference;
     ClearGrid(reference);
     for (const SymbolGrid& drawing : drawings) {
         const Recognition found = recognise(mode, blackCellsOf(symbolfile::gridStringOf(drawing)),
-                                            {}, others, reference, readStored);
+                                            {}, others, prepared, reference, readStored);
         if (decide(found, {}, sliders).accepted)
             return others[found.selected - 1].text;
     }

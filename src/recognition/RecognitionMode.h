@@ -2,6 +2,7 @@
 
 #include "recognition/GestureDecision.h"
 #include "recognition/Matcher.h"
+#include "recognition/PreparedSymbols.h"
 #include "recognition/Stroke.h"
 
 #include <QList>
@@ -19,10 +20,12 @@ struct RecognitionSettings {
     Thresholds sliders;
 };
 
-// Recognises the drawing with the matcher of that mode; the precise one also compares the stroke
-// it was drawn with, where known, with the strokes of the stored drawings.
+// Recognises the drawing with the matcher of that mode: the default one walks the shortcuts, the
+// precise one the same symbols prepared, and also compares the stroke the drawing was made with,
+// where known, with the strokes of the stored drawings.
 Recognition recognise(RecognitionMode mode, const DrawingGrid& drawing, const Stroke& stroke,
-                      std::span<const Shortcut> shortcuts, const SymbolGrid& referenceGrid,
+                      std::span<const Shortcut> shortcuts, const PreparedSymbols& prepared,
+                      const SymbolGrid& referenceGrid,
                       const std::function<symbolfile::Content(const QString& name)>& readStored);
 
 // The shortcut of the symbol folder, other than those named in skipped, that the mode would

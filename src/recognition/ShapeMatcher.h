@@ -1,6 +1,7 @@
 #pragma once
 
 #include "recognition/Matcher.h"
+#include "recognition/PreparedSymbols.h"
 #include "recognition/Stroke.h"
 
 // The precise mode's matcher: a symbol is selected by the shape of its drawings, every stored
@@ -23,7 +24,7 @@
 // within half its full distance and strictly nearer than any other.
 Recognition
 recognisePrecisely(const DrawingGrid& drawing, const Stroke& stroke,
-                   std::span<const Shortcut> shortcuts, const SymbolGrid& referenceGrid,
+                   const PreparedSymbols& prepared, const SymbolGrid& referenceGrid,
                    const std::function<symbolfile::Content(const QString& name)>& readStored);
 
 // The distances at which similarity reaches 0, tuned on the recorded gestures: in cells for

@@ -86,12 +86,14 @@ float strokeLowerBound(const PreparedStroke& candidate, const PreparedStroke& st
     return sum / strokeSamples;
 }
 
-float strokeDistance(const PreparedStroke& a, const PreparedStroke& b) {
+float strokeDistance(const PreparedStroke& a, const PreparedStroke& b, float ceiling) {
     constexpr float unreachable = std::numeric_limits<float>::infinity();
     std::array<std::array<float, strokeSamples>, strokeSamples> cost;
     for (auto& row : cost)
         row.fill(unreachable);
+    const float highestSum = ceiling * strokeSamples;
     for (int i = 0; i < strokeSamples; ++i) {
+        float rowLowest = unreachable;
         for (int j = std::max(0, i - strokeBand); j <= std::min(strokeSamples - 1, i + strokeBand);
              ++j) {
             float before = 0;
@@ -101,7 +103,11 @@ float strokeDistance(const PreparedStroke& a, const PreparedStroke& b) {
                                    i > 0 && j > 0 ? cost[i - 1][j - 1] : unreachable});
             }
             cost[i][j] = before + distanceOf(a.points[i], b.points[j]);
+            rowLowest = std::min(rowLowest, cost[i][j]);
         }
+        // Every path on passes through this row, and costs only grow.
+        if (rowLowest >= highestSum)
+            return unreachable;
     }
     return cost[strokeSamples - 1][strokeSamples - 1] / strokeSamples;
 }

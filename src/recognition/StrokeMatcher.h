@@ -29,5 +29,7 @@ std::optional<PreparedStroke> prepareStroke(const Stroke& stroke);
 // stored points it may be matched with.
 float strokeLowerBound(const PreparedStroke& candidate, const PreparedStroke& stored);
 
-// The distance between two prepared strokes, in units of their size (0 for the same shape).
-float strokeDistance(const PreparedStroke& a, const PreparedStroke& b);
+// The distance between two prepared strokes, in units of their size (0 for the same shape); once
+// it is sure to reach ceiling, infinite.
+float strokeDistance(const PreparedStroke& a, const PreparedStroke& b,
+                     float ceiling = std::numeric_limits<float>::infinity());

@@ -68,8 +68,8 @@ TEST(ShapeMatcher, SelectsByShapeOverEveryStoredDrawing) {
         }
         SymbolGrid white;
         ClearGrid(white);
-        const Recognition found =
-            recognisePrecisely(row.drawn, {}, shortcuts, white, [](const QString& name) {
+        const Recognition found = recognisePrecisely(
+            row.drawn, {}, PreparedSymbols(shortcuts), white, [](const QString& name) {
                 return symbolfile::Content{{}, u"/bin/"_s + name};
             });
         EXPECT_EQ(found.selected, row.selected) << row.name;
