@@ -147,6 +147,9 @@ void FrmView::Form_Load(QImage photograph) {
 }
 
 void FrmView::Form_MouseMove(int X, int Y) {
+    // The pointer was at the press before the overlay could see it move: the stroke starts there.
+    if (const std::optional<QPoint> from = std::exchange(m_pressedAt, std::nullopt))
+        Form_MouseMove(from->x(), from->y());
     DrawWidth = roundHalfEven(width() / 24.0);
     // Each movement joins the previous position: a fast stroke, or movements the system merged
     // under load, leave no gaps.
@@ -169,6 +172,7 @@ void FrmView::paintStroke(QPoint from, QPoint to) {
 
 void FrmView::holdStarted(QPoint global) {
     m_holdStart = mapFromGlobal(global);
+    m_pressedAt = m_holdStart;
     m_holdTravel = 0;
     m_holding = true;
 }

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 
 // The full-screen overlay on which a gesture is drawn: the frozen screen, the stroke where the
@@ -31,8 +33,9 @@ public:
     void Form_MouseMove(int X, int Y);
     void Form_MouseDown(int Button, int Shift);
 
-    // The trigger press that opened the overlay is held (at a global position): until it is
-    // released its movements draw, and a release after a stroke ends the gesture like a click.
+    // The trigger press that opened the overlay (at a global position), which the stroke starts
+    // from; while it is held its movements draw, and a release after a stroke ends the gesture
+    // like a click.
     void holdStarted(QPoint global);
     void heldMove(QPoint global);
     void heldReleased();
@@ -92,6 +95,7 @@ private:
     bool m_painted = false;
     bool m_keyboardGrabbed = false;
     QPointer<QWidget> m_activeBefore;
+    std::optional<QPoint> m_pressedAt; // until the first movement
     bool m_holding = false;
     QPoint m_holdStart;
     qreal m_holdTravel = 0;

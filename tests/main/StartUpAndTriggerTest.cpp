@@ -148,6 +148,20 @@ TEST_F(StartUpAndTriggerTest, AHeldPressDrawsAndItsReleaseEndsTheGesture) {
     EXPECT_FALSE(w.gesture().isGestureUp()) << "the release after a stroke ends the gesture";
 }
 
+TEST_F(StartUpAndTriggerTest, TheStrokeStartsAtThePressThatOpenedTheOverlay) {
+    fakes.trigger.events = true;
+    FrmMain& w = window();
+    TriggerPress press;
+    press.position = {100, 300};
+    ASSERT_TRUE(w.gesture().triggerPressed(press));
+    FrmView* overlay = w.gesture().overlay();
+    const QPoint corner = overlay->mapToGlobal(QPoint(0, 0));
+    overlay->Form_MouseMove(200 - corner.x(), 300 - corner.y()); // the first movement seen
+    EXPECT_EQ(overlay->strokeLayer().pixelColor(QPoint(150, 300) - corner), QColor(Qt::black))
+        << "drawn from the press on";
+    EXPECT_EQ(overlay->minX, 100 - corner.x());
+}
+
 TEST_F(StartUpAndTriggerTest, TheFramePreferenceIsTheOneStoredWhenTheGestureStarts) {
     settings::SaveSetting(u"Option"_s, u"Grid"_s, u"0"_s);
     fakes.trigger.events = true;
