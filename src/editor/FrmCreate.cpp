@@ -249,7 +249,7 @@ bool FrmCreate::confirmUnlikeOthers(const QString& name) {
         itself.append(*m_openedName);
     const RecognitionSettings recognition = m_recognition();
     const std::optional<QString> similar = lookAlike(
-        recognition.mode, m_drawings.all(), m_symbolDirectory, itself, recognition.sliders);
+        recognition.mode, m_drawings.content({}), m_symbolDirectory, itself, recognition.sliders);
     return !similar ||
            messages::ask(
                this, tr("Ce symbole ressemble à « %1 ». Enregistrer quand même ?").arg(*similar));

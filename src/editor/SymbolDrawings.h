@@ -17,7 +17,6 @@ public:
     int count() const { return static_cast<int>(m_drawings.size()); }
     int shownIndex() const { return m_shown; }
     const SymbolGrid& shown() const { return m_drawings[m_shown]; }
-    const QList<SymbolGrid>& all() const { return m_drawings; }
     bool isFull() const { return count() >= symbolfile::mostDrawings; }
 
     // The shown drawing, changed by hand: it no longer has a trace.

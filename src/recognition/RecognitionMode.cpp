@@ -13,7 +13,7 @@ Recognition recognise(RecognitionMode mode, const DrawingGrid& drawing, const St
                : recognise(drawing, shortcuts, referenceGrid, readStored);
 }
 
-std::optional<QString> lookAlike(RecognitionMode mode, const QList<SymbolGrid>& drawings,
+std::optional<QString> lookAlike(RecognitionMode mode, const symbolfile::Content& drawn,
                                  const QString& symbolDirectory, const QStringList& skipped,
                                  Thresholds sliders) {
     FileList files;
@@ -31,9 +31,11 @@ std::optional<QString> lookAlike(RecognitionMode mode, const QList<SymbolGrid>& 
     const PreparedSymbols prepared(others);
     SymbolGrid reference;
     ClearGrid(reference);
-    for (const SymbolGrid& drawing : drawings) {
-        const Recognition found = recognise(mode, blackCellsOf(symbolfile::gridStringOf(drawing)),
-                                            {}, others, prepared, reference, readStored);
+    const QStringList grids = QStringList{drawn.gridString} + drawn.moreDrawings;
+    for (qsizetype k = 0; k < grids.size(); ++k) {
+        const Stroke stroke = strokeOfTrace(drawn.traces.value(k)).value_or(Stroke());
+        const Recognition found = recognise(mode, blackCellsOf(grids[k]), stroke, others, prepared,
+                                            reference, readStored);
         if (decide(found, {}, sliders).accepted)
             return others[found.selected - 1].text;
     }

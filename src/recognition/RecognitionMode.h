@@ -29,7 +29,8 @@ Recognition recognise(RecognitionMode mode, const DrawingGrid& drawing, const St
                       const std::function<symbolfile::Content(const QString& name)>& readStored);
 
 // The shortcut of the symbol folder, other than those named in skipped, that the mode would
-// accept any one of these drawings as; nothing when none would.
-std::optional<QString> lookAlike(RecognitionMode mode, const QList<SymbolGrid>& drawings,
+// accept any one of the symbol's drawings as (each with its stroke, where it has one); nothing
+// when none would.
+std::optional<QString> lookAlike(RecognitionMode mode, const symbolfile::Content& drawn,
                                  const QString& symbolDirectory, const QStringList& skipped,
                                  Thresholds sliders);

@@ -8,6 +8,7 @@
 #include "widgets/ScoreBar.h"
 
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QScrollBar>
 
 #include <cmath>
@@ -210,6 +211,41 @@ TEST_F(ComparaisonTest, PreciseModeTellsSymbolsAlikeInTheGridApartByTheirStrokes
     stroke.clear();
     compare(false);
     EXPECT_FALSE(display.accepted) << "by the grid alone they are just as near";
+}
+
+// What the gesture's log says it prepared, while it lives.
+class PreparationLog {
+public:
+    PreparationLog() {
+        lines = &m_lines;
+        QLoggingCategory::setFilterRules(u"gestrix.gesture.debug=true"_s);
+        m_previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context,
+                                               const QString& text) {
+            if (qstrcmp(context.category, "gestrix.gesture") == 0 && text.startsWith(u"prepared"_s))
+                lines->append(text);
+        });
+    }
+    ~PreparationLog() {
+        qInstallMessageHandler(m_previous);
+        QLoggingCategory::setFilterRules({});
+    }
+    static inline QStringList* lines = nullptr;
+
+private:
+    QStringList m_lines;
+    QtMessageHandler m_previous;
+};
+
+TEST_F(ComparaisonTest, SymbolsArePreparedOncePerRebuildOfTheList) {
+    settings::SaveSetting(u"Option"_s, u"Precise"_s, u"1"_s);
+    writeSymbol(u"a"_s, cells(0, 9), u"/bin/sh"_s);
+    const PreparationLog log;
+    draw(cells(0, 9));
+    for (int preview = 0; preview < 3; ++preview)
+        compare(true);
+    EXPECT_EQ(*PreparationLog::lines, QStringList{u"prepared 1 symbols"_s});
+    window().OuvrirListe();
+    EXPECT_EQ(PreparationLog::lines->size(), 2);
 }
 
 TEST_F(ComparaisonTest, NomDecidesWhetherTheLabelIsShown) {
