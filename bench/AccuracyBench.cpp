@@ -37,7 +37,8 @@ struct Gesture {
     QString type;
     int repetition = 0;
     QList<QPointF> points;
-    DrawingGrid grid;
+    DrawingGrid grid; // as drawn on the overlay and sampled
+    Stroke stroke;    // as the overlay recorded it
 };
 
 QList<Gesture> readGestures(const QString& path) {
@@ -55,6 +56,7 @@ QList<Gesture> readGestures(const QString& path) {
                         QString::fromUtf8(fields[2]),
                         fields[3].toInt(),
                         {},
+                        {},
                         {}};
         for (const QByteArray& point : fields[4].split(' ')) {
             const QList<QByteArray> xy = point.split(',');
@@ -66,25 +68,25 @@ QList<Gesture> readGestures(const QString& path) {
     return gestures;
 }
 
-// The gesture drawn on the overlay, scaled about its centre onto the middle of the screen.
-DrawingGrid drawnGrid(const QList<QPointF>& points, double scale) {
+// The gesture drawn on the overlay, scaled about its centre onto the middle of the screen: its
+// sampled grid and the stroke the overlay recorded.
+void draw(Gesture& gesture, double scale) {
     QRectF bounds;
-    for (const QPointF& point : points)
+    for (const QPointF& point : gesture.points)
         bounds = bounds.isNull() ? QRectF(point, QSizeF(0, 0))
                                  : bounds.united(QRectF(point, QSizeF(0, 0)));
     const QPointF middle(screenSize.width() / 2.0, screenSize.height() / 2.0);
     FrmView overlay(QImage(), QRect(QPoint(0, 0), screenSize), true);
-    QImage comparison;
-    QObject::connect(&overlay, &FrmView::captured,
-                     [&comparison](const QImage& block, const Stroke&, bool) {
-                         comparison = capture::comparisonPicture(block, {97, 97});
-                     });
-    for (const QPointF& point : points) {
+    QObject::connect(
+        &overlay, &FrmView::captured, [&gesture](const QImage& block, const Stroke& stroke, bool) {
+            gesture.grid = sampleDrawing(capture::comparisonPicture(block, {97, 97}), 15, 15);
+            gesture.stroke = stroke;
+        });
+    for (const QPointF& point : gesture.points) {
         const QPointF at = middle + (point - bounds.center()) * scale;
         overlay.Form_MouseMove(qRound(at.x()), qRound(at.y()));
     }
     overlay.Form_MouseDown(FrmView::LeftButton, FrmView::ShiftKey); // a preview capture
-    return sampleDrawing(comparison, 15, 15);
 }
 
 QString gridString(const DrawingGrid& grid) {
@@ -106,15 +108,21 @@ struct Catalogue {
     QHash<QString, symbolfile::Content> files;
 };
 
-Catalogue catalogueOf(const QList<const Gesture*>& templates, const QStringList& types) {
+// Each drawing stored as its grid, and with strokes, as its stroke too (drawn with "Dessiner").
+Catalogue catalogueOf(const QList<const Gesture*>& templates, const QStringList& types,
+                      bool strokes) {
     Catalogue catalogue;
     for (const QString& type : types) {
         QStringList drawings;
-        for (const Gesture* gesture : templates)
-            if (gesture->type == type)
+        QStringList traces;
+        for (const Gesture* gesture : templates) {
+            if (gesture->type == type) {
                 drawings.append(gridString(gesture->grid));
-        catalogue.shortcuts.append({type, drawings.value(0), drawings.mid(1)});
-        catalogue.files.insert(type, {drawings.value(0), type, drawings.mid(1)});
+                traces.append(strokes ? traceOf(gesture->stroke) : QString());
+            }
+        }
+        catalogue.shortcuts.append({type, drawings.value(0), drawings.mid(1), traces});
+        catalogue.files.insert(type, {drawings.value(0), type, drawings.mid(1), traces});
     }
     return catalogue;
 }
@@ -122,13 +130,18 @@ Catalogue catalogueOf(const QList<const Gesture*>& templates, const QStringList&
 // Presents gestures one after another, as one session: the score bars carry over.
 void present(RecognitionMode mode, const Catalogue& catalogue,
              const QList<const Gesture*>& gestures, bool known, Tally& tally) {
+    const bool strokes = std::any_of(
+        catalogue.shortcuts.begin(), catalogue.shortcuts.end(), [](const Shortcut& shortcut) {
+            return !shortcut.traces.isEmpty() && !shortcut.traces.front().isEmpty();
+        });
     SymbolGrid reference;
     ClearGrid(reference);
     Scores bars;
     const PreparedSymbols prepared(catalogue.shortcuts);
     for (const Gesture* gesture : gestures) {
         const Recognition found =
-            recognise(mode, gesture->grid, {}, catalogue.shortcuts, prepared, reference,
+            recognise(mode, gesture->grid, strokes ? gesture->stroke : Stroke(),
+                      catalogue.shortcuts, prepared, reference,
                       [&catalogue](const QString& name) { return catalogue.files.value(name); });
         reference = found.referenceGrid;
         const Decision decision = decide(found, bars, sliders);
@@ -146,17 +159,6 @@ void present(RecognitionMode mode, const Catalogue& catalogue,
     }
 }
 
-// The gesture's stroke as the overlay records it: whole pixels of the scaled drawing.
-Stroke strokeOf(const Gesture& gesture, double scale) {
-    Stroke stroke;
-    for (const QPointF& point : gesture.points) {
-        const QPoint at = (point * scale).toPoint();
-        if (stroke.isEmpty() || stroke.back() != at)
-            stroke.append(at);
-    }
-    return stroke;
-}
-
 // Each presented stroke's nearest stored type and its distance: a known or an unknown gesture.
 struct Nearest {
     bool known;
@@ -166,17 +168,17 @@ struct Nearest {
 
 QList<Nearest> nearestStrokes(const QList<const Gesture*>& templates,
                               const QList<const Gesture*>& presented, const QStringList& stored,
-                              bool known, double scale) {
+                              bool known) {
     QList<std::pair<QString, PreparedStroke>> catalogue;
     for (const Gesture* gesture : templates)
         if (stored.contains(gesture->type))
-            if (const auto prepared = prepareStroke(strokeOf(*gesture, scale)))
+            if (const auto prepared = prepareStroke(gesture->stroke))
                 catalogue.append({gesture->type, *prepared});
     QList<Nearest> found;
     for (const Gesture* gesture : presented) {
         if (!known && stored.contains(gesture->type))
             continue;
-        const auto candidate = prepareStroke(strokeOf(*gesture, scale));
+        const auto candidate = prepareStroke(gesture->stroke);
         float best = std::numeric_limits<float>::infinity();
         QString type;
         for (const auto& [name, prepared] : catalogue) {
@@ -214,8 +216,8 @@ void reportStrokes(const QList<Nearest>& found, int drawings) {
     for (const float threshold : {0.04f, 0.06f, 0.08f, 0.10f, 0.12f}) {
         const Tally tally = tallyAt(threshold);
         const int known = tally.right + tally.wrong + tally.rejected;
-        std::printf("%-8s %-9d %6.1f%% %6.1f%% %8.1f%% %17.1f%%   below %.2f\n", "stroke", drawings,
-                    tally.share(tally.right, known), tally.share(tally.wrong, known),
+        std::printf("%-15s %-9d %6.1f%% %6.1f%% %8.1f%% %17.1f%%   below %.2f\n", "stroke only",
+                    drawings, tally.share(tally.right, known), tally.share(tally.wrong, known),
                     tally.share(tally.rejected, known),
                     tally.share(tally.unknownLaunched, tally.unknownPresented), threshold);
     }
@@ -254,7 +256,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     for (Gesture& gesture : gestures)
-        gesture.grid = drawnGrid(gesture.points, scale);
+        draw(gesture, scale);
     std::printf("%lld gestures drawn and sampled in %.1f s (scale %.1f)\n",
                 static_cast<long long>(gestures.size()), clock.elapsed() / 1000.0, scale);
 
@@ -265,10 +267,16 @@ int main(int argc, char* argv[]) {
         if (!types.contains(gesture.type))
             types.append(gesture.type);
     }
-    std::printf("%-8s %-9s %7s %7s %9s %18s\n", "mode", "drawings", "right", "wrong", "rejected",
+    std::printf("%-15s %-9s %7s %7s %9s %18s\n", "mode", "drawings", "right", "wrong", "rejected",
                 "unknown launching");
-    for (const auto& [mode, modeName] : {std::pair(RecognitionMode::Default, "default"),
-                                         std::pair(RecognitionMode::Precise, "precise")})
+    const struct {
+        RecognitionMode mode;
+        bool strokes;
+        const char* name;
+    } configurations[] = {{RecognitionMode::Default, false, "default"},
+                          {RecognitionMode::Precise, false, "precise"},
+                          {RecognitionMode::Precise, true, "precise+stroke"}};
+    for (const auto& [mode, strokes, modeName] : configurations)
         for (const int drawings : {1, 3}) {
             const QStringList templateSpeeds = drawings == 1
                                                    ? QStringList{u"medium"_s}
@@ -282,18 +290,18 @@ int main(int argc, char* argv[]) {
                         gesture->repetition == 1 && templateSpeeds.contains(gesture->speed);
                     (isTemplate ? templates : presented).append(gesture);
                 }
-                present(mode, catalogueOf(templates, types), presented, true, tally);
+                present(mode, catalogueOf(templates, types, strokes), presented, true, tally);
                 for (const auto& [stored, others] : {std::pair(types.mid(0, 8), types.mid(8)),
                                                      std::pair(types.mid(8), types.mid(0, 8))}) {
                     QList<const Gesture*> unknown;
                     for (const Gesture* gesture : presented)
                         if (others.contains(gesture->type))
                             unknown.append(gesture);
-                    present(mode, catalogueOf(templates, stored), unknown, false, tally);
+                    present(mode, catalogueOf(templates, stored, strokes), unknown, false, tally);
                 }
             }
             const int known = tally.right + tally.wrong + tally.rejected;
-            std::printf("%-8s %-9d %6.1f%% %6.1f%% %8.1f%% %17.1f%%\n", modeName, drawings,
+            std::printf("%-15s %-9d %6.1f%% %6.1f%% %8.1f%% %17.1f%%\n", modeName, drawings,
                         tally.share(tally.right, known), tally.share(tally.wrong, known),
                         tally.share(tally.rejected, known),
                         tally.share(tally.unknownLaunched, tally.unknownPresented));
@@ -311,9 +319,9 @@ int main(int argc, char* argv[]) {
                     gesture->repetition == 1 && templateSpeeds.contains(gesture->speed);
                 (isTemplate ? templates : presented).append(gesture);
             }
-            found += nearestStrokes(templates, presented, types, true, scale);
-            found += nearestStrokes(templates, presented, types.mid(0, 8), false, scale);
-            found += nearestStrokes(templates, presented, types.mid(8), false, scale);
+            found += nearestStrokes(templates, presented, types, true);
+            found += nearestStrokes(templates, presented, types.mid(0, 8), false);
+            found += nearestStrokes(templates, presented, types.mid(8), false);
         }
         reportStrokes(found, drawings);
     }

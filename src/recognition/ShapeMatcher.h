@@ -30,7 +30,7 @@ recognisePrecisely(const DrawingGrid& drawing, const Stroke& stroke,
 // The distances at which similarity reaches 0, tuned on the recorded gestures: in cells for
 // grids, in units of the stroke's size for strokes.
 inline constexpr float shapeFullDistance = 1.08f;
-inline constexpr float strokeFullDistance = 0.2f;
+inline constexpr float strokeFullDistance = 0.195f;
 
 // The distance between two drawings; infinite when either has no black cell.
 float shapeDistance(const DrawingGrid& a, const DrawingGrid& b);
