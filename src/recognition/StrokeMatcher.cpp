@@ -8,7 +8,9 @@
 namespace {
 
 float distanceOf(QPointF a, QPointF b) {
-    return static_cast<float>(std::hypot(a.x() - b.x(), a.y() - b.y()));
+    const qreal dx = a.x() - b.x();
+    const qreal dy = a.y() - b.y();
+    return static_cast<float>(std::sqrt(dx * dx + dy * dy));
 }
 
 // The points evenly spaced along the path, first and last included.
@@ -86,28 +88,30 @@ float strokeLowerBound(const PreparedStroke& candidate, const PreparedStroke& st
     return sum / strokeSamples;
 }
 
+// Row by row, keeping two: a point's best path so far ends at a neighbour before it.
 float strokeDistance(const PreparedStroke& a, const PreparedStroke& b, float ceiling) {
     constexpr float unreachable = std::numeric_limits<float>::infinity();
-    std::array<std::array<float, strokeSamples>, strokeSamples> cost;
-    for (auto& row : cost)
-        row.fill(unreachable);
+    std::array<float, strokeSamples> previous;
+    std::array<float, strokeSamples> current;
+    previous.fill(unreachable);
     const float highestSum = ceiling * strokeSamples;
     for (int i = 0; i < strokeSamples; ++i) {
+        current.fill(unreachable);
         float rowLowest = unreachable;
         for (int j = std::max(0, i - strokeBand); j <= std::min(strokeSamples - 1, i + strokeBand);
              ++j) {
             float before = 0;
             if (i > 0 || j > 0) {
-                before = std::min({i > 0 ? cost[i - 1][j] : unreachable,
-                                   j > 0 ? cost[i][j - 1] : unreachable,
-                                   i > 0 && j > 0 ? cost[i - 1][j - 1] : unreachable});
+                before = std::min({previous[j], j > 0 ? current[j - 1] : unreachable,
+                                   j > 0 ? previous[j - 1] : unreachable});
             }
-            cost[i][j] = before + distanceOf(a.points[i], b.points[j]);
-            rowLowest = std::min(rowLowest, cost[i][j]);
+            current[j] = before + distanceOf(a.points[i], b.points[j]);
+            rowLowest = std::min(rowLowest, current[j]);
         }
         // Every path on passes through this row, and costs only grow.
         if (rowLowest >= highestSum)
             return unreachable;
+        previous = current;
     }
-    return cost[strokeSamples - 1][strokeSamples - 1] / strokeSamples;
+    return previous[strokeSamples - 1] / strokeSamples;
 }
