@@ -108,6 +108,20 @@ struct Catalogue {
     QHash<QString, symbolfile::Content> files;
 };
 
+// One person's gestures: the stored drawings of each type (the first repetition at medium speed,
+// or at all three speeds for three drawings) and the others, presented.
+std::pair<QList<const Gesture*>, QList<const Gesture*>> splitOf(const QList<const Gesture*>& own,
+                                                                int drawings) {
+    const QStringList templateSpeeds =
+        drawings == 1 ? QStringList{u"medium"_s} : QStringList{u"slow"_s, u"medium"_s, u"fast"_s};
+    std::pair<QList<const Gesture*>, QList<const Gesture*>> split;
+    for (const Gesture* gesture : own) {
+        const bool isTemplate = gesture->repetition == 1 && templateSpeeds.contains(gesture->speed);
+        (isTemplate ? split.first : split.second).append(gesture);
+    }
+    return split;
+}
+
 // Each drawing stored as its grid, and with strokes, as its stroke too (drawn with "Dessiner").
 Catalogue catalogueOf(const QList<const Gesture*>& templates, const QStringList& types,
                       bool strokes) {
@@ -278,18 +292,9 @@ int main(int argc, char* argv[]) {
                           {RecognitionMode::Precise, true, "precise+stroke"}};
     for (const auto& [mode, strokes, modeName] : configurations)
         for (const int drawings : {1, 3}) {
-            const QStringList templateSpeeds = drawings == 1
-                                                   ? QStringList{u"medium"_s}
-                                                   : QStringList{u"slow"_s, u"medium"_s, u"fast"_s};
             Tally tally;
             for (const auto& [subject, own] : bySubject) {
-                QList<const Gesture*> templates;
-                QList<const Gesture*> presented;
-                for (const Gesture* gesture : own) {
-                    const bool isTemplate =
-                        gesture->repetition == 1 && templateSpeeds.contains(gesture->speed);
-                    (isTemplate ? templates : presented).append(gesture);
-                }
+                const auto [templates, presented] = splitOf(own, drawings);
                 present(mode, catalogueOf(templates, types, strokes), presented, true, tally);
                 for (const auto& [stored, others] : {std::pair(types.mid(0, 8), types.mid(8)),
                                                      std::pair(types.mid(8), types.mid(0, 8))}) {
@@ -307,18 +312,9 @@ int main(int argc, char* argv[]) {
                         tally.share(tally.unknownLaunched, tally.unknownPresented));
         }
     for (const int drawings : {1, 3}) {
-        const QStringList templateSpeeds = drawings == 1
-                                               ? QStringList{u"medium"_s}
-                                               : QStringList{u"slow"_s, u"medium"_s, u"fast"_s};
         QList<Nearest> found;
         for (const auto& [subject, own] : bySubject) {
-            QList<const Gesture*> templates;
-            QList<const Gesture*> presented;
-            for (const Gesture* gesture : own) {
-                const bool isTemplate =
-                    gesture->repetition == 1 && templateSpeeds.contains(gesture->speed);
-                (isTemplate ? templates : presented).append(gesture);
-            }
+            const auto [templates, presented] = splitOf(own, drawings);
             found += nearestStrokes(templates, presented, types, true);
             found += nearestStrokes(templates, presented, types.mid(0, 8), false);
             found += nearestStrokes(templates, presented, types.mid(8), false);
