@@ -211,6 +211,16 @@ TEST_F(ComparaisonTest, PreciseModeTellsSymbolsAlikeInTheGridApartByTheirStrokes
     stroke.clear();
     compare(false);
     EXPECT_FALSE(display.accepted) << "by the grid alone they are just as near";
+
+    // A trace that is no stroke counts for nothing: the drawing is matched by its grid.
+    folder.write(u"symbol/Barre.ini"_s, "[Image]\nValue=" + cells(72, 83).toUtf8() +
+                                            "\nTrace=12,x 40\nRepertoire=sh Barre\n");
+    window().OuvrirListe();
+    draw(cells(72, 83));
+    stroke = {{0, 300}, {600, 300}};
+    starter.calls.clear();
+    compare(false);
+    EXPECT_EQ(starter.calls, (QList<Call>{{u"sh"_s, {u"Barre"_s}}}));
 }
 
 // What the gesture's log says it prepared, while it lives.
