@@ -64,10 +64,10 @@ recognisePrecisely(const DrawingGrid& drawing, const Stroke& stroke,
                 // A stroke that cannot come nearer than this symbol or the runner-up so far
                 // changes nothing.
                 const float bound = std::min(symbol, nextNearest);
-                if (strokeLowerBound(*drawnStroke, *stored.stroke) / strokeFullDistance >= bound)
+                const float ceiling = bound * strokeFullDistance;
+                if (strokeLowerBound(*drawnStroke, *stored.stroke, ceiling) >= ceiling)
                     continue;
-                d = strokeDistance(*drawnStroke, *stored.stroke, bound * strokeFullDistance) /
-                    strokeFullDistance;
+                d = strokeDistance(*drawnStroke, *stored.stroke, ceiling) / strokeFullDistance;
             } else {
                 d = distance(drawn, stored.shape) / shapeFullDistance;
             }

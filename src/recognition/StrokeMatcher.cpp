@@ -40,6 +40,12 @@ std::array<QPointF, strokeSamples> resampled(const Stroke& stroke, qreal length)
     return points;
 }
 
+// Grows the box from low to high to hold the point.
+void widen(QPointF& low, QPointF& high, QPointF point) {
+    low = {std::min(low.x(), point.x()), std::min(low.y(), point.y())};
+    high = {std::max(high.x(), point.x()), std::max(high.y(), point.y())};
+}
+
 } // namespace
 
 std::optional<PreparedStroke> prepareStroke(const Stroke& stroke) {
@@ -55,31 +61,25 @@ std::optional<PreparedStroke> prepareStroke(const Stroke& stroke) {
     QPointF high = low;
     for (const QPointF& point : prepared.points) {
         centroid += point / strokeSamples;
-        low = {std::min(low.x(), point.x()), std::min(low.y(), point.y())};
-        high = {std::max(high.x(), point.x()), std::max(high.y(), point.y())};
+        widen(low, high, point);
     }
     const qreal size = std::max(high.x() - low.x(), high.y() - low.y());
     for (QPointF& point : prepared.points)
         point = (point - centroid) / size;
     for (int i = 0; i < strokeSamples; ++i) {
-        QPointF low = prepared.points[i];
-        QPointF high = low;
+        prepared.lowest[i] = prepared.highest[i] = prepared.points[i];
         for (int j = std::max(0, i - strokeBand); j <= std::min(strokeSamples - 1, i + strokeBand);
-             ++j) {
-            low = {std::min(low.x(), prepared.points[j].x()),
-                   std::min(low.y(), prepared.points[j].y())};
-            high = {std::max(high.x(), prepared.points[j].x()),
-                    std::max(high.y(), prepared.points[j].y())};
-        }
-        prepared.lowest[i] = low;
-        prepared.highest[i] = high;
+             ++j)
+            widen(prepared.lowest[i], prepared.highest[i], prepared.points[j]);
     }
     return prepared;
 }
 
-float strokeLowerBound(const PreparedStroke& candidate, const PreparedStroke& stored) {
+float strokeLowerBound(const PreparedStroke& candidate, const PreparedStroke& stored,
+                       float ceiling) {
+    const float highestSum = ceiling * strokeSamples;
     float sum = 0;
-    for (int i = 0; i < strokeSamples; ++i) {
+    for (int i = 0; i < strokeSamples && sum < highestSum; ++i) {
         const QPointF point = candidate.points[i];
         const QPointF nearest(std::clamp(point.x(), stored.lowest[i].x(), stored.highest[i].x()),
                               std::clamp(point.y(), stored.lowest[i].y(), stored.highest[i].y()));

@@ -26,8 +26,9 @@ struct PreparedStroke {
 std::optional<PreparedStroke> prepareStroke(const Stroke& stroke);
 
 // Never more than strokeDistance: the mean distance of each candidate point to the box of the
-// stored points it may be matched with.
-float strokeLowerBound(const PreparedStroke& candidate, const PreparedStroke& stored);
+// stored points it may be matched with. Once it reaches ceiling it stops there, counted so far.
+float strokeLowerBound(const PreparedStroke& candidate, const PreparedStroke& stored,
+                       float ceiling = std::numeric_limits<float>::infinity());
 
 // The distance between two prepared strokes, in units of their size (0 for the same shape); once
 // it is sure to reach ceiling, infinite.
