@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Shortcuts are never lost through the windows: "Supprimer" before anything is selected deletes
-# nothing; "Modifier" then "OK" keeps the stored drawing; a gesture started over the modal editor
+# nothing; "Modifier" then "OK" keeps the stored drawing and its stroke byte for byte; a gesture started over the modal editor
 # takes input and can be cancelled; and a save that cannot reach the disk (a file-size limit
 # standing in for a full disk) leaves the old file whole, the editor open and a message shown.
 # Usage: editor_safety_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
@@ -9,6 +9,7 @@ E2E_SHOTS=$2
 
 program=$(e2e_marker_program "$E2E_TMP/launched")
 e2e_store_symbol Barre "$E2E_BAR_GRID" "$program"
+printf 'Trace=300,500 320,500 1500,500\n' >>"$E2E_SYMBOLS/Barre.ini" # drawn with "Dessiner"
 e2e_store_symbol Zeta "$(printf '1%.0s' {1..144})" "$program"
 cp "$E2E_SYMBOLS/Barre.ini" "$E2E_TMP/Barre.before"
 
