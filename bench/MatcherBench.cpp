@@ -57,7 +57,8 @@ double p90(const std::vector<double>& times) {
     return sorted[static_cast<std::size_t>(0.9 * static_cast<double>(sorted.size() - 1))];
 }
 
-void BM_PreciseWithStrokes(benchmark::State& state) {
+// range(0) symbols of five drawings, each with its stroke when range(1) is 1, else grids only.
+void BM_Precise(benchmark::State& state) {
     std::mt19937 random(7);
     QList<Shortcut> symbols = randomSymbols(static_cast<int>(state.range(0)));
     for (Shortcut& symbol : symbols) {
@@ -75,11 +76,16 @@ void BM_PreciseWithStrokes(benchmark::State& state) {
     ClearGrid(grid);
     const auto readStored = [](const QString&) { return symbolfile::Content{}; };
     const PreparedSymbols prepared(symbols); // once, as when the list is built
-    for (auto _ : state)
-        benchmark::DoNotOptimize(recognisePrecisely(drawing, drawn, prepared, grid, readStored));
+    const Stroke none;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            recognisePrecisely(drawing, state.range(1) ? drawn : none, prepared, grid, readStored));
+    }
 }
-BENCHMARK(BM_PreciseWithStrokes)
-    ->Arg(1000)
+BENCHMARK(BM_Precise)
+    ->ArgNames({"symbols", "strokes"})
+    ->Args({1000, 0})
+    ->Args({1000, 1})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(20)
     ->ComputeStatistics("p90", p90)
