@@ -49,8 +49,16 @@ FrmView* GestureSession::overlay() const {
 }
 
 void GestureSession::shortcutsChanged() {
-    m_prepared = PreparedSymbols(m_shortcuts.items());
-    qCDebug(lcGesture) << "prepared" << m_prepared.symbols().size() << "symbols";
+    m_prepared.reset();
+}
+
+// Only the precise matcher needs them: the default mode never pays for it.
+const PreparedSymbols& GestureSession::preparedSymbols() {
+    if (!m_prepared) {
+        m_prepared.emplace(m_shortcuts.items());
+        qCDebug(lcGesture) << "prepared" << m_prepared->symbols().size() << "symbols";
+    }
+    return *m_prepared;
 }
 
 // 1. The trigger. An idle program wakes for nothing: the poll runs only where presses cannot
@@ -178,8 +186,11 @@ void GestureSession::recognise(const QImage& block, const Stroke& stroke, bool D
 void GestureSession::Comparaison(const DrawingGrid& drawing, const Stroke& stroke,
                                  bool DontLaunch) {
     const prefs::Preferences preferences = prefs::load();
+    static const PreparedSymbols unneeded;
+    const PreparedSymbols& prepared =
+        preferences.recognition == RecognitionMode::Precise ? preparedSymbols() : unneeded;
     const Recognition found =
-        ::recognise(preferences.recognition, drawing, stroke, m_shortcuts.items(), m_prepared,
+        ::recognise(preferences.recognition, drawing, stroke, m_shortcuts.items(), prepared,
                     m_referenceGrid, [this](const QString& name) {
                         return symbolfile::read(symbols::filePath(m_symbolDirectory, name));
                     });

@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class FrmView;
 class QScreen;
@@ -65,7 +66,7 @@ public:
     void setThresholds(Thresholds sliders) { m_sliders = sliders; }
     void setReferenceGrid(const SymbolGrid& grid) { m_referenceGrid = grid; }
     void setIconArea(std::function<QRect()> iconArea) { m_iconArea = std::move(iconArea); }
-    // The shortcut list was rebuilt: its symbols are prepared for recognition again.
+    // The shortcut list was rebuilt: its symbols are prepared again when next recognised.
     void shortcutsChanged();
 
     // isShow: a gesture is under way, from the photograph's request to the overlay's end.
@@ -93,10 +94,11 @@ private:
     void recognise(const QImage& block, const Stroke& stroke, bool DontLaunch);
     void launch(const Decision& decision);
     void showReferenceGrid(const SymbolGrid& grid);
+    const PreparedSymbols& preparedSymbols();
 
     Platform m_platform;
     const ShortcutList& m_shortcuts;
-    PreparedSymbols m_prepared;
+    std::optional<PreparedSymbols> m_prepared; // nothing until needed after a rebuild
     QString m_symbolDirectory;
     QSize m_comparisonSize;
     std::function<QRect()> m_iconArea;

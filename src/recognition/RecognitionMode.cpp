@@ -28,7 +28,8 @@ std::optional<QString> lookAlike(RecognitionMode mode, const symbolfile::Content
     const auto readStored = [&symbolDirectory](const QString& name) {
         return symbolfile::read(symbols::filePath(symbolDirectory, name));
     };
-    const PreparedSymbols prepared(others);
+    const PreparedSymbols prepared =
+        mode == RecognitionMode::Precise ? PreparedSymbols(others) : PreparedSymbols();
     SymbolGrid reference;
     ClearGrid(reference);
     const QStringList grids = QStringList{drawn.gridString} + drawn.moreDrawings;

@@ -12,6 +12,9 @@ QString traceOf(const Stroke& stroke) {
 }
 
 std::optional<Stroke> strokeOfTrace(QStringView trace) {
+    // A trace far too long is turned down before it is cut into pieces.
+    if (trace.count(u',') > mostTracePoints)
+        return std::nullopt;
     const QList<QStringView> pairs = trace.split(u' ', Qt::SkipEmptyParts);
     if (pairs.size() < 2 || pairs.size() > mostTracePoints)
         return std::nullopt;

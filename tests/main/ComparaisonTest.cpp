@@ -255,6 +255,8 @@ TEST_F(ComparaisonTest, SymbolsArePreparedOncePerRebuildOfTheList) {
         compare(true);
     EXPECT_EQ(*PreparationLog::lines, QStringList{u"prepared 1 symbols"_s});
     window().OuvrirListe();
+    compare(true);
+    compare(true);
     EXPECT_EQ(PreparationLog::lines->size(), 2);
 }
 
