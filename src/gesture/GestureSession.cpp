@@ -25,7 +25,20 @@ using namespace Qt::StringLiterals;
 Q_LOGGING_CATEGORY(lcGesture, "gestrix.gesture", QtCriticalMsg)
 
 namespace {
+
 constexpr int triggerPollIntervalMs = 100;
+
+// Where windows cannot place themselves (Wayland), the pointer's screen is not known before it
+// moves over one of ours: every screen is covered. Elsewhere the screen under the pointer is.
+QList<QScreen*> screensToCover() {
+    if (QGuiApplication::platformName().startsWith(u"wayland"_s))
+        return QGuiApplication::screens();
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? QList<QScreen*>{screen} : QList<QScreen*>{};
+}
+
 } // namespace
 
 GestureSession::GestureSession(const Platform& platform, const ShortcutList& shortcuts,
@@ -38,14 +51,22 @@ GestureSession::GestureSession(const Platform& platform, const ShortcutList& sho
     connect(&TimDetect, &QTimer::timeout, this, &GestureSession::TimDetect_Timer);
 }
 
-// The overlay is a top-level window of its own.
+// The overlays are top-level windows of their own.
 GestureSession::~GestureSession() {
     m_platform.trigger.setHandler(nullptr);
-    delete m_overlay;
+    qDeleteAll(m_overlays);
 }
 
 FrmView* GestureSession::overlay() const {
-    return m_overlay;
+    return m_drawnOn ? m_drawnOn.data() : m_overlays.value(0).data();
+}
+
+FrmView* GestureSession::overlayAt(QPoint global) const {
+    for (FrmView* overlay : m_overlays) {
+        if (overlay && overlay->geometry().contains(global))
+            return overlay;
+    }
+    return overlay();
 }
 
 void GestureSession::shortcutsChanged() {
@@ -91,19 +112,19 @@ bool GestureSession::triggerPressed(const TriggerPress& press) {
         return false;
     startGesture();
     // Where the photograph comes later, the press is over before the overlay opens.
-    if (m_overlay)
-        m_overlay->holdStarted(press.position);
+    if (FrmView* pressedOn = overlayAt(press.position))
+        pressedOn->holdStarted(press.position);
     return isShow;
 }
 
 void GestureSession::triggerHeldMove(QPoint position) {
-    if (m_overlay)
-        m_overlay->heldMove(position);
+    if (FrmView* held = overlayAt(position))
+        held->heldMove(position);
 }
 
-void GestureSession::triggerReleased(QPoint) {
-    if (m_overlay)
-        m_overlay->heldReleased();
+void GestureSession::triggerReleased(QPoint position) {
+    if (FrmView* held = overlayAt(position))
+        held->heldReleased();
 }
 
 void GestureSession::startOnRequest() {
@@ -118,46 +139,71 @@ void GestureSession::teach() {
     startGesture();
 }
 
-// 2. The photograph, taken before the overlay exists so that it never shows the overlay itself.
+// 2. The photographs, taken before the overlays exist so that they never show an overlay.
 void GestureSession::startGesture() {
     markTiming("trigger");
-    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
+    const QList<QScreen*> screens = screensToCover();
     // Without a screen there is no overlay, so no gesture is under way.
-    if (!screen) {
+    if (screens.isEmpty()) {
         m_teaching = false;
         return;
     }
-    // Under way from the request on: the photograph may take a while, and a second press
-    // meanwhile must not ask for another.
+    // Under way from the request on: the photographs may take a while, and a second press
+    // meanwhile must not ask for others.
     isShow = true;
     ++m_gestureNumber;
     m_platform.photographer.photograph(
-        screen, [this, screen = QPointer<QScreen>(screen)](QImage photograph) {
+        screens, [this, asked = QList<QPointer<QScreen>>(screens.begin(), screens.end())](
+                     QList<QImage> photographs) {
             markTiming("photographed");
-            // The screen went away while the photograph was on its way: no gesture after all.
-            if (!screen) {
-                closed();
-                return;
-            }
-            openOverlay(std::move(photograph), *screen);
+            openOverlays(asked, std::move(photographs));
         });
 }
 
-// 3. The overlay: the user draws; previews and clicks come back as captures.
-void GestureSession::openOverlay(QImage photograph, const QScreen& screen) {
-    m_overlay = new FrmView(std::move(photograph), screen.geometry(), prefs::load().frameShown);
-    if (m_teaching)
-        m_overlay->showTeaching();
-    connect(m_overlay, &FrmView::captured, this, &GestureSession::recognise);
-    connect(m_overlay, &FrmView::gestureEnded, this, [this] { isShow = false; });
-    // An overlay is deleted a moment after it closed: a gesture started meanwhile is not its.
-    connect(m_overlay, &QObject::destroyed, this, [this, gesture = m_gestureNumber] {
-        if (gesture == m_gestureNumber)
-            closed();
-    });
-    m_overlay->show();
+// 3. The overlays, one a screen: the user draws on any; previews and clicks come back as
+// captures, and the end of the gesture on one closes them all.
+void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
+                                  QList<QImage> photographs) {
+    // The desktop's own question about photographs is on screen: covering it would leave the
+    // user under it, wondering.
+    if (m_platform.photographer.desktopIsAsking()) {
+        closed();
+        Q_EMIT desktopAsking();
+        return;
+    }
+    const bool frameShown = prefs::load().frameShown;
+    m_overlays.clear();
+    m_drawnOn = nullptr;
+    for (qsizetype i = 0; i < screens.size(); ++i) {
+        // A screen that went away while the photographs were on their way is not covered.
+        if (!screens[i])
+            continue;
+        auto* overlay = new FrmView(std::move(photographs[i]), screens[i]->geometry(), frameShown);
+        overlay->setScreen(screens[i]);
+        if (m_teaching)
+            overlay->showTeaching();
+        connect(overlay, &FrmView::captured, this, &GestureSession::recognise);
+        connect(overlay, &FrmView::gestureEnded, this, [this] {
+            isShow = false;
+            for (FrmView* other : std::as_const(m_overlays)) {
+                if (other)
+                    other->cancel();
+            }
+        });
+        // An overlay is deleted a moment after it closed: a gesture started meanwhile is not its.
+        connect(overlay, &QObject::destroyed, this, [this, gesture = m_gestureNumber] {
+            if (gesture == m_gestureNumber && --m_overlaysLeft == 0)
+                closed();
+        });
+        m_overlays.append(overlay);
+    }
+    m_overlaysLeft = int(m_overlays.size());
+    if (m_overlays.isEmpty()) {
+        closed();
+        return;
+    }
+    for (FrmView* overlay : std::as_const(m_overlays))
+        overlay->show();
 }
 
 // The gesture's resources go back to the system once its overlay has gone.
@@ -171,6 +217,12 @@ void GestureSession::closed() {
 // 4. A capture, reduced and sampled into the drawing recognition sees. A gesture for the editor
 // recognises nothing: its final drawing is taught.
 void GestureSession::recognise(const QImage& block, const Stroke& stroke, bool DontLaunch) {
+    // Of several overlays, the one drawn on shows the previews; the others have none to show.
+    auto* from = qobject_cast<FrmView*>(sender());
+    if (from && stroke.isEmpty() && DontLaunch && m_overlays.size() > 1)
+        return;
+    if (from && !stroke.isEmpty())
+        m_drawnOn = from;
     const QImage comparison = capture::comparisonPicture(block, m_comparisonSize);
     Q_EMIT captured(block, comparison);
     const DrawingGrid drawing = sampleDrawing(comparison, twips::perPixel, twips::perPixel);
@@ -199,7 +251,7 @@ void GestureSession::Comparaison(const DrawingGrid& drawing, const Stroke& strok
     m_bars = decision.bars;
     Q_EMIT barsChanged(m_bars);
 
-    RecognitionDisplay* display = m_display ? m_display : m_overlay.data();
+    RecognitionDisplay* display = m_display ? m_display : overlay();
     QString caption;
     if (decision.accepted) {
         caption = recognitionCaption(decision.program, decision.bars.black);

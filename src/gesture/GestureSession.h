@@ -24,7 +24,7 @@ class QScreen;
 class RecognitionDisplay;
 
 // The road of one gesture, and its state between gestures: a trigger press, a request from
-// outside or "Dessiner" starts it; the screen is photographed; the overlay opens; its previews
+// outside or "Dessiner" starts it; the screens are photographed; the overlays open; their previews
 // and its final capture are reduced, recognised and decided; then the program starts, the editor
 // is taught the drawing, or nothing happens (cancelled). The main window shows what the gesture
 // captured and scored through the signals, and tells it the sliders and the reference grid.
@@ -71,7 +71,8 @@ public:
 
     // isShow: a gesture is under way, from the photograph's request to the overlay's end.
     bool isGestureUp() const { return isShow; }
-    // The overlay of the gesture under way, if any.
+    // The overlay of the gesture under way that was drawn on last (the first one before any
+    // drawing), if any.
     FrmView* overlay() const;
     // Where Comparaison shows its outcome: the overlay while it is up, unless another is set.
     void setRecognitionDisplay(RecognitionDisplay* display) { m_display = display; }
@@ -83,13 +84,16 @@ Q_SIGNALS:
     void referenceGridChanged(const SymbolGrid& grid);
     // A recognised program did not start: what to tell the user.
     void launchFailed(const QString& text);
+    // No overlay opened: the desktop is asking the user whether we may photograph the screen.
+    void desktopAsking();
     void drawingTaught(const DrawingGrid& drawing, const Stroke& stroke);
 
 private:
-    // Marks the gesture as under way and asks for the photograph of the screen under the
-    // pointer; the overlay opens when it comes. Nothing when there is no screen.
+    // Marks the gesture as under way and asks for the photographs of the screens it covers; the
+    // overlays open when they come. Nothing when there is no screen.
     void startGesture();
-    void openOverlay(QImage photograph, const QScreen& screen);
+    void openOverlays(const QList<QPointer<QScreen>>& screens, QList<QImage> photographs);
+    FrmView* overlayAt(QPoint global) const;
     void closed();
     void recognise(const QImage& block, const Stroke& stroke, bool DontLaunch);
     void launch(const Decision& decision);
@@ -106,8 +110,10 @@ private:
     bool isShow = false;
     bool m_gestureUpAtLastPoll = false;
     bool m_teaching = false;
-    int m_gestureNumber = 0; // counts the gestures started
-    QPointer<FrmView> m_overlay;
+    int m_gestureNumber = 0;             // counts the gestures started
+    QList<QPointer<FrmView>> m_overlays; // one a screen covered
+    int m_overlaysLeft = 0;              // not yet deleted
+    QPointer<FrmView> m_drawnOn;
     RecognitionDisplay* m_display = nullptr;
     Thresholds m_sliders;
     Scores m_bars;

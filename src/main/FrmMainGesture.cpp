@@ -1,5 +1,6 @@
 // What the main window shows of the gestures: each capture, the scores, the reference grid, a
-// launch that failed; and the drawings it hands to the editor.
+// launch that failed, the desktop's question about photographs; and the drawings it hands to the
+// editor.
 #include "main/FrmMain.h"
 
 #include "main/MainLog.h"
@@ -17,6 +18,11 @@ void FrmMain::followGestures() {
     connect(m_gesture.get(), &GestureSession::barsChanged, this, &FrmMain::showBars);
     connect(m_gesture.get(), &GestureSession::referenceGridChanged, PicD, &GridWidget::setGrid);
     connect(m_gesture.get(), &GestureSession::launchFailed, this, &FrmMain::tellUser);
+    connect(m_gesture.get(), &GestureSession::desktopAsking, this, [this] {
+        tellUser(tr("Le bureau vous demande si Gestrix peut photographier l'écran. Répondez "
+                    "« Autoriser » : vos gestes se dessineront sur l'écran figé ; sinon, sur un "
+                    "fond uni."));
+    });
     connect(m_gesture.get(), &GestureSession::drawingTaught, this,
             [this](const DrawingGrid& drawing, const Stroke& stroke) {
                 if (!m_editor)

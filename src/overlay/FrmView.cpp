@@ -27,8 +27,10 @@ const QColor teachingBlue(0x40, 0xA0, 0xFF);
 // The frame's place and size before the first movement, in twips.
 constexpr int loadFrameWidthTwips = 2415;
 constexpr int loadFrameHeightTwips = 1215;
-// Covers the live desktop when there is no photograph of it: white, mostly see-through.
-const QColor veil(0xFF, 0xFF, 0xFF, 0x30);
+// Stands for the desktop when there is no photograph of it: calm, and the trail shows on it.
+const QColor calmBackground(0x3B, 0x42, 0x52);
+const QColor hintColour(0xD8, 0xDE, 0xE9);
+constexpr int hintTopPixels = 24;
 // A held trigger press that moved this far ends the gesture when it is released.
 constexpr qreal holdToDrawPixels = 16;
 
@@ -121,11 +123,12 @@ void FrmView::Form_Load(QImage photograph) {
     if (photograph.format() == QImage::Format_RGB32) {
         m_canvas = std::move(photograph);
     } else if (photograph.isNull()) {
-        // No photograph (the desktop would not give one): a light veil over the live desktop
-        // shows that a gesture is under way, and the trail on it.
-        setAttribute(Qt::WA_TranslucentBackground);
-        m_canvas = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-        m_canvas.fill(veil);
+        // No photograph (the desktop would not give one). A see-through window shows nothing
+        // useful: a compositor draws nothing under a full-screen window, and without one X11
+        // shows garbage. A plain background with a line of help does.
+        m_canvas = QImage(size(), QImage::Format_RGB32);
+        m_canvas.fill(calmBackground);
+        paintHint();
     } else {
         m_canvas = QImage(size(), QImage::Format_RGB32);
         m_canvas.fill(palette().color(QPalette::Window));
@@ -144,6 +147,18 @@ void FrmView::Form_Load(QImage photograph) {
     m_shp =
         QRectF(0, 0, loadFrameWidthTwips / twips::perPixel, loadFrameHeightTwips / twips::perPixel);
     m_frameColour = QColor(0xFF, 0x00, 0x00);
+}
+
+void FrmView::paintHint() {
+    QPainter painter(&m_canvas);
+    QFont font = painter.font();
+    font.setPointSizeF(11);
+    painter.setFont(font);
+    painter.setPen(hintColour);
+    painter.drawText(QRect(0, hintTopPixels, m_canvas.width(), m_canvas.height()),
+                     Qt::AlignHCenter | Qt::AlignTop,
+                     tr("L'écran n'a pas pu être photographié : dessinez le symbole ici, puis "
+                        "cliquez. Clic droit ou Échap pour annuler."));
 }
 
 void FrmView::Form_MouseMove(int X, int Y) {
@@ -208,6 +223,8 @@ void FrmView::updateFrameEdges() {
 }
 
 void FrmView::Form_MouseDown(int Button, int Shift) {
+    if (m_unloaded)
+        return;
     if (Button == RightButton) {
         unload();
         return;
@@ -229,7 +246,13 @@ void FrmView::capture(bool DontLaunch) {
     Q_EMIT captured(capture::copyBlock(m_strokeLayer, pixelsOf(m_shp)), m_stroke, DontLaunch);
 }
 
+void FrmView::cancel() {
+    unload();
+}
+
 void FrmView::unload() {
+    if (std::exchange(m_unloaded, true))
+        return;
     Timer1.stop();
     // Closed, the overlay may live on until the event loop deletes it: keys are no longer its.
     qApp->removeEventFilter(this);
@@ -280,8 +303,6 @@ void FrmView::paintEvent(QPaintEvent* event) {
     if (!m_keyboardGrabbed && windowHandle())
         m_keyboardGrabbed = windowHandle()->setKeyboardGrabEnabled(true);
     QPainter painter(this);
-    // The canvas replaces what was there, see-through parts of the veil included.
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
     // The photograph is in the screen's pixels, which may be finer than the overlay's.
     const qreal ratio = m_canvas.devicePixelRatio();
     for (const QRect& rect : event->region())

@@ -26,12 +26,15 @@ public:
     enum Shift { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
 
     // photograph: the screen as it stood, shown unscaled at (0, 0) in the screen's own pixels,
-    // and painted on; a null image gives a see-through veil. screen: the geometry it covers.
+    // and painted on; a null image gives a plain background with a line of help. screen: the
+    // geometry it covers.
     // frameShown: whether the frame is drawn.
     FrmView(QImage photograph, const QRect& screen, bool frameShown, QWidget* parent = nullptr);
 
     void Form_MouseMove(int X, int Y);
     void Form_MouseDown(int Button, int Shift);
+    // Ends the gesture as a right click would; nothing once it has ended.
+    void cancel();
 
     // The trigger press that opened the overlay (at a global position), which the stroke starts
     // from; while it is held its movements draw, and a release after a stroke ends the gesture
@@ -74,6 +77,7 @@ protected:
 
 private:
     void Form_Load(QImage photograph);
+    void paintHint();
     void Timer1_Timer();
     void capture(bool DontLaunch);
     void paintStroke(QPoint from, QPoint to);
@@ -93,6 +97,7 @@ private:
     QPointF m_labelPosition;
     QLabel* m_label = nullptr;
     bool m_painted = false;
+    bool m_unloaded = false;
     bool m_keyboardGrabbed = false;
     QPointer<QWidget> m_activeBefore;
     std::optional<QPoint> m_pressedAt; // until the first movement

@@ -1,7 +1,8 @@
 # A headless sway session for the Wayland tests and benchmarks, sourced after harness.sh with
 # $1 the gestrix binary and $E2E_VIRTUAL_POINTER the pointer helper. Store shortcuts before
 # sourcing it. It starts sway, a session bus, a virtual pointer and Gestrix (log: $E2E_TMP/gestrix.log);
-# in_session runs a client of the session.
+# in_session runs a client of the session. E2E_OUTPUTS=2 gives sway a second output, right of
+# the first.
 # sway refuses to run as root: then it and Gestrix run as nobody, from copies it can reach.
 
 as_user=()
@@ -15,8 +16,14 @@ chmod 700 "$session/runtime"
 cp "$1" "$session/gestrix"
 cp "$E2E_VIRTUAL_POINTER" "$session/virtual_pointer"
 [ -z "${E2E_SCREENSHOT_PORTAL:-}" ] || cp "$E2E_SCREENSHOT_PORTAL" "$session/screenshot_portal"
-printf 'xwayland disable\noutput HEADLESS-1 resolution 1280x720 bg #305070 solid_color\n' \
-    >"$session/sway.conf"
+outputs=${E2E_OUTPUTS:-1}
+{
+    echo 'xwayland disable'
+    for output in $(seq 1 "$outputs"); do
+        echo "output HEADLESS-$output resolution 1280x720 position $(( (output - 1) * 1280 )) 0" \
+            "bg #305070 solid_color"
+    done
+} >"$session/sway.conf"
 [ ${#as_user[@]} = 0 ] || chown -R nobody:nogroup "$E2E_TMP"
 
 # Runs a command as the session's user, with nothing of this environment but the session's.
@@ -24,7 +31,7 @@ as_session_user() {
     "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$session/home" \
         XDG_RUNTIME_DIR="$session/runtime" "$@"
 }
-as_session_user WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+as_session_user WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS="$outputs" WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     sway -c "$session/sway.conf" >"$E2E_TMP/sway.log" 2>&1 &
 E2E_PIDS+=($!)
 e2e_wait_for 'ls "$session"/runtime/sway-ipc.*.sock >/dev/null 2>&1' ||

@@ -74,15 +74,27 @@ public:
     QList<Answer> answers;
 };
 
-TEST(PortalScreenPhotographer, ALateRefusalDoesNotEndTheNextRequest) {
-    const PrivateBus privateBus;
-    ASSERT_FALSE(privateBus.address.isEmpty()) << "no dbus-daemon";
-    qputenv("DBUS_SESSION_BUS_ADDRESS", privateBus.address.toUtf8());
-    QDBusConnection portalBus = QDBusConnection::connectToBus(privateBus.address, u"portal"_s);
-    ScriptedPortal portal;
-    ASSERT_TRUE(portalBus.registerVirtualObject(portalPath, &portal));
-    ASSERT_TRUE(portalBus.registerService(u"org.freedesktop.portal.Desktop"_s));
+// The scripted portal on its own connection to a private bus, which the photographer's session
+// bus is. The process keeps its session bus once connected: one bus serves every test.
+class PortalScreenPhotographerTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { privateBus = new PrivateBus; }
+    static void TearDownTestSuite() { delete privateBus; }
+    void SetUp() override {
+        ASSERT_FALSE(privateBus->address.isEmpty()) << "no dbus-daemon";
+        qputenv("DBUS_SESSION_BUS_ADDRESS", privateBus->address.toUtf8());
+        portalBus = QDBusConnection::connectToBus(privateBus->address, u"portal"_s);
+        ASSERT_TRUE(portalBus.registerVirtualObject(portalPath, &portal));
+        ASSERT_TRUE(portalBus.registerService(u"org.freedesktop.portal.Desktop"_s));
+    }
+    void TearDown() override { QDBusConnection::disconnectFromBus(u"portal"_s); }
 
+    static inline PrivateBus* privateBus = nullptr;
+    QDBusConnection portalBus{QString()};
+    ScriptedPortal portal;
+};
+
+TEST_F(PortalScreenPhotographerTest, ALateRefusalDoesNotEndTheNextRequest) {
     TempFolder folder;
     QImage picture(QGuiApplication::primaryScreen()->virtualGeometry().size(),
                    QImage::Format_RGB32);
@@ -92,14 +104,14 @@ TEST(PortalScreenPhotographer, ALateRefusalDoesNotEndTheNextRequest) {
     // answered a little later still.
     portal.answers = {
         [&](const QDBusMessage& call, const QString&) {
-            QTimer::singleShot(1300, [&portalBus, call] {
+            QTimer::singleShot(1300, [this, call] {
                 portalBus.send(call.createErrorReply(u"org.freedesktop.portal.Error.NotAllowed"_s,
                                                      u"refused"_s));
             });
         },
         [&](const QDBusMessage& call, const QString& request) {
             portalBus.send(call.createReply(QVariant::fromValue(QDBusObjectPath(request))));
-            QTimer::singleShot(600, [&portalBus, &folder, request] {
+            QTimer::singleShot(600, [this, &folder, request] {
                 QDBusMessage response = QDBusMessage::createSignal(
                     request, u"org.freedesktop.portal.Request"_s, u"Response"_s);
                 response << 0u
@@ -112,18 +124,52 @@ TEST(PortalScreenPhotographer, ALateRefusalDoesNotEndTheNextRequest) {
     };
 
     PortalScreenPhotographer photographer;
-    QScreen* screen = QGuiApplication::primaryScreen();
+    const QList<QScreen*> screen{QGuiApplication::primaryScreen()};
     std::optional<QImage> first, second;
-    photographer.photograph(screen, [&](QImage photograph) {
-        first = std::move(photograph);
-        photographer.photograph(screen, [&](QImage next) { second = std::move(next); });
+    photographer.photograph(screen, [&](QList<QImage> photographs) {
+        first = photographs.value(0);
+        photographer.photograph(screen, [&](QList<QImage> next) { second = next.value(0); });
     });
     ASSERT_TRUE(QTest::qWaitFor([&] { return second.has_value(); }, 5000));
     EXPECT_TRUE(first->isNull()) << "no answer in time: the live desktop";
     ASSERT_FALSE(second->isNull()) << "the first request's refusal ended the second";
     EXPECT_EQ(second->pixel(0, 0), QColor(Qt::magenta).rgb());
     EXPECT_FALSE(QFile::exists(folder.file(u"shot.png"_s))) << "the portal's file is removed";
-    QDBusConnection::disconnectFromBus(u"portal"_s);
+}
+
+// A request the portal takes but leaves unanswered is the desktop asking the user: no second
+// question is put while it is up, and the user's answer ends it.
+TEST_F(PortalScreenPhotographerTest, TheDesktopsQuestionIsAskedOnce) {
+    QString asked;
+    portal.answers = {
+        [&](const QDBusMessage& call, const QString& request) {
+            portalBus.send(call.createReply(QVariant::fromValue(QDBusObjectPath(request))));
+            asked = request;
+        },
+        [&](const QDBusMessage& call, const QString& request) {
+            portalBus.send(call.createReply(QVariant::fromValue(QDBusObjectPath(request))));
+        },
+    };
+    PortalScreenPhotographer photographer;
+    const QList<QScreen*> screen{QGuiApplication::primaryScreen()};
+    int deliveries = 0;
+    const auto count = [&](QList<QImage> photographs) {
+        EXPECT_EQ(photographs.size(), 1);
+        EXPECT_TRUE(photographs.value(0).isNull());
+        ++deliveries;
+    };
+    photographer.photograph(screen, count);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return deliveries == 1; }, 5000));
+    EXPECT_TRUE(photographer.desktopIsAsking());
+    photographer.photograph(screen, count);
+    EXPECT_EQ(deliveries, 2) << "while the question is up, no photograph, at once";
+    EXPECT_EQ(portal.answers.size(), 1) << "asked a second time";
+
+    QDBusMessage refusal =
+        QDBusMessage::createSignal(asked, u"org.freedesktop.portal.Request"_s, u"Response"_s);
+    refusal << 1u << QVariantMap();
+    portalBus.send(refusal);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !photographer.desktopIsAsking(); }, 5000));
 }
 
 } // namespace

@@ -30,23 +30,25 @@ public:
     int reads = 0;
 };
 
-// Hands out the photograph a test sets, at once, or when the test says once it holds it back
-// (as the desktop's portal does); counts how often it was asked.
+// Hands out the photograph a test sets for every screen, at once, or when the test says once it
+// holds it back (as the desktop's portal does); counts how often it was asked.
 class FakeScreenPhotographer final : public ScreenPhotographer {
 public:
-    void photograph(QScreen*, Delivery deliver) override {
+    void photograph(const QList<QScreen*>& screens, Delivery deliver) override {
         ++taken;
+        pendingScreens = screens.size();
         if (holdsBack)
             pending = std::move(deliver);
         else
-            deliver(picture);
+            deliver(QList<QImage>(pendingScreens, picture));
     }
     void release() override { ++released; }
-    void deliverPending() { std::exchange(pending, {})(picture); }
+    void deliverPending() { std::exchange(pending, {})(QList<QImage>(pendingScreens, picture)); }
 
     QImage picture;
     bool holdsBack = false;
     Delivery pending;
+    qsizetype pendingScreens = 0;
     int taken = 0;
     int released = 0;
 };

@@ -49,19 +49,23 @@ QImage screenPart(const QImage& desktop, const QScreen& screen) {
 PortalScreenPhotographer::PortalScreenPhotographer() {
     m_patience.setSingleShot(true);
     connect(&m_patience, &QTimer::timeout, this, [this] {
-        qCWarning(lcPortal) << "no photograph from the Screenshot portal in time";
+        // The answer to a question the desktop asks the user may still come: keep listening.
+        m_asking = m_taken;
+        qCWarning(lcPortal) << "no photograph from the Screenshot portal in time"
+                            << (m_asking ? "(the desktop is asking the user)" : "");
         finish({});
     });
 }
 
-void PortalScreenPhotographer::photograph(QScreen* screen, Delivery deliver) {
+void PortalScreenPhotographer::photograph(const QList<QScreen*>& screens, Delivery deliver) {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (m_deliver || !bus.isConnected()) {
-        deliver({});
+    if (m_deliver || m_asking || !bus.isConnected()) {
+        deliver(QList<QImage>(screens.size()));
         return;
     }
     m_deliver = std::move(deliver);
-    m_screen = screen;
+    m_screens = {screens.begin(), screens.end()};
+    m_taken = false;
     // Listening before asking: the answer may come before the call returns.
     const int request = ++m_requests;
     const QString token = u"gestrix"_s + QString::number(request);
@@ -77,9 +81,13 @@ void PortalScreenPhotographer::photograph(QScreen* screen, Delivery deliver) {
     // A refusal that comes after its request gave up must not end the next one.
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, request] {
         watcher->deleteLater();
-        if (watcher->isError() && request == m_requests) {
+        if (request != m_requests)
+            return;
+        if (watcher->isError()) {
             qCWarning(lcPortal) << "the Screenshot portal refused:" << watcher->error().message();
             finish({});
+        } else {
+            m_taken = true;
         }
     });
     m_patience.start(patienceMs);
@@ -94,13 +102,26 @@ void PortalScreenPhotographer::respond(uint response, const QVariantMap& results
     }
     if (desktop.isNull())
         qCWarning(lcPortal) << "the Screenshot portal gave no picture, answer" << response;
-    finish(desktop.isNull() || !m_screen ? QImage() : screenPart(desktop, *m_screen));
+    // The user answered the desktop's question: the next gesture asks again.
+    if (std::exchange(m_asking, false))
+        stopListening();
+    finish(desktop);
 }
 
-void PortalScreenPhotographer::finish(QImage photograph) {
+void PortalScreenPhotographer::finish(const QImage& desktop) {
     m_patience.stop();
+    if (!m_asking)
+        stopListening();
+    Delivery deliver = std::exchange(m_deliver, {});
+    if (!deliver)
+        return;
+    QList<QImage> photographs;
+    for (const QPointer<QScreen>& screen : std::as_const(m_screens))
+        photographs.append(desktop.isNull() || !screen ? QImage() : screenPart(desktop, *screen));
+    deliver(std::move(photographs));
+}
+
+void PortalScreenPhotographer::stopListening() {
     QDBusConnection::sessionBus().disconnect(portalService, m_requestPath, requestInterface,
                                              u"Response"_s, this, SLOT(respond(uint, QVariantMap)));
-    if (Delivery deliver = std::exchange(m_deliver, {}))
-        deliver(std::move(photograph));
 }

@@ -63,10 +63,15 @@ X11ScreenPhotographer::~X11ScreenPhotographer() {
 }
 
 // Which way each photograph went is logged: a shared-memory path that fails falls back quietly.
-void X11ScreenPhotographer::photograph(QScreen* screen, Delivery deliver) {
-    QImage shared = takeShared(screen);
-    qCInfo(lcPhotographer) << "photograph through" << (shared.isNull() ? "Qt" : "MIT-SHM");
-    deliver(shared.isNull() ? grabScreen(screen) : std::move(shared));
+// There is one shared segment: a second screen, if ever asked for, goes through Qt.
+void X11ScreenPhotographer::photograph(const QList<QScreen*>& screens, Delivery deliver) {
+    QList<QImage> photographs;
+    for (QScreen* screen : screens) {
+        QImage shared = photographs.isEmpty() ? takeShared(screen) : QImage();
+        qCInfo(lcPhotographer) << "photograph through" << (shared.isNull() ? "Qt" : "MIT-SHM");
+        photographs.append(shared.isNull() ? grabScreen(screen) : std::move(shared));
+    }
+    deliver(std::move(photographs));
 }
 
 QImage X11ScreenPhotographer::takeShared(QScreen* screen) {

@@ -19,7 +19,7 @@ public:
     X11ScreenPhotographer();
     ~X11ScreenPhotographer() override;
 
-    void photograph(QScreen* screen, Delivery deliver) override;
+    void photograph(const QList<QScreen*>& screens, Delivery deliver) override;
     void release() override;
 
 private:
