@@ -5,6 +5,7 @@
 #include "platform/desktop/DesktopProgramStarter.h"
 #include "platform/process/Memory.h"
 #include "platform/wayland/PortalScreenPhotographer.h"
+#include "platform/wayland/ScreencopyPhotographer.h"
 #include "platform/x11/X11ScreenPhotographer.h"
 #include "platform/x11/X11TriggerButton.h"
 #include "prefs/Preferences.h"
@@ -98,11 +99,14 @@ void preferWayland() {
         qputenv("QT_QPA_PLATFORM", "wayland;xcb");
 }
 
-// The screen is read directly on X11; on Wayland only the desktop may, through its portal.
+// The screen is read directly on X11; on Wayland by the compositor's screencopy where it offers
+// it, else only the desktop may, through its portal.
 std::unique_ptr<ScreenPhotographer> photographerForThisDesktop() {
-    if (QGuiApplication::platformName().startsWith(u"wayland"_s))
-        return std::make_unique<PortalScreenPhotographer>();
-    return std::make_unique<X11ScreenPhotographer>();
+    if (!QGuiApplication::platformName().startsWith(u"wayland"_s))
+        return std::make_unique<X11ScreenPhotographer>();
+    if (std::unique_ptr<ScreencopyPhotographer> screencopy = ScreencopyPhotographer::connect())
+        return screencopy;
+    return std::make_unique<PortalScreenPhotographer>();
 }
 
 } // namespace
