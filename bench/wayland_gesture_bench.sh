@@ -4,22 +4,12 @@
 #  - the command's own run, from its start to the running instance's answer,
 #  - request received -> overlay painted, from the instance's timing log,
 # whose sum is the time from the desktop's binding to the overlay.
-# With a third argument, the test's Screenshot portal answers every photograph request.
-# Usage: bench/wayland_gesture_bench.sh build/src/app/gestrix build/tests/e2e/virtual_pointer \
-#            [build/tests/e2e/fake_screenshot_portal]
+# Usage: bench/wayland_gesture_bench.sh build/src/app/gestrix build/tests/e2e/virtual_pointer
 source "$(dirname "$0")/../tests/e2e/harness.sh"
 E2E_VIRTUAL_POINTER=$(realpath "$2")
-[ -z "${3:-}" ] || E2E_SCREENSHOT_PORTAL=$(realpath "$3")
 set -- "$(realpath "$1")"
 source "$(dirname "$0")/../tests/e2e/sway_session.sh"
 e2e_wait_for 'grep -q "window shown" "$E2E_TMP/gestrix.log"' || e2e_fail "gestrix did not start"
-if [ -n "${E2E_SCREENSHOT_PORTAL:-}" ]; then
-    convert -size 1280x720 xc:'#c03080' "$session/portal.png"
-    [ ${#as_user[@]} = 0 ] || chown nobody:nogroup "$session/portal.png"
-    in_session "$session/screenshot_portal" "$session/portal.png" >"$E2E_TMP/portal.log" 2>&1 &
-    E2E_PIDS+=($!)
-    e2e_wait_for 'grep -q ready "$E2E_TMP/portal.log"' || e2e_fail "no portal"
-fi
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 : >"$E2E_TMP/command.txt"

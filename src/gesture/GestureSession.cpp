@@ -178,7 +178,8 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
         // A screen that went away while the photographs were on their way is not covered.
         if (!screens[i])
             continue;
-        auto* overlay = new FrmView(std::move(photographs[i]), screens[i]->geometry(), frameShown);
+        auto* overlay = new FrmView(std::move(photographs[i]), screens[i]->geometry(),
+                                    frameShown, m_overlays.value(0));
         overlay->setScreen(screens[i]);
         if (m_teaching)
             overlay->showTeaching();

@@ -93,8 +93,9 @@ FrmView::FrmView(QImage photograph, const QRect& screen, bool frameShown, QWidge
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Above a modal dialog of ours, a plain window would get no input and the screen would stay
-    // frozen; the latest modal window gets it.
-    setWindowModality(Qt::ApplicationModal);
+    // frozen; the latest modal window gets it. The overlays of the other screens are the first
+    // one's: its modality leaves them their input.
+    setWindowModality(parent ? Qt::NonModal : Qt::ApplicationModal);
     setGeometry(screen);
     if (placedByTheDesktop())
         setWindowState(Qt::WindowFullScreen);

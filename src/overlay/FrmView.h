@@ -28,7 +28,8 @@ public:
     // photograph: the screen as it stood, shown unscaled at (0, 0) in the screen's own pixels,
     // and painted on; a null image gives a plain background with a line of help. screen: the
     // geometry it covers.
-    // frameShown: whether the frame is drawn.
+    // frameShown: whether the frame is drawn. parent: the overlay of another screen, for the
+    // same gesture.
     FrmView(QImage photograph, const QRect& screen, bool frameShown, QWidget* parent = nullptr);
 
     void Form_MouseMove(int X, int Y);

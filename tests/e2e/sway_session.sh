@@ -15,7 +15,6 @@ mkdir -p "$session/home" "$session/runtime" "$E2E_SYMBOLS"
 chmod 700 "$session/runtime"
 cp "$1" "$session/gestrix"
 cp "$E2E_VIRTUAL_POINTER" "$session/virtual_pointer"
-[ -z "${E2E_SCREENSHOT_PORTAL:-}" ] || cp "$E2E_SCREENSHOT_PORTAL" "$session/screenshot_portal"
 outputs=${E2E_OUTPUTS:-1}
 {
     echo 'xwayland disable'
