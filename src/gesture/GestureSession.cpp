@@ -164,6 +164,9 @@ void GestureSession::startGesture() {
 // captures, and the end of the gesture on one closes them all.
 void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
                                   QList<QImage> photographs) {
+    // The last gesture's overlays may not be deleted yet; they are not this one's.
+    m_overlays.clear();
+    m_drawnOn = nullptr;
     // The desktop's own question about photographs is on screen: covering it would leave the
     // user under it, wondering.
     if (m_platform.photographer.desktopIsAsking()) {
@@ -172,8 +175,6 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
         return;
     }
     const bool frameShown = prefs::load().frameShown;
-    m_overlays.clear();
-    m_drawnOn = nullptr;
     for (qsizetype i = 0; i < screens.size(); ++i) {
         // A screen that went away while the photographs were on their way is not covered.
         if (!screens[i])

@@ -23,8 +23,10 @@ pixel() {
 e2e_wait_for 'windows | grep -q Strokely' || e2e_fail "no main window under sway"
 grep -q "no trigger button here" "$E2E_TMP/gestrix.log" || e2e_fail "the log does not say there is no trigger"
 
+in_session swaymsg -q seat seat0 cursor set 300 650
 in_session "$session/gestrix" --gesture || e2e_fail "--gesture was not delivered"
 e2e_wait_for overlays_up || e2e_fail "not one overlay an output: $(windows)"
+in_session swaymsg -q seat seat0 cursor set 1400 650
 # A workspace holds one full-screen window, and each output shows one workspace.
 full_screens() {
     in_session swaymsg -t get_tree | grep -A 12 '"name": "Gestrix geste"' |
@@ -33,6 +35,9 @@ full_screens() {
 e2e_wait_for '[ "$(full_screens)" = 2 ]' || e2e_fail "not two full-screen overlays: $(full_screens)"
 # The first output's overlay shows the desktop's background as it stood.
 [ "$(pixel 640 600)" = "srgb(48,80,112)" ] || e2e_fail "no photograph of the first output: $(pixel 640 600)"
+# ... without the pointer that was there when it was taken.
+colours=$(convert "$session/home/screen.png" -crop 16x16+300+650 -format %k info:)
+[ "$colours" = 1 ] || e2e_fail "the photograph shows the pointer ($colours colours where it was)"
 for x in $(seq 1480 20 2380); do in_session swaymsg -q seat seat0 cursor set "$x" 360; done
 in_session grim "$session/home/drawn.png"
 mkdir -p "$E2E_SHOTS"

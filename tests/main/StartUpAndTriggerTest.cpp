@@ -206,6 +206,17 @@ TEST_F(StartUpAndTriggerTest, OverlayOpensWhenTheLatePhotographComes) {
     EXPECT_FALSE(w.gesture().isGestureUp());
     w.gesture().startOnRequest();
     EXPECT_EQ(overlaysOpened(), 2);
+
+    // No photograph because the desktop is asking the user: its question stays uncovered, and
+    // the user learns what to answer.
+    w.gesture().overlay()->Form_MouseDown(FrmView::RightButton, 0);
+    fakes.photographer.asking = true;
+    w.gesture().startOnRequest();
+    fakes.photographer.deliverPending();
+    EXPECT_EQ(w.gesture().overlay(), nullptr);
+    EXPECT_FALSE(w.gesture().isGestureUp());
+    ASSERT_FALSE(fakes.shell.messages.empty());
+    EXPECT_TRUE(fakes.shell.messages.back().contains(u"« Autoriser »"_s));
 }
 
 TEST_F(StartUpAndTriggerTest, ModifyAndDeleteFollowTheSelectionNotTheCurrentRow) {

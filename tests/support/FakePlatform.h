@@ -43,10 +43,12 @@ public:
             deliver(QList<QImage>(pendingScreens, picture));
     }
     void release() override { ++released; }
+    bool desktopIsAsking() const override { return asking; }
     void deliverPending() { std::exchange(pending, {})(QList<QImage>(pendingScreens, picture)); }
 
     QImage picture;
     bool holdsBack = false;
+    bool asking = false;
     Delivery pending;
     qsizetype pendingScreens = 0;
     int taken = 0;
