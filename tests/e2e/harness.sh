@@ -62,6 +62,33 @@ e2e_start_xvfb() {
     export DISPLAY=":$(head -n 1 "$E2E_TMP/display")"
 }
 
+# Starts a D-Bus daemon of type $1 (session or system) listening in folder $2, that starts no
+# service of its own: only what the test starts answers on it, whatever this machine has
+# installed. Further arguments run it (as another user, say). Its address goes to $2/$1.address.
+e2e_private_bus() {
+    local type=$1 folder=$2
+    shift 2
+    mkdir -p "$folder/$type-services"
+    cat >"$folder/$type.conf" <<XML
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>$type</type>
+  <listen>unix:dir=$folder</listen>
+  <servicedir>$folder/$type-services</servicedir>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+XML
+    "$@" dbus-daemon --config-file="$folder/$type.conf" --nofork --nopidfile --print-address=1 \
+        >"$folder/$type.address" 2>"$E2E_TMP/$type-bus.log" &
+    E2E_PIDS+=($!)
+    e2e_wait_for '[ -s "$folder/$type.address" ]' || e2e_fail "no $type bus: $(cat "$E2E_TMP/$type-bus.log")"
+}
+
 # Starts a stand-alone notification area (XEmbed) at the top of the screen.
 e2e_start_tray() {
     trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel \

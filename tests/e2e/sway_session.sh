@@ -35,33 +35,13 @@ as_session_user WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS="$outputs" WLR_LIBINP
 E2E_PIDS+=($!)
 e2e_wait_for 'ls "$session"/runtime/sway-ipc.*.sock >/dev/null 2>&1' ||
     e2e_fail "sway did not start: $(tail -n 5 "$E2E_TMP/sway.log")"
-# A bus that starts no service of its own: only what the test starts answers on it, whatever
-# portals this machine has installed.
-cat >"$session/bus.conf" <<XML
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=$session/runtime</listen>
-  <servicedir>$session/no-services</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-XML
-mkdir -p "$session/no-services"
 [ ${#as_user[@]} = 0 ] || chown -R nobody:nogroup "$session"
-as_session_user dbus-daemon --config-file="$session/bus.conf" --nofork --nopidfile --print-address=1 \
-    >"$E2E_TMP/bus" 2>"$E2E_TMP/bus.log" &
-E2E_PIDS+=($!)
-e2e_wait_for '[ -s "$E2E_TMP/bus" ]' || e2e_fail "no session bus: $(cat "$E2E_TMP/bus.log")"
+e2e_private_bus session "$session/runtime" "${as_user[@]}"
 display=$(basename "$(ls "$session"/runtime/wayland-? | head -n 1)")
 
 # A client of the session: Gestrix, swaymsg, grim, wtype.
 in_session() {
-    as_session_user DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$E2E_TMP/bus")" WAYLAND_DISPLAY="$display" SWAYSOCK="$(ls "$session"/runtime/sway-ipc.*.sock)" \
+    as_session_user DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$session/runtime/session.address")" WAYLAND_DISPLAY="$display" SWAYSOCK="$(ls "$session"/runtime/sway-ipc.*.sock)" \
         XDG_CONFIG_HOME="$session/home/config" XDG_DATA_HOME="$session/home/data" \
         GESTRIX_SYMBOL_DIR="$E2E_SYMBOLS" QT_LOGGING_RULES="gestrix.*=true" "$@"
 }
