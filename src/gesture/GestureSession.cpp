@@ -20,6 +20,8 @@
 #include <QLoggingCategory>
 #include <QScreen>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 Q_LOGGING_CATEGORY(lcGesture, "gestrix.gesture", QtCriticalMsg)
@@ -156,6 +158,10 @@ void GestureSession::startGesture() {
         screens, [this, asked = QList<QPointer<QScreen>>(screens.begin(), screens.end())](
                      QList<QImage> photographs) {
             markTiming("photographed");
+            qCDebug(lcGesture) << "photographs:"
+                               << std::count_if(photographs.begin(), photographs.end(),
+                                                [](const QImage& image) { return !image.isNull(); })
+                               << "of" << photographs.size() << "screens";
             openOverlays(asked, std::move(photographs));
         });
 }
@@ -179,8 +185,8 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
         // A screen that went away while the photographs were on their way is not covered.
         if (!screens[i])
             continue;
-        auto* overlay = new FrmView(std::move(photographs[i]), screens[i]->geometry(),
-                                    frameShown, m_overlays.value(0));
+        auto* overlay = new FrmView(std::move(photographs[i]), screens[i]->geometry(), frameShown,
+                                    m_overlays.value(0));
         overlay->setScreen(screens[i]);
         if (m_teaching)
             overlay->showTeaching();
@@ -210,6 +216,7 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
 
 // The gesture's resources go back to the system once its overlay has gone.
 void GestureSession::closed() {
+    qCDebug(lcGesture) << "gesture over";
     isShow = false;
     m_teaching = false;
     m_platform.photographer.release();

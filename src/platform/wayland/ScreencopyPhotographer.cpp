@@ -51,8 +51,10 @@ const zxdg_output_v1_listener descriptionListener = {
                            std::int32_t y) { static_cast<Output*>(data)->position = QPoint(x, y); },
     .logical_size = [](void*, zxdg_output_v1*, std::int32_t, std::int32_t) {},
     .done = [](void*, zxdg_output_v1*) {},
-    .name = [](void* data, zxdg_output_v1*,
-               const char* name) { static_cast<Output*>(data)->connector = QString::fromUtf8(name); },
+    .name =
+        [](void* data, zxdg_output_v1*, const char* name) {
+            static_cast<Output*>(data)->connector = QString::fromUtf8(name);
+        },
     .description = [](void*, zxdg_output_v1*, const char*) {},
 };
 
@@ -174,8 +176,7 @@ const zwlr_screencopy_frame_v1_listener frameListener = {
                  std::uint32_t) {},
     .linux_dmabuf = [](void*, zwlr_screencopy_frame_v1*, std::uint32_t, std::uint32_t,
                        std::uint32_t) {},
-    .buffer_done = [](void* data,
-                      zwlr_screencopy_frame_v1*) { static_cast<Copy*>(data)->copy(); },
+    .buffer_done = [](void* data, zwlr_screencopy_frame_v1*) { static_cast<Copy*>(data)->copy(); },
 };
 
 } // namespace
@@ -341,13 +342,14 @@ void ScreencopyPhotographer::photograph(const QList<QScreen*>& screens, Delivery
     for (QScreen* screen : screens) {
         auto copy = std::make_unique<Copy>();
         copy->shm = connection.shm;
-        copy->managerVersion = wl_proxy_get_version(reinterpret_cast<wl_proxy*>(connection.manager));
+        copy->managerVersion =
+            wl_proxy_get_version(reinterpret_cast<wl_proxy*>(connection.manager));
         if (wl_output* output = screen ? connection.outputOf(*screen) : nullptr) {
             copy->frame = zwlr_screencopy_manager_v1_capture_output(connection.manager, 0, output);
             zwlr_screencopy_frame_v1_add_listener(copy->frame, &frameListener, copy.get());
         } else {
-            qCWarning(lcScreencopy) << "no output for the screen"
-                                    << (screen ? screen->name() : QString());
+            qCWarning(lcScreencopy)
+                << "no output for the screen" << (screen ? screen->name() : QString());
             copy->finished = true;
         }
         copies.push_back(std::move(copy));
