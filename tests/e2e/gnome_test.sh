@@ -2,7 +2,7 @@
 # GNOME: under a headless GNOME Shell, with the desktop's own portals and a permission store
 # that lets programs photograph the screen, Gestrix runs as a Wayland client; "gestrix
 # --gesture" opens the overlay on the portal's photograph; a stroke and a click start the stored
-# program; a right click and Escape cancel. Input comes through Mutter's remote desktop.
+# program; Escape cancels. Input comes through Mutter's remote desktop.
 # Usage: gnome_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
 
@@ -70,13 +70,10 @@ echo "click 1" >&7
 e2e_wait_for '[ -e "$marker" ]' || e2e_fail "the program of the stroke did not run"
 e2e_wait_for 'ended 1' || e2e_fail "the overlay stayed after the click"
 
+# The shell gives a new window the pointer when the pointer moves, and the keyboard a moment
+# after it is shown: under load, a first try may come too soon.
+again() { echo "$1" >&7 && sleep 0.3 && ended "$2"; }
 gesture "$1"
-# The pointer enters a new window when it moves.
-echo "moveto 640 400" >&7
-echo "click 3" >&7
-e2e_wait_for 'ended 2' || e2e_fail "a right click did not cancel"
-gesture "$1"
-echo "key 0xff1b" >&7
-e2e_wait_for 'ended 3' || e2e_fail "Escape did not cancel"
+e2e_wait_for 'again "key 0xff1b" 2' || e2e_fail "Escape did not cancel"
 kill -0 "$E2E_GESTRIX_PID" || e2e_fail "gestrix ended"
 echo "gnome: ok"
