@@ -4,6 +4,9 @@
 
 #include <memory>
 
+class WaylandConnection;
+struct zwlr_screencopy_manager_v1;
+
 // Where the compositor offers wlroots' screencopy (sway, Hyprland, labwc…), each output is
 // copied straight into memory of ours, without the pointer and without asking anyone. It keeps
 // a Wayland connection of its own, read only while photographs are taken, and never waits on it
@@ -17,10 +20,10 @@ public:
     void photograph(const QList<QScreen*>& screens, Delivery deliver) override;
     void release() override {}
 
-    struct Connection;
-
 private:
-    explicit ScreencopyPhotographer(std::unique_ptr<Connection> connection);
+    ScreencopyPhotographer(std::unique_ptr<WaylandConnection> connection,
+                           zwlr_screencopy_manager_v1* manager);
 
-    std::unique_ptr<Connection> m_connection;
+    std::unique_ptr<WaylandConnection> m_connection;
+    zwlr_screencopy_manager_v1* m_manager;
 };
