@@ -4,6 +4,7 @@
 #include "main/FrmMain.h"
 #include "platform/desktop/DesktopProgramStarter.h"
 #include "platform/process/Memory.h"
+#include "platform/wayland/LayerShell.h"
 #include "platform/wayland/PortalScreenPhotographer.h"
 #include "platform/wayland/ScreencopyPhotographer.h"
 #include "platform/x11/X11ScreenPhotographer.h"
@@ -109,6 +110,12 @@ std::unique_ptr<ScreenPhotographer> photographerForThisDesktop() {
     return std::make_unique<PortalScreenPhotographer>();
 }
 
+std::unique_ptr<LayerShell> layerShellForThisDesktop() {
+    if (!QGuiApplication::platformName().startsWith(u"wayland"_s))
+        return nullptr;
+    return LayerShell::connect();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -175,11 +182,13 @@ int main(int argc, char* argv[]) {
     X11TriggerButton trigger;
     const std::unique_ptr<ScreenPhotographer> photographer = photographerForThisDesktop();
     DesktopProgramStarter starter;
+    const std::unique_ptr<LayerShell> layers = layerShellForThisDesktop();
     QtNotificationShell shell;
     QMenu trayMenu;
     shell.setContextMenu(&trayMenu);
 
-    FrmMain window(symbols::directory(), Platform{trigger, *photographer, starter}, shell);
+    FrmMain window(symbols::directory(), Platform{trigger, *photographer, starter, layers.get()},
+                   shell);
     trayMenu.addAction(text(QT_TRANSLATE_NOOP("main", "Afficher")), &window,
                        &FrmMain::showFromTray);
     trayMenu.addAction(text(QT_TRANSLATE_NOOP("main", "Quitter")), &app, &QApplication::quit);

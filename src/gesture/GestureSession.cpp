@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 #include "platform/process/Memory.h"
 #include "platform/process/Timing.h"
+#include "platform/wayland/LayerShell.h"
 #include "prefs/Preferences.h"
 #include "recognition/Launcher.h"
 #include "recognition/OutcomeText.h"
@@ -185,9 +186,7 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
         // A screen that went away while the photographs were on their way is not covered.
         if (!screens[i])
             continue;
-        auto* overlay = new FrmView(std::move(photographs[i]), screens[i]->geometry(), frameShown,
-                                    m_overlays.value(0));
-        overlay->setScreen(screens[i]);
+        auto* overlay = openOverlay(*screens[i], std::move(photographs[i]), frameShown);
         if (m_teaching)
             overlay->showTeaching();
         connect(overlay, &FrmView::captured, this, &GestureSession::recognise);
@@ -212,6 +211,19 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
     }
     for (FrmView* overlay : std::as_const(m_overlays))
         overlay->show();
+}
+
+// Without a photograph, the desktop shows through a surface above everything where the
+// compositor offers one.
+FrmView* GestureSession::openOverlay(QScreen& screen, QImage photograph, bool frameShown) {
+    if (photograph.isNull() && m_platform.layers) {
+        if (std::unique_ptr<LayerSurface> surface = m_platform.layers->cover(screen))
+            return new FrmView(std::move(surface), screen.geometry(), frameShown);
+    }
+    auto* overlay =
+        new FrmView(std::move(photograph), screen.geometry(), frameShown, m_overlays.value(0));
+    overlay->setScreen(&screen);
+    return overlay;
 }
 
 // The gesture's resources go back to the system once its overlay has gone.

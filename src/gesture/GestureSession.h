@@ -93,6 +93,7 @@ private:
     // overlays open when they come. Nothing when there is no screen.
     void startGesture();
     void openOverlays(const QList<QPointer<QScreen>>& screens, QList<QImage> photographs);
+    FrmView* openOverlay(QScreen& screen, QImage photograph, bool frameShown);
     FrmView* overlayAt(QPoint global) const;
     void closed();
     void recognise(const QImage& block, const Stroke& stroke, bool DontLaunch);

@@ -1,9 +1,11 @@
 #include "overlay/FrmView.h"
 
 #include "overlay/Capture.h"
+#include "overlay/LayerPresenter.h"
 #include "overlay/Trail.h"
 #include "platform/Twips.h"
 #include "platform/process/Timing.h"
+#include "platform/wayland/LayerShell.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -30,6 +32,8 @@ constexpr int loadFrameHeightTwips = 1215;
 // Stands for the desktop when there is no photograph of it: calm, and the trail shows on it.
 const QColor calmBackground(0x3B, 0x42, 0x52);
 const QColor hintColour(0xD8, 0xDE, 0xE9);
+// Over the live desktop: enough to show the screen is ours until the click.
+const QColor lightVeil(0xFF, 0xFF, 0xFF, 0x30);
 constexpr int hintTopPixels = 24;
 // A held trigger press that moved this far ends the gesture when it is released.
 constexpr qreal holdToDrawPixels = 16;
@@ -88,7 +92,16 @@ QRect pixelsOf(const QRectF& frame) {
 } // namespace
 
 FrmView::FrmView(QImage photograph, const QRect& screen, bool frameShown, QWidget* parent)
+    : FrmView(std::move(photograph), nullptr, screen, frameShown, parent) {}
+
+FrmView::FrmView(std::unique_ptr<LayerSurface> surface, const QRect& screen, bool frameShown)
+    : FrmView(QImage(), std::move(surface), screen, frameShown, nullptr) {}
+
+FrmView::FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface, const QRect& screen,
+                 bool frameShown, QWidget* parent)
     : QWidget(parent, overlayWindowFlags()), m_frameShown(frameShown) {
+    if (surface)
+        m_layer = new LayerPresenter(*this, std::move(surface));
     setWindowTitle(u"Gestrix geste"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -121,7 +134,11 @@ FrmView::FrmView(QImage photograph, const QRect& screen, bool frameShown, QWidge
 
 void FrmView::Form_Load(QImage photograph) {
     // The photograph itself is what the user sees and draws on: no copy of the whole screen.
-    if (photograph.format() == QImage::Format_RGB32) {
+    if (m_layer) {
+        // The compositor shows the desktop through what is clear.
+        m_canvas = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        m_canvas.fill(lightVeil);
+    } else if (photograph.format() == QImage::Format_RGB32) {
         m_canvas = std::move(photograph);
     } else if (photograph.isNull()) {
         // No photograph (the desktop would not give one). A see-through window shows nothing
@@ -182,7 +199,7 @@ void FrmView::Form_MouseMove(int X, int Y) {
 
 void FrmView::paintStroke(QPoint from, QPoint to) {
     trail::paintStroke(m_strokeLayer, from, to, DrawWidth);
-    update(
+    refresh(
         trail::paintVisible(m_canvas, m_strokeLayer, from, to, DrawWidth).adjusted(-1, -1, 1, 1));
 }
 
@@ -210,17 +227,17 @@ void FrmView::placeFrame() {
     m_shp = QRectF(minX - DrawWidth / 2.0, minY - DrawWidth / 2.0, (maxX - minX) + DrawWidth,
                    (maxY - minY) + DrawWidth);
     m_labelPosition = m_shp.topLeft() + QPointF(10, 10);
-    m_label->move(pixelOf(m_labelPosition));
+    changeLabel([this] { m_label->move(pixelOf(m_labelPosition)); });
     m_frameVisible = m_frameShown;
     updateFrameEdges();
 }
 
 void FrmView::updateFrameEdges() {
     const QRect frame = pixelsOf(m_shp);
-    update(QRect(frame.left() - 1, frame.top() - 1, frame.width() + 2, 3));
-    update(QRect(frame.left() - 1, frame.bottom() - 1, frame.width() + 2, 3));
-    update(QRect(frame.left() - 1, frame.top() - 1, 3, frame.height() + 2));
-    update(QRect(frame.right() - 1, frame.top() - 1, 3, frame.height() + 2));
+    refresh(QRect(frame.left() - 1, frame.top() - 1, frame.width() + 2, 3));
+    refresh(QRect(frame.left() - 1, frame.bottom() - 1, frame.width() + 2, 3));
+    refresh(QRect(frame.left() - 1, frame.top() - 1, 3, frame.height() + 2));
+    refresh(QRect(frame.right() - 1, frame.top() - 1, 3, frame.height() + 2));
 }
 
 void FrmView::Form_MouseDown(int Button, int Shift) {
@@ -257,6 +274,7 @@ void FrmView::unload() {
     Timer1.stop();
     // Closed, the overlay may live on until the event loop deletes it: keys are no longer its.
     qApp->removeEventFilter(this);
+    hide();
     close();
     // The overlay took the keyboard from a window of ours (the editor, when drawing for it): it
     // goes back there.
@@ -269,6 +287,30 @@ void FrmView::Timer1_Timer() {
     Form_MouseDown(LeftButton, ShiftKey);
 }
 
+void FrmView::refresh(const QRect& area) {
+    if (m_layer)
+        m_layer->refresh(area);
+    else
+        update(area);
+}
+
+// A window repaints its label by itself; a layer surface is told.
+template <typename Change> void FrmView::changeLabel(Change change) {
+    const QRect before = m_label->geometry();
+    change();
+    if (m_layer) {
+        m_layer->refresh(before);
+        m_layer->refresh(m_label->geometry());
+    }
+}
+
+void FrmView::setVisible(bool visible) {
+    if (m_layer)
+        m_layer->setShown(visible);
+    else
+        QWidget::setVisible(visible);
+}
+
 void FrmView::setFrameColour(const QColor& colour) {
     m_frameColour = colour;
     updateFrameEdges();
@@ -276,22 +318,27 @@ void FrmView::setFrameColour(const QColor& colour) {
 
 void FrmView::showTeaching() {
     setFrameColour(teachingBlue);
-    m_label->setText(tr("Dessinez le symbole, puis cliquez. Clic droit ou Échap pour annuler."));
-    m_label->adjustSize();
-    m_label->setVisible(true);
+    changeLabel([this] {
+        m_label->setText(
+            tr("Dessinez le symbole, puis cliquez. Clic droit ou Échap pour annuler."));
+        m_label->adjustSize();
+        m_label->setVisible(true);
+    });
 }
 
 void FrmView::showDecision(const Decision& decision, const QString& caption, bool nameShown) {
     if (!decision.accepted) {
-        m_label->setVisible(false);
+        changeLabel([this] { m_label->setVisible(false); });
         setFrameColour(rejectedRed);
         return;
     }
     setFrameColour(recognisedGreen);
-    m_label->setText(caption);
-    m_label->adjustSize();
-    if (nameShown)
-        m_label->setVisible(true);
+    changeLabel([&] {
+        m_label->setText(caption);
+        m_label->adjustSize();
+        if (nameShown)
+            m_label->setVisible(true);
+    });
 }
 
 void FrmView::paintEvent(QPaintEvent* event) {
@@ -334,6 +381,10 @@ bool FrmView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmView::mousePressEvent(QMouseEvent* event) {
+    press(event->button(), event->modifiers());
+}
+
+void FrmView::press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
     markTiming("click");
-    Form_MouseDown(buttonOf(event->button()), shiftOf(event->modifiers()));
+    Form_MouseDown(buttonOf(button), shiftOf(modifiers));
 }

@@ -9,8 +9,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
+class LayerPresenter;
+class LayerSurface;
 class QLabel;
 
 // The full-screen overlay on which a gesture is drawn: the frozen screen, the stroke where the
@@ -31,9 +34,13 @@ public:
     // frameShown: whether the frame is drawn. parent: the overlay of another screen, for the
     // same gesture.
     FrmView(QImage photograph, const QRect& screen, bool frameShown, QWidget* parent = nullptr);
+    // Shown on a surface of the compositor's layer shell: the live desktop under a light veil.
+    FrmView(std::unique_ptr<LayerSurface> surface, const QRect& screen, bool frameShown);
 
     void Form_MouseMove(int X, int Y);
     void Form_MouseDown(int Button, int Shift);
+    // A click on the overlay.
+    void press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     // Ends the gesture as a right click would; nothing once it has ended.
     void cancel();
 
@@ -62,6 +69,8 @@ public:
     const QImage& canvas() const { return m_canvas; }
     const QImage& strokeLayer() const { return m_strokeLayer; }
 
+    void setVisible(bool visible) override;
+
 Q_SIGNALS:
     // The stroke's block of the stroke layer (black on white) and the pointer's path so far, for
     // a preview (DontLaunch) or a click; the overlay is hidden first when the click ends the
@@ -77,7 +86,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface, const QRect& screen,
+            bool frameShown, QWidget* parent);
     void Form_Load(QImage photograph);
+    // Paints this part again, wherever the overlay is shown.
+    void refresh(const QRect& area);
+    // Changes the label and paints it again, where it was and where it is.
+    template <typename Change> void changeLabel(Change change);
     void paintHint();
     void Timer1_Timer();
     void capture(bool DontLaunch);
@@ -106,4 +121,5 @@ private:
     QPoint m_holdStart;
     qreal m_holdTravel = 0;
     QTimer Timer1;
+    LayerPresenter* m_layer = nullptr; // where the overlay is shown on a layer surface
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+class LayerShell;
 class ProgramStarter;
 class ScreenPhotographer;
 class TriggerButton;
@@ -9,4 +10,7 @@ struct Platform {
     TriggerButton& trigger;
     ScreenPhotographer& photographer;
     ProgramStarter& starter;
+    // Where the compositor offers one: the overlays without a photograph show the desktop
+    // through it.
+    LayerShell* layers = nullptr;
 };

@@ -1,0 +1,53 @@
+#include "overlay/LayerPresenter.h"
+
+#include "overlay/FrmView.h"
+#include "platform/wayland/LayerShell.h"
+
+#include <QPainter>
+#include <QTimer>
+
+LayerPresenter::LayerPresenter(FrmView& view, std::unique_ptr<LayerSurface> surface)
+    : QObject(&view), m_view(view), m_surface(std::move(surface)) {
+    LayerSurface* shown = m_surface.get();
+    connect(shown, &LayerSurface::configured, this, [this] { refresh(m_view.rect()); });
+    connect(shown, &LayerSurface::pointerMoved, this,
+            [this](QPoint at) { m_view.Form_MouseMove(at.x(), at.y()); });
+    connect(shown, &LayerSurface::pressed, &m_view, &FrmView::press);
+    connect(shown, &LayerSurface::escapePressed, &m_view, &FrmView::cancel);
+    connect(shown, &LayerSurface::closed, &m_view, &FrmView::cancel);
+}
+
+LayerPresenter::~LayerPresenter() = default;
+
+void LayerPresenter::setShown(bool shown) {
+    m_shown = shown;
+    if (!shown)
+        m_surface.reset();
+    else
+        refresh(m_view.rect());
+}
+
+// Changes that come together (a movement, the frame it moves) are painted together.
+void LayerPresenter::refresh(const QRect& area) {
+    m_changed += area;
+    if (std::exchange(m_paintQueued, true))
+        return;
+    QTimer::singleShot(0, this, &LayerPresenter::paint);
+}
+
+void LayerPresenter::paint() {
+    m_paintQueued = false;
+    if (!m_shown || !m_surface || m_surface->picture().isNull())
+        return;
+    QImage& picture = m_surface->picture();
+    const QRegion changed = m_changed.intersected(picture.rect());
+    m_changed = QRegion();
+    // The overlay paints over what is there: what was there goes first.
+    QPainter painter(&picture);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    for (const QRect& rect : changed)
+        painter.fillRect(rect, Qt::transparent);
+    painter.end();
+    m_view.render(&picture, changed.boundingRect().topLeft(), changed, QWidget::DrawChildren);
+    m_surface->present(changed);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QRegion>
+
+#include <memory>
+
+class FrmView;
+class LayerSurface;
+
+// Shows an overlay on a surface of the compositor's layer shell instead of a window of its own:
+// what the overlay paints is drawn into the surface's picture, and the surface's pointer and
+// keys come back to it. The overlay itself stays hidden.
+class LayerPresenter final : public QObject {
+public:
+    LayerPresenter(FrmView& view, std::unique_ptr<LayerSurface> surface);
+    ~LayerPresenter() override;
+
+    // Shown: painted as soon as the surface has its size. Hidden: the surface goes at once.
+    void setShown(bool shown);
+    // Paints this part of the overlay again.
+    void refresh(const QRect& area);
+
+private:
+    void paint();
+
+    FrmView& m_view;
+    std::unique_ptr<LayerSurface> m_surface;
+    QRegion m_changed;
+    bool m_shown = false;
+    bool m_paintQueued = false;
+};
