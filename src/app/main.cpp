@@ -4,6 +4,7 @@
 #include "main/FrmMain.h"
 #include "platform/desktop/DesktopProgramStarter.h"
 #include "platform/process/Memory.h"
+#include "platform/wayland/KWinScreenPhotographer.h"
 #include "platform/wayland/LayerShell.h"
 #include "platform/wayland/PortalScreenPhotographer.h"
 #include "platform/wayland/ScreencopyPhotographer.h"
@@ -101,13 +102,16 @@ void preferWayland() {
 }
 
 // The screen is read directly on X11; on Wayland by the compositor's screencopy where it offers
-// it, else only the desktop may, through its portal.
+// it, by KWin where it lets us, else only the desktop may, through its portal.
 std::unique_ptr<ScreenPhotographer> photographerForThisDesktop() {
     if (!QGuiApplication::platformName().startsWith(u"wayland"_s))
         return std::make_unique<X11ScreenPhotographer>();
     if (std::unique_ptr<ScreencopyPhotographer> screencopy = ScreencopyPhotographer::connect())
         return screencopy;
-    return std::make_unique<PortalScreenPhotographer>();
+    auto portal = std::make_unique<PortalScreenPhotographer>();
+    if (KWinScreenPhotographer::offered())
+        return std::make_unique<KWinScreenPhotographer>(std::move(portal));
+    return portal;
 }
 
 std::unique_ptr<LayerShell> layerShellForThisDesktop() {
