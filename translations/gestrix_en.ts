@@ -186,6 +186,10 @@
         <source>Le réglage n&apos;a pas été enregistré : le fichier %1 ne peut pas être écrit.</source>
         <translation>The setting was not saved: the file %1 cannot be written.</translation>
     </message>
+    <message>
+        <source>Le bureau vous demande si Gestrix peut photographier l&apos;écran. Répondez « Autoriser » : vos gestes se dessineront sur l&apos;écran figé ; sinon, sur un fond uni.</source>
+        <translation>The desktop is asking whether Gestrix may take pictures of the screen. Answer “Allow”: your gestures will be drawn on the frozen screen; otherwise, on a plain background.</translation>
+    </message>
 </context>
 <context>
     <name>FrmOption</name>
@@ -299,6 +303,10 @@
     <message>
         <source>Dessinez le symbole, puis cliquez. Clic droit ou Échap pour annuler.</source>
         <translation>Draw the symbol, then click. Right-click or Escape to cancel.</translation>
+    </message>
+    <message>
+        <source>L&apos;écran n&apos;a pas pu être photographié : dessinez le symbole ici, puis cliquez. Clic droit ou Échap pour annuler.</source>
+        <translation>The screen could not be photographed: draw the symbol here, then click. Right-click or Escape to cancel.</translation>
     </message>
 </context>
 <context>

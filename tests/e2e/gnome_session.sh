@@ -1,0 +1,60 @@
+# A headless GNOME Shell session for the tests and benchmarks, sourced after harness.sh with $1
+# the gestrix binary and $E2E_MUTTER_INPUT the input helper. Store shortcuts before sourcing
+# it. The shell runs with the desktop's own portals and a permission store of its own, which
+# lets programs photograph the screen unless E2E_SCREENSHOTS=no; input goes to the helper on
+# file descriptor 7 ("moveto X Y", "click 1", "key KEYSYM"). Gestrix runs as the shell's Wayland
+# client (log: $E2E_TMP/gestrix.log); gesture asks it for a gesture.
+runtime="$E2E_TMP/runtime"
+mkdir -m 700 -p "$runtime" "$E2E_TMP/home"
+e2e_private_bus session "$runtime"
+e2e_private_bus system "$runtime"
+# Everything of the desktop sees only the test's folders and buses.
+desktop=(env -u DISPLAY DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$runtime/session.address")"
+    DBUS_SYSTEM_BUS_ADDRESS="$(head -n 1 "$runtime/system.address")" XDG_RUNTIME_DIR="$runtime"
+    HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/config" XDG_DATA_HOME="$E2E_TMP/data"
+    XDG_CURRENT_DESKTOP=GNOME WAYLAND_DISPLAY=gestrix-gnome)
+# Runs $2… of the desktop in the background, its output in $E2E_TMP/$1.log.
+in_background() {
+    local name=$1
+    shift
+    "${desktop[@]}" "$@" >"$E2E_TMP/$name.log" 2>&1 &
+    E2E_PIDS+=($!)
+}
+in_background shell gnome-shell --headless --wayland --wayland-display gestrix-gnome \
+    --virtual-monitor 1280x720
+e2e_wait_for '[ -S "$runtime/gestrix-gnome" ]' 20 || e2e_fail "no GNOME Shell: $(tail -n 5 "$E2E_TMP/shell.log")"
+in_background permissions /usr/libexec/xdg-permission-store
+in_background portal-gnome /usr/libexec/xdg-desktop-portal-gnome
+in_background portal /usr/libexec/xdg-desktop-portal
+permit_screenshots() {
+    "${desktop[@]}" gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
+        --object-path /org/freedesktop/impl/portal/PermissionStore \
+        --method org.freedesktop.impl.portal.PermissionStore.SetPermission \
+        screenshot true screenshot "" "['${E2E_SCREENSHOTS:-yes}']" >/dev/null 2>&1
+}
+e2e_wait_for permit_screenshots 20 || e2e_fail "no permission store"
+
+owned() {
+    "${desktop[@]}" gdbus call --session --dest org.freedesktop.DBus --object-path / \
+        --method org.freedesktop.DBus.NameHasOwner "$1" 2>/dev/null | grep -q true
+}
+e2e_wait_for 'owned org.gnome.Mutter.RemoteDesktop' 20 || e2e_fail "no remote desktop in the shell"
+# Commands go to the input helper through a pipe held open (read and write: opening it never
+# waits) for the whole test.
+mkfifo "$E2E_TMP/input"
+exec 7<>"$E2E_TMP/input"
+in_background input "$E2E_MUTTER_INPUT" <"$E2E_TMP/input"
+e2e_wait_for 'grep -q ready "$E2E_TMP/input.log"' 20 || e2e_fail "no remote desktop: $(cat "$E2E_TMP/input.log")"
+# The shell starts in its overview, which takes the input.
+echo "key 0xff1b" >&7
+
+E2E_LOGGING_RULES="gestrix.*=true" e2e_start_gestrix "${desktop[@]}" "$1"
+e2e_wait_for 'grep -q "window shown" "$E2E_TMP/gestrix.log"' 20 || e2e_fail "gestrix did not start"
+gestrix=$1
+gesture() {
+    local over
+    over=$(grep -c "gesture over" "$E2E_TMP/gestrix.log" || true)
+    "${desktop[@]}" "$gestrix" --gesture || e2e_fail "--gesture was not delivered"
+    e2e_wait_for '[ "$(grep -c "overlay shown" "$E2E_TMP/gestrix.log")" -gt "$over" ]' ||
+        e2e_fail "no overlay"
+}
