@@ -15,7 +15,11 @@ case $desktop in
 sway)
     source "$(dirname "$0")/../tests/e2e/sway_session.sh"
     gesture() { in_session "$session/gestrix" --gesture; }
-    cancel() { in_session wtype -k Escape; }
+    cancel() {
+        in_session swaymsg -q seat seat0 cursor set 640 360
+        in_session swaymsg -q seat seat0 cursor press button3
+        in_session swaymsg -q seat seat0 cursor release button3
+    }
     ;;
 kwin)
     source "$(dirname "$0")/../tests/e2e/kwin_session.sh"
@@ -30,21 +34,20 @@ esac
 e2e_wait_for 'grep -q "window shown" "$E2E_TMP/gestrix.log"' || e2e_fail "gestrix did not start"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-over() { grep -c "gesture over" "$E2E_TMP/gestrix.log" || true; }
 : >"$E2E_TMP/command.txt"
 for round in $(seq 1 10); do
     shown=$(grep -c "overlay shown" "$E2E_TMP/gestrix.log" || true)
-    ended=$(over)
     started=$(date +%s%N)
     gesture || e2e_fail "gesture $round not delivered"
     echo "$(( ($(date +%s%N) - started) / 1000 ))" >>"$E2E_TMP/command.txt"
     e2e_wait_for '[ "$(grep -c "overlay shown" "$E2E_TMP/gestrix.log")" -gt "$shown" ]' 5 ||
         e2e_fail "gesture $round: no overlay"
-    # A new window gets the keyboard a moment after it is shown: Escape until it has gone.
-    e2e_wait_for 'cancel; sleep 0.3; [ "$(over)" -gt "$ended" ]' 10 ||
-        e2e_fail "gesture $round was not cancelled"
+    # A new window gets the keyboard a moment after it is shown: Escape twice, a while apart. A
+    # gesture still up refuses the next, which then finds no overlay.
+    for _ in 1 2; do sleep 0.3 && cancel; done
+    sleep 0.3
 done
-grep -o "photographs: [0-9]* of [0-9]* screens" "$E2E_TMP/gestrix.log" | sort | uniq -c
+{ grep -o "photographs: [0-9]* of [0-9]* screens" "$E2E_TMP/gestrix.log" || true; } | sort | uniq -c
 echo "command, start to answer: $(median <"$E2E_TMP/command.txt") µs"
 awk '/ trigger / { t = $3 } / overlay shown / { printf "%.0f\n", ($4 - t) * 1000 }' \
     "$E2E_TMP/gestrix.log" | median | sed 's/^/request -> overlay painted: /; s/$/ µs/'
