@@ -220,8 +220,12 @@ FrmView* GestureSession::openOverlay(QScreen& screen, QImage photograph, bool fr
         if (std::unique_ptr<LayerSurface> surface = m_platform.layers->cover(screen))
             return new FrmView(std::move(surface), screen.geometry(), frameShown);
     }
-    auto* overlay =
-        new FrmView(std::move(photograph), screen.geometry(), frameShown, m_overlays.value(0));
+    // The gesture's first window is modal; the others are its own, which leaves them their input.
+    const auto window = std::find_if(m_overlays.begin(), m_overlays.end(), [](FrmView* other) {
+        return other && !other->isOnLayerSurface();
+    });
+    auto* overlay = new FrmView(std::move(photograph), screen.geometry(), frameShown,
+                                window == m_overlays.end() ? nullptr : window->data());
     overlay->setScreen(&screen);
     return overlay;
 }

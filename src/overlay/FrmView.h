@@ -70,6 +70,8 @@ public:
     const QImage& strokeLayer() const { return m_strokeLayer; }
 
     void setVisible(bool visible) override;
+    // Shown on a layer surface rather than as a window of its own.
+    bool isOnLayerSurface() const { return m_layer != nullptr; }
 
 Q_SIGNALS:
     // The stroke's block of the stroke layer (black on white) and the pointer's path so far, for
