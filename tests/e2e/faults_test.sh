@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Faults the program meets on a real desktop: garbage in its settings, the symbol folder deleted
-# while it runs, a notification area that starts after it or dies under it, and an X server that
-# goes away. It keeps working, or ends cleanly with a message, and never crashes.
+# Faults the program meets on a real desktop: garbage in its settings, no file descriptor to
+# spare, the symbol folder deleted while it runs, a notification area that starts after it or
+# dies under it, and an X server that goes away. It keeps working, or ends cleanly with a
+# message, and never crashes or hangs.
 # Usage: faults_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
@@ -14,10 +15,12 @@ e2e_store_symbol Barre "$E2E_BAR_GRID" "$(e2e_marker_program "$launched")"
 
 e2e_start_xvfb
 e2e_start_wm
-e2e_start_gestrix "$1"
+E2E_LOGGING_RULES="gestrix.photographer=true" \
+    e2e_start_gestrix env LD_PRELOAD="$E2E_NO_DESCRIPTOR_LEFT" "$1"
 window=$(e2e_wait_window "^Strokely v1.2")
 
-# Garbage settings: the defaults hold, and a gesture still works.
+# Garbage settings, and no descriptor to copy for the shared photograph: the defaults hold, the
+# photograph is taken the ordinary way, and a gesture still works.
 gesture() {
     xdotool mousemove 300 500
     e2e_middle_press 0.05
@@ -29,6 +32,7 @@ gesture() {
 }
 gesture "garbage settings"
 e2e_wait_for '[ -e "$launched" ]' 5 || e2e_fail "no launch with garbage settings"
+grep -q "photograph through Qt" "$E2E_TMP/gestrix.log" || e2e_fail "the photograph did not fall back"
 
 # The symbol folder goes away: gestures start nothing and nothing crashes.
 rm -rf "$E2E_SYMBOLS" "$launched"

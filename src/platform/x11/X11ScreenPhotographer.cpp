@@ -13,6 +13,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -140,10 +142,18 @@ bool X11ScreenPhotographer::makeSegment(std::size_t size) {
             ::close(file);
         return false;
     }
-    // xcb sends the descriptor and closes it: it gets a copy.
+    // xcb sends the descriptor and closes it: it gets a copy. Without one (no descriptor left),
+    // the server would wait for a descriptor that never comes, and so would we.
+    const int copy = ::dup(file);
+    if (copy < 0) {
+        qCWarning(lcPhotographer) << "no descriptor for shared memory:" << strerror(errno);
+        ::munmap(memory, size);
+        ::close(file);
+        return false;
+    }
     const std::uint32_t segment = xcb_generate_id(connection);
-    const XcbPointer<xcb_generic_error_t> error{xcb_request_check(
-        connection, xcb_shm_attach_fd_checked(connection, segment, ::dup(file), false))};
+    const XcbPointer<xcb_generic_error_t> error{
+        xcb_request_check(connection, xcb_shm_attach_fd_checked(connection, segment, copy, false))};
     if (error) {
         qCWarning(lcPhotographer) << "the X server cannot attach shared memory";
         ::munmap(memory, size);
