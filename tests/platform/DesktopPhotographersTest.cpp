@@ -26,6 +26,7 @@
 
 #include <csignal>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -158,6 +159,39 @@ TEST_F(PortalScreenPhotographerTest, ALateRefusalDoesNotEndTheNextRequest) {
     ASSERT_FALSE(second->isNull()) << "the first request's refusal ended the second";
     EXPECT_EQ(second->pixel(0, 0), QColor(Qt::magenta).rgb());
     EXPECT_FALSE(QFile::exists(folder.file(u"shot.png"_s))) << "the portal's file is removed";
+}
+
+// The portal's reply names the file to read and remove: a reply naming anything but a picture
+// file of the portal's gets no photograph, and every file stays.
+TEST_F(PortalScreenPhotographerTest, OnlyThePortalsPictureIsReadAndRemoved) {
+    TempFolder folder;
+    folder.write(u"precious.txt"_s, "the user's own words");
+    QImage(8, 8, QImage::Format_RGB32).save(folder.file(u"picture.png"_s));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.file(u"pipe"_s)).constData(), 0600), 0);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    const QString folderUrl = QUrl::fromLocalFile(folder.path()).toString();
+    for (const QString& uri :
+         {folderUrl + u"/precious.txt"_s, u"file:precious.txt"_s, folderUrl + u"/pr%65cious.txt"_s,
+          folderUrl + u"/pipe"_s, folderUrl + u"/picture.png?x#y"_s}) {
+        SCOPED_TRACE(uri.toStdString());
+        portal.answers = {[&](const QDBusMessage& call, const QString& request) {
+            serviceBus.send(call.createReply(QVariant::fromValue(QDBusObjectPath(request))));
+            QDBusMessage response = QDBusMessage::createSignal(
+                request, u"org.freedesktop.portal.Request"_s, u"Response"_s);
+            response << 0u << QVariantMap{{u"uri"_s, uri}};
+            serviceBus.send(response);
+        }};
+        PortalScreenPhotographer photographer;
+        std::optional<QImage> photograph;
+        photographer.photograph({QGuiApplication::primaryScreen()},
+                                [&](QList<QImage> photographs) { photograph = photographs[0]; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return photograph.has_value(); }, 5000));
+        EXPECT_TRUE(photograph->isNull());
+        EXPECT_TRUE(QFile::exists(folder.file(u"precious.txt"_s)));
+        EXPECT_TRUE(QFile::exists(folder.file(u"picture.png"_s)));
+    }
+    QDir::setCurrent(previous);
 }
 
 // A request the portal takes but leaves unanswered is the desktop asking the user: no second

@@ -4,9 +4,15 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QLoggingCategory>
 #include <QUrl>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <utility>
 
@@ -18,6 +24,8 @@ namespace {
 
 // How long a gesture waits for the desktop's photograph before showing the live desktop.
 constexpr int patienceMs = 1000;
+// A photograph of several 8K screens, and then some.
+constexpr off_t maxPictureBytes = off_t(1) << 30;
 
 const QString portalService = u"org.freedesktop.portal.Desktop"_s;
 const QString portalPath = u"/org/freedesktop/portal/desktop"_s;
@@ -42,6 +50,42 @@ QImage screenPart(const QImage& desktop, const QScreen& screen) {
                       .convertToFormat(QImage::Format_RGB32);
     part.setDevicePixelRatio(scale);
     return part;
+}
+
+// The portal writes a picture file, which is ours to remove once read. Anything else the reply
+// may name (another file of the user's, a relative path, a pipe that never ends, a link) is left
+// alone: a null picture.
+QImage takePicture(const QString& uri) {
+    const QUrl url(uri, QUrl::StrictMode);
+    const QString path =
+        url.isLocalFile() && !url.hasQuery() && !url.hasFragment() ? url.toLocalFile() : QString();
+    if (!QDir::isAbsolutePath(path)) {
+        qCWarning(lcPortal) << "the Screenshot portal named no file of its own:" << uri;
+        return {};
+    }
+    const QByteArray name = QFile::encodeName(path);
+    // Opened without waiting and without following a link; what it is, asked of what was opened.
+    const int file = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    struct stat opened {};
+    if (file < 0 || ::fstat(file, &opened) != 0 || !S_ISREG(opened.st_mode) ||
+        opened.st_size > maxPictureBytes) {
+        qCWarning(lcPortal) << "the Screenshot portal's file is no picture file:" << path;
+        if (file >= 0)
+            ::close(file);
+        return {};
+    }
+    QFile device;
+    device.open(file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    QImage picture = QImageReader(&device).read();
+    device.close();
+    struct stat named {};
+    if (picture.isNull())
+        qCWarning(lcPortal) << "the Screenshot portal's file is no picture:" << path;
+    // Still the file that was read: removed.
+    else if (::lstat(name.constData(), &named) == 0 && named.st_dev == opened.st_dev &&
+             named.st_ino == opened.st_ino)
+        ::unlink(name.constData());
+    return picture;
 }
 
 } // namespace
@@ -94,12 +138,8 @@ void PortalScreenPhotographer::photograph(const QList<QScreen*>& screens, Delive
 }
 
 void PortalScreenPhotographer::respond(uint response, const QVariantMap& results) {
-    const QString file = QUrl(results.value(u"uri"_s).toString()).toLocalFile();
-    QImage desktop;
-    if (response == 0 && !file.isEmpty()) {
-        desktop.load(file);
-        QFile::remove(file);
-    }
+    const QImage desktop =
+        response == 0 ? takePicture(results.value(u"uri"_s).toString()) : QImage();
     if (desktop.isNull())
         qCWarning(lcPortal) << "the Screenshot portal gave no picture, answer" << response;
     // The user answered the desktop's question: the next gesture asks again.
