@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QLoggingCategory>
+#include <QTimer>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -16,6 +19,16 @@ constexpr int answerTimeoutMs = 1500;
 const QByteArray showRequest = "show\n";
 const QByteArray gestureRequest = "gesture\n";
 const QByteArray done = "ok\n";
+// Every request is a word; a start asks at once.
+constexpr qint64 maxRequestBytes = 4096;
+constexpr int requestPatienceMs = 2000;
+constexpr std::size_t maxPeers = 8;
+
+// Closes a connection without a word, and frees it.
+void drop(QLocalSocket* peer) {
+    peer->abort();
+    peer->deleteLater();
+}
 
 } // namespace
 
@@ -68,12 +81,28 @@ qint64 SingleInstance::runningProcessId() const {
     return m_lock->getLockInfo(&pid, &host, &application) ? pid : 0;
 }
 
+// Whoever may reach the socket may flood it: a request is one short line, said at once, and only
+// a few are heard at a time, the newest first.
 void SingleInstance::answer() {
     while (QLocalSocket* peer = m_server.nextPendingConnection()) {
+        std::erase_if(m_peers, [](const QPointer<QLocalSocket>& other) { return !other; });
+        if (m_peers.size() >= maxPeers) {
+            qCWarning(lcInstance) << "too many connections at once: the oldest is closed";
+            drop(m_peers.front());
+            m_peers.erase(m_peers.begin());
+        }
+        m_peers.push_back(peer);
+        peer->setReadBufferSize(maxRequestBytes);
         connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
+        QTimer::singleShot(requestPatienceMs, peer, [peer] { drop(peer); });
         connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-            if (!peer->canReadLine())
+            if (!peer->canReadLine()) {
+                if (peer->bytesAvailable() >= maxRequestBytes) {
+                    qCWarning(lcInstance) << "a request too long to be one: closed";
+                    drop(peer);
+                }
                 return;
+            }
             const QByteArray request = peer->readLine();
             peer->write(done);
             peer->disconnectFromServer();

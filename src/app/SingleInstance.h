@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 // One running Gestrix per user. The running instance holds a lock file and listens on a local
 // socket, both in a folder only the user can reach; a later start hands its request (show the
@@ -43,4 +46,5 @@ private:
     QString m_socketPath;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer m_server;
+    std::vector<QPointer<QLocalSocket>> m_peers; // heard now, oldest first
 };

@@ -2,8 +2,9 @@
 # One instance, and a clean end: SIGTERM, SIGINT and SIGHUP end the program as "Quitter" does
 # (status 0, its socket removed); a second start beside a stopped instance says so and fails
 # within two seconds; and when the socket cannot be made, a lock still keeps a second one out.
-# "gestrix --gesture" opens the running instance's overlay, once however often it is asked, and
-# says so when nothing is running.
+# "gestrix --gesture" opens the running instance's overlay, once however often it is asked, even
+# while 300 idle connections and a 300 MB line flood the socket, and says so when nothing is
+# running.
 # Usage: instance_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
@@ -15,6 +16,13 @@ grep -q "n'est pas lancé" "$E2E_TMP/gestrix.log" || e2e_fail "--gesture: no mes
 e2e_start_gestrix "$1"
 e2e_wait_window "^Strokely v1.2" >/dev/null
 first=$E2E_GESTRIX_PID
+socket="$E2E_TMP/runtime/gestrix.socket"
+"$E2E_SOCKET_FLOOD" "$socket" 300 300000000 >"$E2E_TMP/flood.log" 2>&1 &
+E2E_PIDS+=($!)
+e2e_wait_for 'grep -q ready "$E2E_TMP/flood.log"' 30 || e2e_fail "the flood did not get through: $(cat "$E2E_TMP/flood.log")"
+grep -q " 0 bytes of the line unsent" "$E2E_TMP/flood.log" && e2e_fail "a 300 MB line was heard to its end"
+descriptors=$(ls "/proc/$first/fd" | wc -l)
+[ "$descriptors" -lt 100 ] || e2e_fail "$descriptors descriptors held for idle connections"
 for _ in 1 2; do
     e2e_start_gestrix "$1" --gesture
     wait "$E2E_GESTRIX_PID" || e2e_fail "--gesture beside a running instance failed"
@@ -24,7 +32,6 @@ done
 kill "$first"
 wait "$first" || true
 
-socket="$E2E_TMP/runtime/gestrix.socket"
 for signal in TERM INT HUP; do
     e2e_start_gestrix "$1"
     e2e_wait_window "^Strokely v1.2" >/dev/null
