@@ -338,6 +338,10 @@
         <source>le système n&apos;a pas pu le lancer</source>
         <translation>the system could not start it</translation>
     </message>
+    <message>
+        <source>aucune application n&apos;ouvre ce fichier</source>
+        <translation>no application opens this file</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

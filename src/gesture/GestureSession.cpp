@@ -282,7 +282,8 @@ void GestureSession::Comparaison(const DrawingGrid& drawing, const Stroke& strok
         caption = recognitionCaption(decision.program, decision.bars.black);
         // While previewing, the label already says when the program cannot be started.
         if (DontLaunch) {
-            if (const std::optional<LaunchError> problem = launchProblem(decision.program))
+            if (const std::optional<LaunchError> problem =
+                    launchProblem(decision.program, m_platform.starter))
                 caption += u" — "_s + launchProblemText(*problem);
         }
     }

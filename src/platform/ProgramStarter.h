@@ -11,6 +11,8 @@ public:
     virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
     // A document or a folder, in the application the desktop associates with it.
     virtual bool openWithDefaultApplication(const QString& path) = 0;
+    // Whether the desktop associates an application with this document or folder.
+    virtual bool hasApplicationFor(const QString& path) const = 0;
     // A desktop entry, as its Exec line says.
     virtual bool launchDesktopEntry(const QString& path) = 0;
 };

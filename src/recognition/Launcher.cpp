@@ -71,8 +71,18 @@ std::optional<LaunchError> launchProblem(const QString& repertoire) {
     return executableProblem(command->program);
 }
 
-Outcome<LaunchError> launchRepertoire(const QString& repertoire, ProgramStarter& starter) {
+std::optional<LaunchError> launchProblem(const QString& repertoire, const ProgramStarter& starter) {
     if (const std::optional<LaunchError> problem = launchProblem(repertoire))
+        return problem;
+    const ProgramCommand command = *commandFromRepertoire(repertoire);
+    if (command.kind == ProgramCommand::Kind::Document &&
+        !starter.hasApplicationFor(command.program))
+        return LaunchError::NoApplication;
+    return std::nullopt;
+}
+
+Outcome<LaunchError> launchRepertoire(const QString& repertoire, ProgramStarter& starter) {
+    if (const std::optional<LaunchError> problem = launchProblem(repertoire, starter))
         return Failure<LaunchError>{*problem, repertoire};
     const ProgramCommand command = *commandFromRepertoire(repertoire);
     bool started = false;

@@ -23,6 +23,7 @@ enum class LaunchError {
     NotFound,      // no such file, nor such a program on the PATH
     NotExecutable, // a file or folder that cannot be run with arguments
     TooLong,       // a name longer than the system allows
+    NoApplication, // a document or folder no application of the desktop opens
     StartFailed,   // the system refused to start it
 };
 
@@ -34,6 +35,8 @@ std::optional<ProgramCommand> commandFromRepertoire(const QString& repertoire);
 
 // Why the program text could not be started, found without starting it; nothing when it can be.
 std::optional<LaunchError> launchProblem(const QString& repertoire);
+// The same, and whether the desktop has an application for a document or folder.
+std::optional<LaunchError> launchProblem(const QString& repertoire, const ProgramStarter& starter);
 
 // Starts the shortcut's program as the desktop would.
 Outcome<LaunchError> launchRepertoire(const QString& repertoire, ProgramStarter& starter);

@@ -35,6 +35,8 @@ QString launchProblemText(LaunchError error) {
         return QCoreApplication::translate("Launcher", "ce n'est pas un programme");
     case LaunchError::TooLong:
         return QCoreApplication::translate("Launcher", "nom de fichier trop long");
+    case LaunchError::NoApplication:
+        return QCoreApplication::translate("Launcher", "aucune application n'ouvre ce fichier");
     case LaunchError::StartFailed:
         break;
     }

@@ -87,6 +87,9 @@ TEST_F(LauncherTest, EachKindStartsItsWay) {
 
     EXPECT_EQ(launchRepertoire(u"/no/such/program"_s, starter)->error, LaunchError::NotFound);
     EXPECT_EQ(starter.calls.size(), 1) << "a problem found beforehand starts nothing";
+    starter.opens = false;
+    EXPECT_EQ(launchRepertoire(notes, starter)->error, LaunchError::NoApplication);
+    EXPECT_EQ(starter.opened.size(), 2) << "a document no application opens is not opened";
     starter.succeeds = false;
     EXPECT_EQ(launchRepertoire(entry, starter)->error, LaunchError::StartFailed);
 }

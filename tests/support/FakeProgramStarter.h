@@ -21,6 +21,7 @@ public:
         opened.append(path);
         return succeeds;
     }
+    bool hasApplicationFor(const QString&) const override { return opens; }
     bool launchDesktopEntry(const QString& path) override {
         desktopEntries.append(path);
         return succeeds;
@@ -30,4 +31,5 @@ public:
     QStringList opened;
     QStringList desktopEntries;
     bool succeeds = true;
+    bool opens = true; // documents and folders have an application
 };

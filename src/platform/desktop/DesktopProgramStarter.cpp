@@ -1,10 +1,8 @@
 #include "platform/desktop/DesktopProgramStarter.h"
 
-#include <QDesktopServices>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QProcess>
-#include <QUrl>
 
 #include <gio/gdesktopappinfo.h>
 
@@ -18,6 +16,33 @@ struct GObjectUnref {
     void operator()(gpointer object) const { g_object_unref(object); }
 };
 
+GFile* fileOf(const QString& path) {
+    return g_file_new_for_path(QFile::encodeName(path).constData());
+}
+
+// The application the desktop opens this file's type with; nothing (and the reason logged) when
+// there is none.
+GAppInfo* defaultHandler(GFile* file) {
+    GError* error = nullptr;
+    GAppInfo* application = g_file_query_default_handler(file, nullptr, &error);
+    if (!application) {
+        qCWarning(lcStarter) << "no application opens" << g_file_peek_path(file)
+                             << QString::fromUtf8(error->message);
+        g_error_free(error);
+    }
+    return application;
+}
+
+bool launch(GAppInfo* application, GList* files, const QString& what) {
+    GError* error = nullptr;
+    if (!g_app_info_launch(application, files, nullptr, &error)) {
+        qCWarning(lcStarter) << "cannot launch" << what << QString::fromUtf8(error->message);
+        g_error_free(error);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool DesktopProgramStarter::startDetached(const QString& program, const QStringList& arguments) {
@@ -25,7 +50,17 @@ bool DesktopProgramStarter::startDetached(const QString& program, const QStringL
 }
 
 bool DesktopProgramStarter::openWithDefaultApplication(const QString& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const std::unique_ptr<GFile, GObjectUnref> file(fileOf(path));
+    const std::unique_ptr<GAppInfo, GObjectUnref> application(defaultHandler(file.get()));
+    if (!application)
+        return false;
+    GList files{file.get(), nullptr, nullptr};
+    return launch(application.get(), &files, path);
+}
+
+bool DesktopProgramStarter::hasApplicationFor(const QString& path) const {
+    const std::unique_ptr<GFile, GObjectUnref> file(fileOf(path));
+    return std::unique_ptr<GAppInfo, GObjectUnref>(defaultHandler(file.get())) != nullptr;
 }
 
 bool DesktopProgramStarter::launchDesktopEntry(const QString& path) {
@@ -35,11 +70,5 @@ bool DesktopProgramStarter::launchDesktopEntry(const QString& path) {
         qCWarning(lcStarter) << "not a desktop entry that can be launched:" << path;
         return false;
     }
-    GError* error = nullptr;
-    if (!g_app_info_launch(G_APP_INFO(entry.get()), nullptr, nullptr, &error)) {
-        qCWarning(lcStarter) << "cannot launch" << path << QString::fromUtf8(error->message);
-        g_error_free(error);
-        return false;
-    }
-    return true;
+    return launch(G_APP_INFO(entry.get()), nullptr, path);
 }
