@@ -190,6 +190,26 @@
         <source>Le bureau vous demande si Gestrix peut photographier l&apos;écran. Répondez « Autoriser » : vos gestes se dessineront sur l&apos;écran figé ; sinon, sur un fond uni.</source>
         <translation>The desktop is asking whether Gestrix may take pictures of the screen. Answer “Allow”: your gestures will be drawn on the frozen screen; otherwise, on a plain background.</translation>
     </message>
+    <message>
+        <source>Le fichier de réglages %1 ne peut pas être écrit : les réglages changés ne vaudront que jusqu&apos;à la fermeture de Gestrix.</source>
+        <translation>The settings file %1 cannot be written: changed settings will last only until Gestrix is closed.</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier</source>
+        <translation>it is not a file</translation>
+    </message>
+    <message>
+        <source>il est bien trop grand</source>
+        <translation>it is far too large</translation>
+    </message>
+    <message>
+        <source>il ne peut pas être lu</source>
+        <translation>it cannot be read</translation>
+    </message>
+    <message>
+        <source>Le fichier de réglages %1 ne peut pas servir (%2) : Gestrix garde ses réglages par défaut et ne le remplacera pas.</source>
+        <translation>The settings file %1 cannot be used (%2): Gestrix keeps its default settings and will not replace it.</translation>
+    </message>
 </context>
 <context>
     <name>FrmOption</name>

@@ -1,6 +1,7 @@
 #include "app/QuitSignals.h"
 #include "app/SingleInstance.h"
 #include "app/Translations.h"
+#include "app/XdgEnvironment.h"
 #include "main/FrmMain.h"
 #include "platform/desktop/DesktopProgramStarter.h"
 #include "platform/process/Memory.h"
@@ -123,6 +124,7 @@ std::unique_ptr<LayerShell> layerShellForThisDesktop() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    followXdgRules();
     QCoreApplication::setOrganizationName(u"Gestrix"_s);
     QCoreApplication::setApplicationName(u"Gestrix"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(GESTRIX_VERSION));

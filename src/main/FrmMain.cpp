@@ -4,6 +4,7 @@
 #include "main/MainLog.h"
 #include "platform/process/Timing.h"
 #include "prefs/FrmOption.h"
+#include "store/Settings.h"
 #include "store/ShortcutFiles.h"
 #include "store/SymbolDirectory.h"
 #include "store/SymbolFile.h"
@@ -82,12 +83,43 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, Notif
     lstV->installEventFilter(this);
     Form_Load(symbolDirectory);
     m_gesture->configureTrigger(prefs::load().trigger);
+    // Once the window is up, not in its way.
+    QTimer::singleShot(0, this, &FrmMain::tellSettingsProblem);
     connect(&m_trayWatch, &QTimer::timeout, this, &FrmMain::dockInLateNotificationArea);
     if (!SysIcon->Visible())
         m_trayWatch.start(trayWatchIntervalMs);
 }
 
 FrmMain::~FrmMain() = default;
+
+// A settings file that cannot serve is said once, as the program starts; saving into it later
+// says nothing more.
+void FrmMain::tellSettingsProblem() {
+    const Outcome<settings::FileProblem>& problem = settings::userSettings().problem();
+    if (!problem)
+        return;
+    m_settingsFailureTold = true;
+    QString why;
+    switch (problem->error) {
+    case settings::FileProblem::ReadOnly:
+        tellUser(tr("Le fichier de réglages %1 ne peut pas être écrit : les réglages changés ne "
+                    "vaudront que jusqu'à la fermeture de Gestrix.")
+                     .arg(problem->detail));
+        return;
+    case settings::FileProblem::NotAFile:
+        why = tr("ce n'est pas un fichier");
+        break;
+    case settings::FileProblem::TooLarge:
+        why = tr("il est bien trop grand");
+        break;
+    case settings::FileProblem::Unreadable:
+        why = tr("il ne peut pas être lu");
+        break;
+    }
+    tellUser(tr("Le fichier de réglages %1 ne peut pas servir (%2) : Gestrix garde ses réglages "
+                "par défaut et ne le remplacera pas.")
+                 .arg(problem->detail, why));
+}
 
 // Each step is checked on its own: a step that fails is logged and the next one runs.
 void FrmMain::Form_Load(const QString& symbolDirectory) {

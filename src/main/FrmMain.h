@@ -108,6 +108,7 @@ private:
     void saveSensitivity(prefs::Setting setting);
     // Tells the user something went wrong: a notification from the icon, or a box without one.
     void tellUser(const QString& text);
+    void tellSettingsProblem();
     void showReferenceGrid(const SymbolGrid& grid);
     void whitenReferenceGrid();
 

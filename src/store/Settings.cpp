@@ -1,7 +1,11 @@
 #include "store/Settings.h"
 
+#include <QFile>
 #include <QLocale>
-#include <QSettings>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <limits>
@@ -11,37 +15,83 @@ using namespace Qt::StringLiterals;
 namespace settings {
 namespace {
 
+// Settings take a few hundred bytes; a file much larger is not theirs to read.
+constexpr qint64 maxFileBytes = 1 << 20;
+
 QString path(const QString& section, const QString& key) {
     return section + u'/' + key;
 }
 
-// The organisation and application are both "Gestrix": ~/.config/Gestrix/Gestrix.conf. One object
-// for the whole process: every writer and reader shares its view, so a value saved meanwhile reads
-// back at once, and a read costs no file access (making a QSettings probes four paths).
-QSettings& store() {
-    static QSettings settings(u"Gestrix"_s, u"Gestrix"_s);
-    return settings;
+// Asked of the file's entry only: a pipe is never opened, a huge file never read.
+Outcome<FileProblem> problemOf(const QString& file) {
+    const QByteArray name = QFile::encodeName(file);
+    struct stat entry {};
+    if (::stat(name.constData(), &entry) != 0)
+        return std::nullopt; // not there yet: made at the first save
+    FileProblem problem;
+    if (!S_ISREG(entry.st_mode))
+        problem = FileProblem::NotAFile;
+    else if (entry.st_size > maxFileBytes)
+        problem = FileProblem::TooLarge;
+    else if (::access(name.constData(), R_OK) != 0)
+        problem = FileProblem::Unreadable;
+    else if (::access(name.constData(), W_OK) != 0)
+        problem = FileProblem::ReadOnly;
+    else
+        return std::nullopt;
+    return Failure<FileProblem>{problem, file};
 }
 
 } // namespace
 
-QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) {
-    const QVariant value = store().value(path(section, key), defaultValue);
+SettingsFile::SettingsFile(const QString& path) : m_path(path), m_problem(problemOf(path)) {
+    if (!m_problem || m_problem->error == FileProblem::ReadOnly)
+        m_settings.emplace(path, QSettings::IniFormat);
+}
+
+QString SettingsFile::value(const QString& section, const QString& key,
+                            const QString& defaultValue) const {
+    const QString at = settings::path(section, key);
+    if (const auto unsaved = m_unsaved.constFind(at); unsaved != m_unsaved.cend())
+        return *unsaved;
+    if (!m_settings)
+        return defaultValue;
+    const QVariant value = m_settings->value(at, defaultValue);
     // A text with commas written by hand, unquoted, reads as a list.
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(u", "_s);
     return value.toString();
 }
 
-Outcome<SaveError> SaveSetting(const QString& section, const QString& key, const QString& text) {
-    store().setValue(path(section, key), text);
+Outcome<SaveError> SettingsFile::save(const QString& section, const QString& key,
+                                      const QString& text) {
+    if (m_problem) {
+        m_unsaved.insert(settings::path(section, key), text);
+        return Failure<SaveError>{SaveError::Io, m_path};
+    }
+    m_settings->setValue(settings::path(section, key), text);
     // A settings object remembers its first error for good: a fresh one, sharing the same file
     // in this process, tells whether this write reached the disk.
-    QSettings writer(store().organizationName(), store().applicationName());
+    QSettings writer(m_path, QSettings::IniFormat);
     writer.sync();
     if (writer.status() != QSettings::NoError)
-        return Failure<SaveError>{SaveError::Io, writer.fileName()};
+        return Failure<SaveError>{SaveError::Io, m_path};
     return std::nullopt;
+}
+
+SettingsFile& userSettings() {
+    static SettingsFile file(
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        u"/Gestrix/Gestrix.conf"_s);
+    return file;
+}
+
+QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) {
+    return userSettings().value(section, key, defaultValue);
+}
+
+Outcome<SaveError> SaveSetting(const QString& section, const QString& key, const QString& text) {
+    return userSettings().save(section, key, text);
 }
 
 std::optional<double> toNumber(const QString& text) {

@@ -2,14 +2,47 @@
 
 #include "store/Failure.h"
 
+#include <QHash>
+#include <QSettings>
 #include <QString>
 
 #include <optional>
 
 // The per-user settings: text values under the application "Gestrix", in the sections
 // "Configuration" and "Option". Every reader and writer in the process goes through one settings
-// object, so what one saves the next reads, without a file access per read.
+// file object, so what one saves the next reads, without a file access per read.
 namespace settings {
+
+// Why a settings file cannot serve.
+enum class FileProblem {
+    NotAFile,   // a folder, a pipe…
+    TooLarge,   // far larger than settings ever are
+    Unreadable, // its permissions refuse us
+    ReadOnly,   // read, but what changes cannot be kept
+};
+
+// The settings of one file. Where the file cannot serve, the values are the defaults (or the
+// file's, when it is only read-only) and what this run saved, kept in memory: such a file is
+// neither read nor replaced.
+class SettingsFile {
+public:
+    explicit SettingsFile(const QString& path);
+
+    QString value(const QString& section, const QString& key, const QString& defaultValue) const;
+    Outcome<SaveError> save(const QString& section, const QString& key, const QString& text);
+    // Found when the file was opened; its detail is the file's path.
+    const Outcome<FileProblem>& problem() const { return m_problem; }
+
+private:
+    QString m_path;
+    Outcome<FileProblem> m_problem;
+    std::optional<QSettings> m_settings; // where the file can be read
+    QHash<QString, QString> m_unsaved;   // where it cannot be written
+};
+
+// The user's settings file, $XDG_CONFIG_HOME/Gestrix/Gestrix.conf, for the whole process: a value
+// saved is read back at once, and a read costs no file access.
+SettingsFile& userSettings();
 
 // The stored text of the key, or the default when the key is absent.
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue);
