@@ -103,6 +103,10 @@
         <source>Nom de raccourci trop long : avec « .ini », le nom de son fichier ne peut dépasser 255 octets.</source>
         <translation>Shortcut name too long: with “.ini”, its file name may not exceed 255 bytes.</translation>
     </message>
+    <message>
+        <source>Le raccourci « %1 » a été supprimé depuis l&apos;ouverture de l&apos;éditeur. L&apos;enregistrer à nouveau ?</source>
+        <translation>The shortcut “%1” was deleted since the editor opened. Save it again?</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>

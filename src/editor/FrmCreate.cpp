@@ -256,9 +256,13 @@ bool FrmCreate::confirmUnlikeOthers(const QString& name) {
 }
 
 // Another shortcut's file, or this one's changed on disk since the editor opened it, is replaced
-// only when the user says so. A file deleted meanwhile is written again.
+// only when the user says so; this one deleted meanwhile is written again only then too.
 bool FrmCreate::confirmReplacing(const QString& name) {
     const std::optional<QByteArray> onDisk = shortcuts::snapshot(m_symbolDirectory, name);
+    if (!onDisk && m_openedFile && name == m_openedName)
+        return messages::ask(this, tr("Le raccourci « %1 » a été supprimé depuis l'ouverture de "
+                                      "l'éditeur. L'enregistrer à nouveau ?")
+                                       .arg(name));
     if (!onDisk)
         return true;
     if (name != m_openedName)

@@ -296,6 +296,13 @@ TEST_F(FrmCreateTest, NothingIsReplacedAndNoBrokenProgramStoredUnasked) {
          },
          u"Le raccourci « Door » a changé sur le disque depuis l'ouverture de l'éditeur. "
          u"Le remplacer ?"_s},
+        {"Modify of a shortcut deleted meanwhile",
+         [this](FrmCreate& e) {
+             e.openShortcut(u"Door"_s);
+             QFile::remove(folder.file(u"symbol/Door.ini"_s));
+         },
+         u"Le raccourci « Door » a été supprimé depuis l'ouverture de l'éditeur. L'enregistrer "
+         u"à nouveau ?"_s},
         {"a program that cannot be found",
          [](FrmCreate& e) {
              e.TxtName->setText(u"New"_s);
@@ -303,19 +310,24 @@ TEST_F(FrmCreateTest, NothingIsReplacedAndNoBrokenProgramStoredUnasked) {
          },
          u"« /no/such/program » : programme introuvable. Enregistrer quand même ?"_s},
     };
+    // Door's file as it stands, or nothing.
+    const auto door = [this] {
+        QFile file(folder.file(u"symbol/Door.ini"_s));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
     for (const auto& row : rows) {
         for (const bool yes : {false, true}) {
             writeSymbol(u"Door"_s, u"1"_s, u"/bin/sh"_s);
             QFile::remove(folder.file(u"symbol/New.ini"_s));
             FrmCreate& e = openEditor();
             row.prepare(e);
-            const QByteArray onDisk = folder.read(u"symbol/Door.ini"_s);
+            const QByteArray onDisk = door();
             const ScriptedAnswers answers({yes});
             e.Command1->click();
             EXPECT_EQ(answers.asked, QStringList{row.question}) << row.name;
             EXPECT_EQ(editor.isNull() || !editor->isVisible(), yes) << row.name;
             if (!yes) {
-                EXPECT_EQ(folder.read(u"symbol/Door.ini"_s), onDisk) << row.name;
+                EXPECT_EQ(door(), onDisk) << row.name;
                 EXPECT_FALSE(QFile::exists(folder.file(u"symbol/New.ini"_s))) << row.name;
                 e.close();
             }
