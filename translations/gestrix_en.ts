@@ -214,6 +214,10 @@
         <source>Le fichier de réglages %1 ne peut pas servir (%2) : Gestrix garde ses réglages par défaut et ne le remplacera pas.</source>
         <translation>The settings file %1 cannot be used (%2): Gestrix keeps its default settings and will not replace it.</translation>
     </message>
+    <message>
+        <source>Un autre Gestrix répond déjà au bouton sur cet affichage : celui-ci ne le surveille pas.</source>
+        <translation>Another Gestrix already answers the button on this display: this one does not watch it.</translation>
+    </message>
 </context>
 <context>
     <name>FrmOption</name>

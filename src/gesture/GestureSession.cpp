@@ -89,7 +89,11 @@ const PreparedSymbols& GestureSession::preparedSymbols() {
 // arrive as events.
 void GestureSession::configureTrigger(const TriggerSettings& settings) {
     m_platform.trigger.configure(settings);
-    if (!m_platform.trigger.isAvailable()) {
+    if (m_platform.trigger.watchedElsewhere()) {
+        TimDetect.stop();
+        qCWarning(lcGesture) << "another Gestrix answers the button on this display";
+        Q_EMIT triggerWatchedElsewhere();
+    } else if (!m_platform.trigger.isAvailable()) {
         TimDetect.stop();
         qCWarning(lcGesture) << "no trigger button here: bind \"gestrix --gesture\" to a shortcut";
     } else if (m_platform.trigger.deliversPresses()) {

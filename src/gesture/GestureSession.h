@@ -86,6 +86,8 @@ Q_SIGNALS:
     void launchFailed(const QString& text);
     // No overlay opened: the desktop is asking the user whether we may photograph the screen.
     void desktopAsking();
+    // Another Gestrix watches the trigger button on this display: this one does not.
+    void triggerWatchedElsewhere();
     void drawingTaught(const DrawingGrid& drawing, const Stroke& stroke);
 
 private:

@@ -126,6 +126,7 @@ private:
     bool m_painted = false;
     // A settings file that refuses the sliders' positions is told once, not at every step.
     bool m_settingsFailureTold = false;
+    bool m_elsewhereTold = false;
     FileList Fl;
     ShortcutList m_shortcuts;
     ShortcutListModel m_shortcutModel;

@@ -10,13 +10,25 @@
 #include "widgets/PictureBox.h"
 #include "widgets/ScoreBar.h"
 
+#include <QTimer>
 #include <QTreeView>
+
+#include <utility>
 
 void FrmMain::followGestures() {
     m_gesture->setIconArea([this] { return SysIcon ? SysIcon->Geometry() : QRect(); });
     connect(m_gesture.get(), &GestureSession::captured, this, &FrmMain::showCapture);
     connect(m_gesture.get(), &GestureSession::barsChanged, this, &FrmMain::showBars);
     connect(m_gesture.get(), &GestureSession::referenceGridChanged, PicD, &GridWidget::setGrid);
+    // Said once, when the window is up: the trigger is set up before it is.
+    connect(m_gesture.get(), &GestureSession::triggerWatchedElsewhere, this, [this] {
+        if (std::exchange(m_elsewhereTold, true))
+            return;
+        QTimer::singleShot(0, this, [this] {
+            tellUser(tr("Un autre Gestrix répond déjà au bouton sur cet affichage : celui-ci ne "
+                        "le surveille pas."));
+        });
+    });
     connect(m_gesture.get(), &GestureSession::launchFailed, this, &FrmMain::tellUser);
     connect(m_gesture.get(), &GestureSession::desktopAsking, this, [this] {
         tellUser(tr("Le bureau vous demande si Gestrix peut photographier l'écran. Répondez "

@@ -51,6 +51,8 @@ public:
     virtual ~TriggerButton() = default;
     // False when the buttons cannot be seen at all (no X11 display: offscreen tests, Wayland).
     virtual bool isAvailable() const = 0;
+    // True when another Gestrix watches the button on this display: this one leaves it alone.
+    virtual bool watchedElsewhere() const { return false; }
     // True when presses reach the handler as they happen; the poll is then not needed.
     virtual bool deliversPresses() const = 0;
     virtual void setHandler(TriggerHandler* handler) = 0;

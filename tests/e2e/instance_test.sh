@@ -4,7 +4,8 @@
 # within two seconds; and when the socket cannot be made, a lock still keeps a second one out.
 # "gestrix --gesture" opens the running instance's overlay, once however often it is asked, even
 # while 300 idle connections and a 300 MB line flood the socket, and says so when nothing is
-# running.
+# running. A second instance on the same display, with a runtime folder of its own, leaves the
+# button to the first and says so: one press, one overlay.
 # Usage: instance_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
@@ -29,8 +30,20 @@ for _ in 1 2; do
     e2e_wait_window "^Gestrix geste$" >/dev/null
 done
 [ "$(e2e_overlays)" = 1 ] || e2e_fail "--gesture twice: $(e2e_overlays) overlays"
-kill "$first"
-wait "$first" || true
+mkdir -m 700 -p "$E2E_TMP/runtime2"
+E2E_LOGGING_RULES="gestrix.main=true" e2e_start_gestrix env XDG_RUNTIME_DIR="$E2E_TMP/runtime2" "$1"
+second=$E2E_GESTRIX_PID
+e2e_wait_for 'grep -q "told the user: Un autre Gestrix répond déjà au bouton" "$E2E_TMP/gestrix.log"' 10 ||
+    e2e_fail "the second instance on the display did not say it leaves the button"
+xdotool key Escape
+e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "the overlay of --gesture stayed"
+xdotool mousemove 300 500
+e2e_middle_press 0.05
+e2e_wait_for '[ "$(e2e_overlays)" = 1 ]' 5 || e2e_fail "the press opened no overlay"
+sleep 0.5
+[ "$(e2e_overlays)" = 1 ] || e2e_fail "one press, $(e2e_overlays) overlays"
+kill "$second" "$first"
+wait "$second" "$first" || true
 
 for signal in TERM INT HUP; do
     e2e_start_gestrix "$1"

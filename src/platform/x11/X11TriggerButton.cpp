@@ -49,6 +49,11 @@ X11TriggerButton::X11TriggerButton() {
     }
     m_connection = connection;
     m_root = screen->root;
+    if (!claimDisplay(*screen)) {
+        m_elsewhere = true;
+        qCWarning(lcTrigger) << "another Gestrix watches the button on this display";
+        return;
+    }
     const xcb_query_extension_reply_t* input = xcb_get_extension_data(connection, &xcb_input_id);
     const XcbPointer<xcb_input_xi_query_version_reply_t> version(xcb_input_xi_query_version_reply(
         connection, xcb_input_xi_query_version(connection, 2, 0), nullptr));
@@ -66,8 +71,30 @@ X11TriggerButton::~X11TriggerButton() {
         xcb_disconnect(m_connection);
 }
 
+// The selection's owner is the display's watcher; the server drops it when the owner goes.
+bool X11TriggerButton::claimDisplay(const xcb_screen_t& screen) {
+    static constexpr char name[] = "GESTRIX_S0";
+    const XcbPointer<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+        m_connection, xcb_intern_atom(m_connection, false, sizeof name - 1, name), nullptr));
+    if (!atom)
+        return true;
+    m_selection = atom->atom;
+    const auto owner = [this] {
+        const XcbPointer<xcb_get_selection_owner_reply_t> reply(xcb_get_selection_owner_reply(
+            m_connection, xcb_get_selection_owner(m_connection, m_selection), nullptr));
+        return reply ? reply->owner : std::uint32_t{XCB_NONE};
+    };
+    if (owner() != XCB_NONE)
+        return false;
+    m_claim = xcb_generate_id(m_connection);
+    xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_claim, screen.root, -1, -1, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+    xcb_set_selection_owner(m_connection, m_claim, m_selection, XCB_CURRENT_TIME);
+    return owner() == m_claim;
+}
+
 void X11TriggerButton::configure(const TriggerSettings& settings) {
-    if (!m_connection)
+    if (!m_connection || m_elsewhere)
         return;
     m_settings = settings;
     ungrab();
@@ -125,7 +152,7 @@ void X11TriggerButton::selectRawPresses(bool on) {
 TriggerState X11TriggerButton::read() {
     readEvents();
     const bool pressed = std::exchange(m_pressedSinceLastReading, false);
-    if (!m_connection)
+    if (!m_connection || m_elsewhere)
         return {};
     const XcbPointer<xcb_query_pointer_reply_t> pointer(
         xcb_query_pointer_reply(m_connection, xcb_query_pointer(m_connection, m_root), nullptr));
@@ -171,6 +198,18 @@ void X11TriggerButton::readEvents() {
                 m_held = false;
                 if (m_handler)
                     m_handler->triggerReleased({release.root_x, release.root_y});
+            }
+            break;
+        }
+        case XCB_SELECTION_CLEAR: {
+            // Another instance claimed the display at the same moment, and won.
+            const auto& clear = *reinterpret_cast<const xcb_selection_clear_event_t*>(event.get());
+            if (clear.selection == m_selection) {
+                qCWarning(lcTrigger) << "another Gestrix took the display: the button is its";
+                ungrab();
+                selectRawPresses(false);
+                m_elsewhere = true;
+                xcb_flush(m_connection);
             }
             break;
         }

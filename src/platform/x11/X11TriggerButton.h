@@ -11,6 +11,7 @@ class QSocketNotifier;
 struct xcb_button_press_event_t;
 struct xcb_connection_t;
 struct xcb_query_pointer_reply_t;
+struct xcb_screen_t;
 
 // The trigger button on X11, on a connection of its own so that Qt's event selection is left
 // alone and the presses it takes never reach Qt. In the order it tries them:
@@ -20,7 +21,9 @@ struct xcb_query_pointer_reply_t;
 //  - XInput2 raw presses, when another program holds that grab: seen at once, but the window
 //    below gets them too;
 //  - a poll of the pointer's button mask (read()), when XInput2 is missing too.
-// On any other platform it is unavailable and reports no button.
+// One Gestrix a display watches the button, whatever its user or runtime folder: the first
+// claims the display (the selection GESTRIX_S0, as window managers claim WM_S0); a later one
+// leaves the button alone. On any other platform it is unavailable and reports no button.
 class X11TriggerButton final : public QObject, public TriggerButton {
     Q_OBJECT
 
@@ -28,7 +31,8 @@ public:
     X11TriggerButton();
     ~X11TriggerButton() override;
 
-    bool isAvailable() const override { return m_connection != nullptr; }
+    bool isAvailable() const override { return m_connection != nullptr && !m_elsewhere; }
+    bool watchedElsewhere() const override { return m_elsewhere; }
     bool deliversPresses() const override { return m_mode != Mode::Poll; }
     void setHandler(TriggerHandler* handler) override { m_handler = handler; }
     void configure(const TriggerSettings& settings) override;
@@ -37,6 +41,7 @@ public:
 private:
     enum class Mode { Grab, RawPresses, Poll };
 
+    bool claimDisplay(const xcb_screen_t& screen);
     bool grab(int button);
     void ungrab();
     void selectRawPresses(bool on);
@@ -56,4 +61,7 @@ private:
     int m_grabbed = 0;   // the button grabbed, 0 for none
     bool m_held = false; // a taken press whose button is still down
     bool m_pressedSinceLastReading = false;
+    std::uint32_t m_selection = 0; // the display's, GESTRIX_S0
+    std::uint32_t m_claim = 0;     // the window that holds it
+    bool m_elsewhere = false;      // another instance holds it
 };
