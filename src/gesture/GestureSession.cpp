@@ -194,6 +194,7 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
         if (m_teaching)
             overlay->showTeaching();
         connect(overlay, &FrmView::captured, this, &GestureSession::recognise);
+        connect(overlay, &FrmView::shown, this, [this] { m_platform.trigger.releaseKeyboard(); });
         connect(overlay, &FrmView::gestureEnded, this, [this] {
             isShow = false;
             for (FrmView* other : std::as_const(m_overlays)) {
@@ -237,6 +238,7 @@ FrmView* GestureSession::openOverlay(QScreen& screen, QImage photograph, bool fr
 // The gesture's resources go back to the system once its overlay has gone.
 void GestureSession::closed() {
     qCDebug(lcGesture) << "gesture over";
+    m_platform.trigger.releaseKeyboard();
     isShow = false;
     m_teaching = false;
     m_platform.photographer.release();

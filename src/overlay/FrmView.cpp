@@ -345,6 +345,7 @@ void FrmView::paintEvent(QPaintEvent* event) {
     if (!m_painted) {
         m_painted = true;
         markTiming("overlay shown");
+        Q_EMIT shown();
         activateWindow();
     }
     // Only a window on screen can take the keyboard, and only one at a time: try until it has.

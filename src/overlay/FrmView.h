@@ -80,6 +80,8 @@ Q_SIGNALS:
     void captured(const QImage& block, const Stroke& stroke, bool DontLaunch);
     // The gesture is over (ended by a click, or cancelled): the overlay closes.
     void gestureEnded();
+    // First painted: it takes the keyboard now.
+    void shown();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

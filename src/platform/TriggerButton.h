@@ -58,4 +58,7 @@ public:
     virtual void setHandler(TriggerHandler* handler) = 0;
     virtual void configure(const TriggerSettings& settings) = 0;
     virtual TriggerState read() = 0;
+    // A taken press takes the keyboard too, so that no key typed with it reaches the window
+    // below; it goes back once the overlay has it, or when there is none.
+    virtual void releaseKeyboard() {}
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The trigger press is Gestrix's alone, with xev standing for the application under the pointer:
-# the trigger's press and release never reach it while an ordinary click does; Maj + the trigger
+# the trigger's press and release never reach it while an ordinary click does, nor keys typed
+# at once with the press; Maj + the trigger
 # and an excluded application get the real press and no overlay opens; typed keys stay with the
 # overlay, where Escape cancels; hold-to-draw starts a program on release; and with button 9 as
 # the trigger the middle button goes to the application again. At QT_SCALE_FACTOR=2 the frozen
@@ -52,6 +53,15 @@ sleep 0.2
 [ "$(seen "keysym 0x7a, z")" = 0 ] || e2e_fail "a key typed on the overlay reached the window below"
 xdotool type --delay 20 q
 e2e_wait_for '[ "$(seen "keysym 0x71, q")" != 0 ]' 5 || e2e_fail "keys do not reach xev at all: the test proves nothing"
+
+# Keys typed the moment the button goes down, before the overlay is on screen.
+xdotool mousedown 2 key --delay 0 k l m mouseup 2
+e2e_wait_for '[ "$(e2e_overlays)" = 1 ]' 5 || e2e_fail "the press with keys opened no overlay"
+xdotool key Escape
+e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "Escape did not cancel after the keys"
+sleep 0.2
+[ "$(seen "keysym 0x6b, k")$(seen "keysym 0x6c, l")$(seen "keysym 0x6d, m")" = 000 ] ||
+    e2e_fail "keys typed with the press reached the window below"
 
 xdotool click 1
 e2e_wait_for '[ "$(seen "button 1,")" -ge 2 ]' 5 || e2e_fail "an ordinary left click did not reach the window below"

@@ -118,7 +118,7 @@ void X11TriggerButton::configure(const TriggerSettings& settings) {
 
 bool X11TriggerButton::grab(int button) {
     const xcb_void_cookie_t cookie = xcb_grab_button_checked(
-        m_connection, false, m_root, grabEventMask, XCB_GRAB_MODE_SYNC, XCB_GRAB_MODE_ASYNC,
+        m_connection, false, m_root, grabEventMask, XCB_GRAB_MODE_SYNC, XCB_GRAB_MODE_SYNC,
         XCB_NONE, XCB_NONE, static_cast<std::uint8_t>(button), XCB_MOD_MASK_ANY);
     if (const XcbPointer<xcb_generic_error_t> error{xcb_request_check(m_connection, cookie)}) {
         qCWarning(lcTrigger) << "cannot grab button" << button << "error" << error->error_code;
@@ -249,12 +249,30 @@ void X11TriggerButton::pressed(const xcb_button_press_event_t& event) {
         press.windowClass = windowClassAt(event.child);
     const bool taken =
         !letsThrough(m_settings, press) && m_handler && m_handler->triggerPressed(press);
+    // The keyboard is frozen too from the press on: keys typed since then are ours, or the
+    // window below's as if nothing had grabbed them.
+    if (taken) {
+        xcb_grab_keyboard(m_connection, false, m_root, event.time, XCB_GRAB_MODE_ASYNC,
+                          XCB_GRAB_MODE_ASYNC);
+        m_keyboardTaken = true;
+    }
     xcb_allow_events(m_connection, taken ? XCB_ALLOW_ASYNC_POINTER : XCB_ALLOW_REPLAY_POINTER,
                      event.time);
+    // Each thaws what is still frozen: the keyboard's grab may have done so already.
+    xcb_allow_events(m_connection, XCB_ALLOW_ASYNC_KEYBOARD, event.time);
     xcb_flush(m_connection);
     m_held = taken;
     qCDebug(lcTrigger) << (taken ? "took" : "let through") << "a press at" << press.position
                        << press.windowClass;
+}
+
+// Done before the overlay asks for the keyboard on Qt's connection: the round trip makes sure
+// the server let it go first.
+void X11TriggerButton::releaseKeyboard() {
+    if (!std::exchange(m_keyboardTaken, false))
+        return;
+    xcb_ungrab_keyboard(m_connection, XCB_CURRENT_TIME);
+    std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
 }
 
 // The application window under the pointer is the first window with a WM_CLASS on the way down

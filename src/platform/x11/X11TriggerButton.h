@@ -17,7 +17,8 @@ struct xcb_screen_t;
 // alone and the presses it takes never reach Qt. In the order it tries them:
 //  - a passive, synchronous grab of the button on the root window, for every modifier: each press
 //    comes here first and is either taken (a gesture starts, the window below never sees the
-//    press nor its release) or replayed to the window below as if nothing had grabbed it;
+//    press nor its release, nor a key typed from the press on) or replayed to the window below
+//    as if nothing had grabbed it;
 //  - XInput2 raw presses, when another program holds that grab: seen at once, but the window
 //    below gets them too;
 //  - a poll of the pointer's button mask (read()), when XInput2 is missing too.
@@ -37,6 +38,7 @@ public:
     void setHandler(TriggerHandler* handler) override { m_handler = handler; }
     void configure(const TriggerSettings& settings) override;
     TriggerState read() override;
+    void releaseKeyboard() override;
 
 private:
     enum class Mode { Grab, RawPresses, Poll };
@@ -60,6 +62,7 @@ private:
     Mode m_mode = Mode::Poll;
     int m_grabbed = 0;   // the button grabbed, 0 for none
     bool m_held = false; // a taken press whose button is still down
+    bool m_keyboardTaken = false;
     bool m_pressedSinceLastReading = false;
     std::uint32_t m_selection = 0; // the display's, GESTRIX_S0
     std::uint32_t m_claim = 0;     // the window that holds it
