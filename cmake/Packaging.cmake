@@ -31,9 +31,9 @@ anywhere: the screen freezes, you draw a symbol, and a click starts the
 program tied to it. Symbols are drawn on a 12 by 12 grid and kept as small
 files, one per shortcut. The interface is in French or English.")
 # Libraries come from the program itself; Qt's own dialogs need Qt's translations, and
-# documents and folders open through xdg-open.
+# documents and folders open in the applications their type (shared-mime-info) names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, shared-mime-info")
 # The Wayland session runs Gestrix as a Wayland client when Qt can speak Wayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

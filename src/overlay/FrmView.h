@@ -19,7 +19,8 @@ class QLabel;
 // The full-screen overlay on which a gesture is drawn: the frozen screen, the stroke where the
 // pointer went, the frame shp round it and the label lblLaunch. It records and paints the stroke,
 // hands out what it captures, and shows the decisions it is given. It is created for one gesture
-// and deletes itself when the gesture ends.
+// and deletes itself when the gesture ends. Shown on a layer surface, it stays a hidden widget
+// whose painting and input go through the surface.
 class FrmView final : public QWidget, public RecognitionDisplay {
     Q_OBJECT
 
