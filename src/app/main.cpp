@@ -195,9 +195,7 @@ int main(int argc, char* argv[]) {
 
     FrmMain window(symbols::directory(), Platform{trigger, *photographer, starter, layers.get()},
                    shell);
-    trayMenu.addAction(text(QT_TRANSLATE_NOOP("main", "Afficher")), &window,
-                       &FrmMain::showFromTray);
-    trayMenu.addAction(text(QT_TRANSLATE_NOOP("main", "Quitter")), &app, &QApplication::quit);
+    window.fillTrayMenu(trayMenu);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &FrmMain::showFromTray);
     QObject::connect(&instance, &SingleInstance::gestureRequested, &window.gesture(),
                      &GestureSession::startOnRequest);

@@ -109,13 +109,13 @@ void GestureSession::TimDetect_Timer() {
     // press may be the click that ended it.
     const bool pressed =
         trigger.downNow || (trigger.pressedSinceLastReading && !m_gestureUpAtLastPoll);
-    if (pressed && !isShow)
+    if (pressed && !isShow && !m_paused)
         startGesture();
     m_gestureUpAtLastPoll = isShow;
 }
 
 bool GestureSession::triggerPressed(const TriggerPress& press) {
-    if (isShow || (m_iconArea && m_iconArea().contains(press.position)))
+    if (m_paused || isShow || (m_iconArea && m_iconArea().contains(press.position)))
         return false;
     startGesture();
     // Where the photograph comes later, the press is over before the overlay opens.

@@ -50,6 +50,11 @@ public:
     void triggerHeldMove(QPoint position) override;
     void triggerReleased(QPoint position) override;
 
+    // Paused, the trigger button's presses all go to the window below; a request from outside
+    // still starts a gesture.
+    void setPaused(bool paused) { m_paused = paused; }
+    bool isPaused() const { return m_paused; }
+
     // A gesture asked for from outside ("gestrix --gesture"): started unless one is under way.
     void startOnRequest();
     // "Dessiner": a gesture whose final drawing and its stroke are taught (drawingTaught) instead
@@ -113,6 +118,7 @@ private:
     bool isShow = false;
     bool m_gestureUpAtLastPoll = false;
     bool m_teaching = false;
+    bool m_paused = false;
     int m_gestureNumber = 0;             // counts the gestures started
     QList<QPointer<FrmView>> m_overlays; // one a screen covered
     int m_overlaysLeft = 0;              // not yet deleted

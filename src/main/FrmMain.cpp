@@ -15,6 +15,7 @@
 #include "widgets/Messages.h"
 #include "widgets/PictureBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -81,6 +82,7 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, Notif
     // deletes it, as the links do.
     connect(lstV, &QTreeView::activated, this, &FrmMain::Label7_Click);
     lstV->installEventFilter(this);
+    qApp->installEventFilter(this);
     Form_Load(symbolDirectory);
     m_gesture->configureTrigger(prefs::load().trigger);
     // Once the window is up, not in its way.
@@ -264,6 +266,9 @@ void FrmMain::Label8_Click() {
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    // Quitting closes the windows: that close is no user's.
+    if (watched == qApp && event->type() == QEvent::Quit)
+        m_quitting = true;
     if (watched == lstV && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         Label8_Click();

@@ -21,6 +21,7 @@ class GridWidget;
 class LinkLabel;
 class PictureBox;
 class QLabel;
+class QMenu;
 class QScrollBar;
 class QTreeView;
 class ScoreBar;
@@ -61,11 +62,16 @@ public:
     void Label7_Click();
     void Label8_Click();
 
-    // The notification icon reports a pointer message over it: a right double click or a middle
-    // click brings the window back.
+    // The notification icon reports a pointer message over it: a left click shows the window
+    // (or hides it when it is shown in front); a right double click or a middle click brings it
+    // back.
     void Form_MouseMove(std::uint32_t pointerMessage);
     // Shows the window again in its normal state, in front.
     void showFromTray();
+    // The notification icon's menu: add a shortcut, the preferences, pause, show, quit.
+    void fillTrayMenu(QMenu& menu);
+    // Paused, the trigger lets every press through, and the icon says so.
+    void setGesturesPaused(bool paused);
     // Starts with the window hidden while the notification area holds the icon; without a
     // notification area (after a moment for one to start) the window shows.
     void startInNotificationArea();
@@ -127,6 +133,7 @@ private:
     // A settings file that refuses the sliders' positions is told once, not at every step.
     bool m_settingsFailureTold = false;
     bool m_elsewhereTold = false;
+    bool m_quitting = false; // the program is ending: its windows close without a question
     FileList Fl;
     ShortcutList m_shortcuts;
     ShortcutListModel m_shortcutModel;

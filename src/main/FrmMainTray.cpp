@@ -3,9 +3,11 @@
 
 #include "main/MainLog.h"
 #include "tray/TrayCallback.h"
+#include "widgets/Messages.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMenu>
 
 namespace {
 // At login a notification area may start just after Gestrix: how long it has to appear.
@@ -37,8 +39,32 @@ void FrmMain::shellCallback(std::uint32_t callbackMessage, std::uint32_t pointer
 
 void FrmMain::Form_MouseMove(std::uint32_t pointerMessage) {
     qCDebug(lcMain) << "tray callback" << pointerMessage;
-    if (showsMainWindow(pointerMessage))
+    if (pointerMessage == WM_LBUTTONUP) {
+        if (isVisible() && !isMinimized() && isActiveWindow())
+            hide();
+        else
+            showFromTray();
+    } else if (showsMainWindow(pointerMessage)) {
         showFromTray();
+    }
+}
+
+void FrmMain::fillTrayMenu(QMenu& menu) {
+    menu.addAction(tr("Ajouter un raccourci…"), this, &FrmMain::Label6_Click);
+    menu.addAction(tr("Préférence…"), this, &FrmMain::Label12_Click);
+    QAction* pause = menu.addAction(tr("Suspendre les gestes"));
+    pause->setCheckable(true);
+    connect(pause, &QAction::toggled, this, &FrmMain::setGesturesPaused);
+    menu.addAction(tr("Afficher"), this, &FrmMain::showFromTray);
+    menu.addAction(tr("Quitter"), qApp, &QCoreApplication::quit);
+}
+
+void FrmMain::setGesturesPaused(bool paused) {
+    m_gesture->setPaused(paused);
+    qCInfo(lcMain) << (paused ? "gestures paused" : "gestures resumed");
+    SysIcon->setTipText(paused ? tr("%1 — gestes suspendus").arg(caption()) : caption());
+    SysIcon->setIconHandle(paused ? QIcon(windowIcon().pixmap(64, QIcon::Disabled)) : windowIcon());
+    SysIcon->Update();
 }
 
 void FrmMain::showFromTray() {
@@ -63,8 +89,27 @@ void FrmMain::Form_Resize() {
     hide();
 }
 
-// Closing the window ends the program; the notification icon goes with the window.
+// Closing the window ends the program, the notification icon with it; with the preference, an
+// icon keeps it running. Where an icon could have, the user is asked the first time.
 void FrmMain::closeEvent(QCloseEvent* event) {
+    const bool iconShown = !m_quitting && SysIcon && SysIcon->Visible() && m_shell.isAvailable();
+    prefs::Preferences preferences = prefs::load();
+    if (iconShown && preferences.closeKeepsInTray) {
+        event->ignore();
+        hide();
+        return;
+    }
+    if (iconShown && !preferences.closeExplained) {
+        preferences.closeExplained = true;
+        prefs::save(preferences, {prefs::Setting::CloseExplained});
+        if (!messages::ask(this, tr("Fermer la fenêtre arrête Gestrix : les gestes ne répondront "
+                                    "plus. Pour le garder, réduisez plutôt la fenêtre, ou cochez "
+                                    "« Fermer la fenêtre la garde dans la zone de notification » "
+                                    "dans Préférence. Fermer quand même ?"))) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
     QCoreApplication::quit();
 }

@@ -64,7 +64,7 @@ const std::pair<const char*, Qt::KeyboardModifier> passThroughKeys[] = {
 
 FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     setWindowTitle(tr("Préférence"));
-    setFixedSize(325, 313);
+    setFixedSize(325, 337);
     look::applyToWindow(this);
 
     look::filledRectangle(this, {0, 0, 329, 57}, Qt::white);
@@ -100,17 +100,19 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
                               "suivant."));
     chkAutostart =
         checkBox(this, tr("Lancer Gestrix à l'ouverture de session"), {16, 220, 305, 17});
-    label(this, tr("Langue :"), {16, 248, 140, 17});
-    cboLanguage = comboBox(this, {160, 245, 150, 22});
+    chkCloseToTray = checkBox(this, tr("Fermer la fenêtre la garde dans la zone de notification"),
+                              {16, 244, 305, 17});
+    label(this, tr("Langue :"), {16, 272, 140, 17});
+    cboLanguage = comboBox(this, {160, 269, 150, 22});
     // Each language is named in itself.
     cboLanguage->addItem(u"Français"_s, QVariant::fromValue(prefs::Language::French));
     cboLanguage->addItem(u"English"_s, QVariant::fromValue(prefs::Language::English));
     cboLanguage->addItem(tr("Langue du système"), QVariant::fromValue(prefs::Language::System));
     cboLanguage->setToolTip(tr("Prend effet au prochain démarrage de Gestrix."));
 
-    Command1 = button(this, tr("OK"), {128, 280, 89, 25});
+    Command1 = button(this, tr("OK"), {128, 304, 89, 25});
     look::makeBold(Command1);
-    Command2 = button(this, tr("Annuler"), {224, 280, 89, 25});
+    Command2 = button(this, tr("Annuler"), {224, 304, 89, 25});
     chkGrid->setObjectName(u"chkGrid"_s);
     chkName->setObjectName(u"chkName"_s);
     chkEtire->setObjectName(u"chkEtire"_s);
@@ -121,6 +123,7 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     txtExcluded->setObjectName(u"txtExcluded"_s);
     chkPrecise->setObjectName(u"chkPrecise"_s);
     chkAutostart->setObjectName(u"chkAutostart"_s);
+    chkCloseToTray->setObjectName(u"chkCloseToTray"_s);
     cboLanguage->setObjectName(u"cboLanguage"_s);
 
     setTabOrder(chkGrid, chkName);
@@ -129,7 +132,8 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     setTabOrder(cboPassThrough, txtExcluded);
     setTabOrder(txtExcluded, chkPrecise);
     setTabOrder(chkPrecise, chkAutostart);
-    setTabOrder(chkAutostart, cboLanguage);
+    setTabOrder(chkAutostart, chkCloseToTray);
+    setTabOrder(chkCloseToTray, cboLanguage);
     setTabOrder(cboLanguage, Command2);
     setTabOrder(Command2, Command1);
 
@@ -148,6 +152,7 @@ void FrmOption::Form_Load() {
         cboPassThrough->findData(QVariant::fromValue(stored.trigger.passThrough)));
     txtExcluded->setText(prefs::classesAsText(stored.trigger.excludedClasses));
     chkPrecise->setChecked(stored.recognition == RecognitionMode::Precise);
+    chkCloseToTray->setChecked(stored.closeKeepsInTray);
     chkAutostart->setChecked(prefs::autostart::isEnabled());
     cboLanguage->setCurrentIndex(cboLanguage->findData(QVariant::fromValue(stored.language)));
 }
@@ -164,6 +169,7 @@ void FrmOption::Command1_Click() {
     chosen.recognition =
         chkPrecise->isChecked() ? RecognitionMode::Precise : RecognitionMode::Default;
     chosen.language = cboLanguage->currentData().value<prefs::Language>();
+    chosen.closeKeepsInTray = chkCloseToTray->isChecked();
     const Outcome<prefs::PreferencesError> failure =
         prefs::saveChosen(chosen, chkAutostart->isChecked());
     if (!failure) {

@@ -23,6 +23,7 @@ public:
     QLineEdit* txtExcluded = nullptr;    // window classes where the button is left alone
     QCheckBox* chkPrecise = nullptr;     // the precise recognition
     QCheckBox* chkAutostart = nullptr;   // start with the session
+    QCheckBox* chkCloseToTray = nullptr; // closing the window keeps Gestrix running
     QComboBox* cboLanguage = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;

@@ -102,6 +102,12 @@ const Field fields[] = {
     {Setting::PreciseOffered, u"Option"_s, u"PreciseProposee"_s, u"0"_s,
      [](Preferences& p, const QString& s) { p.preciseOffered = s == u"1"_s; },
      [](const Preferences& p) { return flagText(p.preciseOffered); }},
+    {Setting::CloseKeepsInTray, u"Option"_s, u"FermerVersZone"_s, u"0"_s,
+     [](Preferences& p, const QString& s) { p.closeKeepsInTray = s == u"1"_s; },
+     [](const Preferences& p) { return flagText(p.closeKeepsInTray); }},
+    {Setting::CloseExplained, u"Option"_s, u"FermetureExpliquee"_s, u"0"_s,
+     [](Preferences& p, const QString& s) { p.closeExplained = s == u"1"_s; },
+     [](const Preferences& p) { return flagText(p.closeExplained); }},
     {Setting::TriggerButton, u"Option"_s, u"Bouton"_s, u"2"_s,
      [](Preferences& p, const QString& s) {
          const std::optional<qint16> button = settings::toInteger16(s);

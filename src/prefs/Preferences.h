@@ -28,6 +28,8 @@ struct Preferences {
     bool preciseOffered = false; // "PreciseProposee": teaching a drawing offered precise mode
     TriggerSettings trigger;     // "Bouton" (2, 8, 9), "Modificateur" ("Maj"…), "Exclusions"
     Language language = Language::French; // "Langue": "fr", "en" or "system"
+    bool closeKeepsInTray = false; // "FermerVersZone": closing hides to the notification area
+    bool closeExplained = false;   // "FermetureExpliquee": the user was told closing ends it
 };
 
 enum class Setting {
@@ -42,12 +44,15 @@ enum class Setting {
     PassThrough,
     Exclusions,
     Language,
+    CloseKeepsInTray,
+    CloseExplained,
 };
 
 // The settings the preferences dialog shows and saves.
 inline constexpr std::initializer_list<Setting> dialogSettings = {
-    Setting::Stretch,       Setting::Frame,       Setting::Name,       Setting::Recognition,
-    Setting::TriggerButton, Setting::PassThrough, Setting::Exclusions, Setting::Language};
+    Setting::Stretch,     Setting::Frame,         Setting::Name,
+    Setting::Recognition, Setting::TriggerButton, Setting::PassThrough,
+    Setting::Exclusions,  Setting::Language,      Setting::CloseKeepsInTray};
 
 Preferences load();
 // Writes these settings of preferences; an Io failure when the settings file refused them.

@@ -1,5 +1,6 @@
 #include "main/MainWindowFixture.h"
 #include "store/Settings.h"
+#include "support/ScriptedAnswers.h"
 #include "widgets/LinkLabel.h"
 
 #include <QTest>
@@ -73,7 +74,7 @@ TEST_F(StartUpAndTriggerTest, MinimisingHidesTheWindowAndTheIconBringsItBack) {
     w.show();
     w.setWindowState(Qt::WindowMinimized);
     EXPECT_TRUE(w.isHidden());
-    for (std::uint32_t message : {WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_MOUSEMOVE}) {
+    for (std::uint32_t message : {WM_LBUTTONDBLCLK, WM_RBUTTONUP, WM_MOUSEMOVE}) {
         w.shellCallback(FrmMain::trayCallbackMessage, message);
         EXPECT_TRUE(w.isHidden()) << message;
     }
@@ -82,6 +83,9 @@ TEST_F(StartUpAndTriggerTest, MinimisingHidesTheWindowAndTheIconBringsItBack) {
     w.shellCallback(FrmMain::trayCallbackMessage, WM_MBUTTONUP);
     EXPECT_FALSE(w.isHidden());
     EXPECT_FALSE(w.isMinimized());
+    w.hide();
+    w.shellCallback(FrmMain::trayCallbackMessage, WM_LBUTTONUP);
+    EXPECT_FALSE(w.isHidden()) << "a left click shows the window";
 }
 
 TEST_F(StartUpAndTriggerTest, MiddleButtonOpensOneOverlayAtATime) {
@@ -125,6 +129,30 @@ TEST_F(StartUpAndTriggerTest, PressEventsOpenTheOverlayAtOnceAndNothingIsPolled)
     fakes.shell.geometry = QRect(290, 290, 22, 22);
     EXPECT_FALSE(w.gesture().triggerPressed(press)) << "a press on our own icon is the icon's";
     EXPECT_EQ(overlaysOpened(), 1);
+}
+
+// Paused from the icon's menu, presses go to the window below and the icon says so; where the
+// icon could keep Gestrix running, closing the window asks once whether to end it.
+TEST_F(StartUpAndTriggerTest, PausedPressesPassAndClosingAsksOnce) {
+    fakes.trigger.events = true;
+    FrmMain& w = window();
+    w.setGesturesPaused(true);
+    EXPECT_FALSE(w.gesture().triggerPressed(TriggerPress{}));
+    EXPECT_TRUE(w.SysIcon->TipText().contains(u"suspendus"_s));
+    w.setGesturesPaused(false);
+    EXPECT_TRUE(w.gesture().triggerPressed(TriggerPress{}));
+    w.gesture().overlay()->cancel();
+
+    w.show();
+    {
+        const ScriptedAnswers answers({false});
+        w.close();
+        EXPECT_EQ(answers.asked.size(), 1);
+        EXPECT_TRUE(w.isVisible()) << "the user said no";
+    }
+    const ScriptedAnswers none;
+    w.close();
+    EXPECT_TRUE(none.asked.isEmpty()) << "asked once only";
 }
 
 TEST_F(StartUpAndTriggerTest, AHeldPressDrawsAndItsReleaseEndsTheGesture) {

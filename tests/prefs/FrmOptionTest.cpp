@@ -31,7 +31,7 @@ protected:
 TEST_F(FrmOptionTest, FirstRunShowsBothBoxesCheckedAndOkStoresAllThree) {
     FrmOption dialog;
     EXPECT_EQ(dialog.windowTitle(), u"Préférence"_s);
-    EXPECT_EQ(dialog.size(), QSize(325, 313));
+    EXPECT_EQ(dialog.size(), QSize(325, 337));
     EXPECT_TRUE(dialog.chkGrid->isChecked());
     EXPECT_TRUE(dialog.chkName->isChecked());
     EXPECT_FALSE(dialog.chkEtire->isChecked());
@@ -90,10 +90,10 @@ TEST_F(FrmOptionTest, AnnulerAndTheCloseBoxWriteNothing) {
 
 TEST_F(FrmOptionTest, TabOrderRunsFromTheBoxesToAnnulerThenOk) {
     FrmOption dialog;
-    const QList<QWidget*> order{dialog.chkGrid,        dialog.chkName,     dialog.cboButton,
-                                dialog.cboPassThrough, dialog.txtExcluded, dialog.chkPrecise,
-                                dialog.chkAutostart,   dialog.cboLanguage, dialog.Command2,
-                                dialog.Command1};
+    const QList<QWidget*> order{dialog.chkGrid,        dialog.chkName,        dialog.cboButton,
+                                dialog.cboPassThrough, dialog.txtExcluded,    dialog.chkPrecise,
+                                dialog.chkAutostart,   dialog.chkCloseToTray, dialog.cboLanguage,
+                                dialog.Command2,       dialog.Command1};
     // The next widget Tab reaches: labels sit in the focus chain too.
     const auto nextTabStop = [](QWidget* widget) {
         do
