@@ -17,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,8 @@ namespace {
 
 // How often a missing notification area is looked for.
 constexpr int trayWatchIntervalMs = 2000;
+// A copy or a synchronisation writes a few files in a row: the list waits for the last.
+constexpr int folderSettleMs = 300;
 
 QString removalProblem(const QString& name, RemoveError error) {
     switch (error) {
@@ -183,7 +186,30 @@ void FrmMain::saveSensitivity(prefs::Setting setting) {
 void FrmMain::OuvrirListe() {
     m_shortcutModel.rebuild(Fl);
     m_gesture->shortcutsChanged();
+    watchSymbolFolder();
     qCDebug(lcMain) << "shortcuts listed:" << m_shortcuts.count();
+}
+
+// Shortcuts written by anything else (a synchronisation tool, an editor) show too: the folder and
+// its files are watched, and the list is rebuilt a moment after the last change.
+void FrmMain::watchSymbolFolder() {
+    if (!m_folderWatch) {
+        m_folderWatch = std::make_unique<QFileSystemWatcher>();
+        m_folderSettled.setSingleShot(true);
+        m_folderSettled.setInterval(folderSettleMs);
+        connect(m_folderWatch.get(), &QFileSystemWatcher::directoryChanged, &m_folderSettled,
+                qOverload<>(&QTimer::start));
+        connect(m_folderWatch.get(), &QFileSystemWatcher::fileChanged, &m_folderSettled,
+                qOverload<>(&QTimer::start));
+        connect(&m_folderSettled, &QTimer::timeout, this, &FrmMain::OuvrirListe);
+    }
+    const QStringList watched = m_folderWatch->files() + m_folderWatch->directories();
+    if (!watched.isEmpty())
+        m_folderWatch->removePaths(watched);
+    m_folderWatch->addPath(Fl.path());
+    const QDir folder(Fl.path());
+    for (const QString& name : folder.entryList({u"*.ini"_s}, QDir::Files))
+        m_folderWatch->addPath(folder.filePath(name));
 }
 
 bool FrmMain::Ouvrir(int index) {

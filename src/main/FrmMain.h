@@ -20,6 +20,7 @@
 class GridWidget;
 class LinkLabel;
 class PictureBox;
+class QFileSystemWatcher;
 class QLabel;
 class QMenu;
 class QScrollBar;
@@ -96,6 +97,7 @@ private:
     void Form_Load(const QString& symbolDirectory);
     void Form_Resize();
     void dockInLateNotificationArea();
+    void watchSymbolFolder();
     void Label12_Click();
     FrmCreate& loadEditor();
     // The 1-based position of the item the user selected; 0 when none is.
@@ -129,6 +131,8 @@ private:
     NotificationShell& m_shell;
     QPointer<FrmCreate> m_editor;
     QTimer m_trayWatch;
+    std::unique_ptr<QFileSystemWatcher> m_folderWatch;
+    QTimer m_folderSettled;
     bool m_painted = false;
     // A settings file that refuses the sliders' positions is told once, not at every step.
     bool m_settingsFailureTold = false;

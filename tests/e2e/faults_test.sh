@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Faults the program meets on a real desktop: garbage in its settings, no file descriptor to
-# spare, the symbol folder deleted while it runs, a notification area that starts after it or
+# spare, a shortcut changed by another program, the symbol folder deleted while it runs, a notification area that starts after it or
 # dies under it, and an X server that goes away. It keeps working, or ends cleanly with a
 # message, and never crashes or hangs.
 # Usage: faults_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
@@ -15,7 +15,7 @@ e2e_store_symbol Barre "$E2E_BAR_GRID" "$(e2e_marker_program "$launched")"
 
 e2e_start_xvfb
 e2e_start_wm
-E2E_LOGGING_RULES="gestrix.photographer=true" \
+E2E_LOGGING_RULES="gestrix.photographer=true;gestrix.main.debug=true" \
     e2e_start_gestrix env LD_PRELOAD="$E2E_NO_DESCRIPTOR_LEFT" "$1"
 window=$(e2e_wait_window "^Strokely v1.2")
 
@@ -33,6 +33,15 @@ gesture() {
 gesture "garbage settings"
 e2e_wait_for '[ -e "$launched" ]' 5 || e2e_fail "no launch with garbage settings"
 grep -q "photograph through Qt" "$E2E_TMP/gestrix.log" || e2e_fail "the photograph did not fall back"
+
+# Another program changes the shortcut's file: the list follows, and so does recognition.
+changed="$E2E_TMP/changed"
+listed=$(grep -c "shortcuts listed" "$E2E_TMP/gestrix.log")
+e2e_store_symbol Barre "$E2E_BAR_GRID" "$(e2e_marker_program "$changed")"
+e2e_wait_for '[ "$(grep -c "shortcuts listed" "$E2E_TMP/gestrix.log")" -gt "$listed" ]' 3 ||
+    e2e_fail "the list did not follow a file changed by another program"
+gesture "a changed shortcut"
+e2e_wait_for '[ -e "$changed" ]' 5 || e2e_fail "the changed shortcut's program did not run"
 
 # The symbol folder goes away: gestures start nothing and nothing crashes.
 rm -rf "$E2E_SYMBOLS" "$launched"
