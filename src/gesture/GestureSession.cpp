@@ -285,7 +285,8 @@ void GestureSession::Comparaison(const DrawingGrid& drawing, const Stroke& strok
     RecognitionDisplay* display = m_display ? m_display : overlay();
     QString caption;
     if (decision.accepted) {
-        caption = recognitionCaption(decision.program, decision.bars.black);
+        caption = recognitionCaption(programName(decision.program, m_platform.starter),
+                                     decision.bars.black);
         // While previewing, the label already says when the program cannot be started.
         if (DontLaunch) {
             if (const std::optional<LaunchError> problem =

@@ -15,4 +15,6 @@ public:
     virtual bool hasApplicationFor(const QString& path) const = 0;
     // A desktop entry, as its Exec line says.
     virtual bool launchDesktopEntry(const QString& path) = 0;
+    // The application a desktop entry names, in the user's language; empty when it is none.
+    virtual QString applicationName(const QString& desktopEntry) const = 0;
 };

@@ -1,5 +1,7 @@
 #include "recognition/Launcher.h"
 
+#include "recognition/OutcomeText.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -79,6 +81,20 @@ std::optional<LaunchError> launchProblem(const QString& repertoire, const Progra
         !starter.hasApplicationFor(command.program))
         return LaunchError::NoApplication;
     return std::nullopt;
+}
+
+QString programName(const QString& repertoire, const ProgramStarter& starter) {
+    const std::optional<ProgramCommand> command = commandFromRepertoire(repertoire);
+    if (!command)
+        return repertoire.trimmed();
+    if (command->kind == ProgramCommand::Kind::DesktopEntry) {
+        if (const QString name = starter.applicationName(command->program); !name.isEmpty())
+            return name;
+    }
+    QString file = command->program;
+    while (file.size() > 1 && file.endsWith(u'/'))
+        file.chop(1);
+    return GetLastPart(file, u"/"_s);
 }
 
 Outcome<LaunchError> launchRepertoire(const QString& repertoire, ProgramStarter& starter) {

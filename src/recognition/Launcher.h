@@ -38,5 +38,9 @@ std::optional<LaunchError> launchProblem(const QString& repertoire);
 // The same, and whether the desktop has an application for a document or folder.
 std::optional<LaunchError> launchProblem(const QString& repertoire, const ProgramStarter& starter);
 
+// What the user knows the program by: a desktop entry's application name, else the file it runs
+// or opens, without its folder or its arguments.
+QString programName(const QString& repertoire, const ProgramStarter& starter);
+
 // Starts the shortcut's program as the desktop would.
 Outcome<LaunchError> launchRepertoire(const QString& repertoire, ProgramStarter& starter);

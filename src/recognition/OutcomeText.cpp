@@ -1,7 +1,6 @@
 #include "recognition/OutcomeText.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
@@ -19,10 +18,8 @@ QString percentageText(float percentage) {
     return locale.toString(static_cast<double>(percentage), 'g', 7);
 }
 
-QString recognitionCaption(const QString& program, float percentage) {
-    // Program paths here use the platform's separator.
-    return GetLastPart(program, QString(QDir::separator())) + u" ("_s + percentageText(percentage) +
-           u"%)"_s;
+QString recognitionCaption(const QString& name, float percentage) {
+    return name + u" ("_s + percentageText(percentage) + u"%)"_s;
 }
 
 QString launchProblemText(LaunchError error) {

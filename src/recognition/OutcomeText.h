@@ -12,8 +12,8 @@ QString GetLastPart(const QString& text, const QString& separator);
 // no trailing zeros, the user's decimal separator (50, 92.5, 86.95652).
 QString percentageText(float percentage);
 
-// The recognition label: the program's file name and the black percentage, "bloc (92.5%)".
-QString recognitionCaption(const QString& program, float percentage);
+// The recognition label: the program's name and the black percentage, "bloc (92.5%)".
+QString recognitionCaption(const QString& name, float percentage);
 
 // What stops a shortcut's program from starting, in a few words: "programme introuvable".
 QString launchProblemText(LaunchError error);

@@ -94,6 +94,17 @@ TEST_F(LauncherTest, EachKindStartsItsWay) {
     EXPECT_EQ(launchRepertoire(entry, starter)->error, LaunchError::StartFailed);
 }
 
+// The label's name: never an argument's, and a desktop entry's application rather than its file.
+TEST_F(LauncherTest, TheProgramIsNamedWithoutItsFolderOrArguments) {
+    const FakeProgramStarter starter;
+    EXPECT_EQ(programName(u"sh -c \"touch /tmp/marker\""_s, starter), u"sh"_s);
+    EXPECT_EQ(programName(u"/usr/bin/bloc --x /y"_s, starter), u"bloc"_s);
+    EXPECT_EQ(programName(u"\""_s + editor + u"\" --flag"_s, starter), u"My Editor"_s);
+    EXPECT_EQ(programName(documents + u"/"_s, starter), u"Documents"_s);
+    EXPECT_EQ(programName(entry, starter), u"Fake App"_s);
+    EXPECT_EQ(programName(entry, DesktopProgramStarter()), u"App"_s);
+}
+
 TEST_F(LauncherTest, ADesktopEntryRunsItsExecLineWithFieldCodes) {
     DesktopProgramStarter desktop;
     ASSERT_FALSE(launchRepertoire(entry, desktop));

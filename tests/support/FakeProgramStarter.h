@@ -22,6 +22,7 @@ public:
         return succeeds;
     }
     bool hasApplicationFor(const QString&) const override { return opens; }
+    QString applicationName(const QString&) const override { return QStringLiteral("Fake App"); }
     bool launchDesktopEntry(const QString& path) override {
         desktopEntries.append(path);
         return succeeds;

@@ -72,3 +72,10 @@ bool DesktopProgramStarter::launchDesktopEntry(const QString& path) {
     }
     return launch(G_APP_INFO(entry.get()), nullptr, path);
 }
+
+QString DesktopProgramStarter::applicationName(const QString& desktopEntry) const {
+    const std::unique_ptr<GDesktopAppInfo, GObjectUnref> entry(
+        g_desktop_app_info_new_from_filename(QFile::encodeName(desktopEntry).constData()));
+    return entry ? QString::fromUtf8(g_app_info_get_display_name(G_APP_INFO(entry.get())))
+                 : QString();
+}

@@ -13,4 +13,5 @@ public:
     bool openWithDefaultApplication(const QString& path) override;
     bool hasApplicationFor(const QString& path) const override;
     bool launchDesktopEntry(const QString& path) override;
+    QString applicationName(const QString& desktopEntry) const override;
 };
