@@ -221,7 +221,8 @@ void FrmCreate::Command1_Click() {
         messages::warn(this, saveProblem(name, SaveError::InvalidName));
         return;
     }
-    if (!confirmProgram() || !confirmReplacing(name) || !confirmUnlikeOthers(name))
+    const std::optional<QString> twin = caseTwin(name);
+    if (!confirmProgram() || !confirmReplacing(twin.value_or(name)) || !confirmUnlikeOthers(name))
         return;
     if (const auto failure =
             shortcuts::save(m_symbolDirectory, name, m_drawings.content(TxtRep->text()))) {
@@ -229,8 +230,22 @@ void FrmCreate::Command1_Click() {
         messages::warn(this, saveProblem(name, failure->error));
         return;
     }
+    // Replaced: one shortcut of that name, whatever its case.
+    if (twin && shortcuts::remove(m_symbolDirectory, *twin))
+        qCWarning(lcEditor) << "cannot remove the replaced" << *twin;
     m_rebuildList();
     close();
+}
+
+// A stored shortcut whose name differs from this one in case only: to the user, the same name.
+std::optional<QString> FrmCreate::caseTwin(const QString& name) const {
+    const QStringList files = QDir(m_symbolDirectory).entryList({u"*.ini"_s}, QDir::Files);
+    for (const QString& file : files) {
+        const QString stored = file.chopped(4);
+        if (stored != name && stored.compare(name, Qt::CaseInsensitive) == 0)
+            return stored;
+    }
+    return std::nullopt;
 }
 
 // A program that could not be started is stored only when the user says so; none at all is fine.
@@ -247,6 +262,9 @@ bool FrmCreate::confirmUnlikeOthers(const QString& name) {
     QStringList itself{name};
     if (m_openedName)
         itself.append(*m_openedName);
+    // The one this replaces.
+    if (const std::optional<QString> twin = caseTwin(name))
+        itself.append(*twin);
     const RecognitionSettings recognition = m_recognition();
     const std::optional<QString> similar = lookAlike(
         recognition.mode, m_drawings.content({}), m_symbolDirectory, itself, recognition.sliders);

@@ -66,6 +66,7 @@ private:
     void Command3_Click();
     bool confirmProgram();
     bool confirmReplacing(const QString& name);
+    std::optional<QString> caseTwin(const QString& name) const;
     bool confirmUnlikeOthers(const QString& name);
     void showDrawing(int index);
     void showDrawings();

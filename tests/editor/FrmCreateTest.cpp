@@ -289,6 +289,9 @@ TEST_F(FrmCreateTest, NothingIsReplacedAndNoBrokenProgramStoredUnasked) {
     } rows[] = {
         {"Add with a stored name", [](FrmCreate& e) { e.TxtName->setText(u"Door"_s); },
          u"Le raccourci « Door » existe déjà. Le remplacer ?"_s},
+        {"Add with a stored name in other letters' case",
+         [](FrmCreate& e) { e.TxtName->setText(u"door"_s); },
+         u"Le raccourci « Door » existe déjà. Le remplacer ?"_s},
         {"Modify of a file changed meanwhile",
          [this](FrmCreate& e) {
              e.openShortcut(u"Door"_s);
@@ -319,6 +322,7 @@ TEST_F(FrmCreateTest, NothingIsReplacedAndNoBrokenProgramStoredUnasked) {
         for (const bool yes : {false, true}) {
             writeSymbol(u"Door"_s, u"1"_s, u"/bin/sh"_s);
             QFile::remove(folder.file(u"symbol/New.ini"_s));
+            QFile::remove(folder.file(u"symbol/door.ini"_s));
             FrmCreate& e = openEditor();
             row.prepare(e);
             const QByteArray onDisk = door();
