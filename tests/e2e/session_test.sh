@@ -30,13 +30,15 @@ toggle_autostart() {
     local preferences
     preferences=$(e2e_wait_window "^Préférence$")
     e2e_click "$preferences" 30 228 # "Lancer Gestrix à l'ouverture de session"
-    e2e_click "$preferences" 172 292 # "OK"
+    e2e_click "$preferences" 172 316 # "OK"
     e2e_wait_for '! xdotool search --onlyvisible --name "^Préférence$" >/dev/null 2>&1' 5 ||
         e2e_fail "the preferences did not close"
 }
 toggle_autostart
 e2e_wait_for '[ -s "$entry" ]' 5 || e2e_fail "no autostart entry"
-grep -qx "Exec=gestrix --minimized" "$entry" || e2e_fail "the entry does not start minimised: $(cat "$entry")"
+# Not installed on the PATH: the entry names this program by its path.
+grep -qxF "Exec=\"$(realpath "$1")\" --minimized" "$entry" ||
+    e2e_fail "the entry does not start this program minimised: $(cat "$entry")"
 toggle_autostart
 e2e_wait_for '[ ! -e "$entry" ]' 5 || e2e_fail "the autostart entry stayed"
 
