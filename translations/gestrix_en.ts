@@ -218,6 +218,34 @@
         <source>Un autre Gestrix répond déjà au bouton sur cet affichage : celui-ci ne le surveille pas.</source>
         <translation>Another Gestrix already answers the button on this display: this one does not watch it.</translation>
     </message>
+    <message>
+        <source>Ajouter un raccourci…</source>
+        <translation>Add a shortcut…</translation>
+    </message>
+    <message>
+        <source>Préférence…</source>
+        <translation>Preferences…</translation>
+    </message>
+    <message>
+        <source>Suspendre les gestes</source>
+        <translation>Pause the gestures</translation>
+    </message>
+    <message>
+        <source>Afficher</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>%1 — gestes suspendus</source>
+        <translation>%1 — gestures paused</translation>
+    </message>
+    <message>
+        <source>Fermer la fenêtre arrête Gestrix : les gestes ne répondront plus. Pour le garder, réduisez plutôt la fenêtre, ou cochez « Fermer la fenêtre la garde dans la zone de notification » dans Préférence. Fermer quand même ?</source>
+        <translation>Closing the window stops Gestrix: gestures will no longer answer. To keep it, minimise the window instead, or tick “Closing the window keeps it in the notification area” in Preferences. Close anyway?</translation>
+    </message>
 </context>
 <context>
     <name>FrmOption</name>
@@ -325,6 +353,10 @@
         <source>Les préférences n&apos;ont pas été enregistrées : le fichier %1 ne peut pas être écrit.</source>
         <translation>The preferences were not saved: the file %1 cannot be written.</translation>
     </message>
+    <message>
+        <source>Fermer la fenêtre la garde dans la zone de notification</source>
+        <translation>Closing the window keeps it in the notification area</translation>
+    </message>
 </context>
 <context>
     <name>FrmView</name>
@@ -335,6 +367,10 @@
     <message>
         <source>L&apos;écran n&apos;a pas pu être photographié : dessinez le symbole ici, puis cliquez. Clic droit ou Échap pour annuler.</source>
         <translation>The screen could not be photographed: draw the symbol here, then click. Right-click or Escape to cancel.</translation>
+    </message>
+    <message>
+        <source>Gestrix geste</source>
+        <translation>Gestrix gesture</translation>
     </message>
 </context>
 <context>
@@ -412,14 +448,6 @@
         <translation>no display (the DISPLAY variable is empty).</translation>
     </message>
     <message>
-        <source>Afficher</source>
-        <translation>Show</translation>
-    </message>
-    <message>
-        <source>Quitter</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
         <source>Gestrix est lancé mais ne répond pas.</source>
         <translation>Gestrix is running but does not answer.</translation>
     </message>
@@ -430,6 +458,26 @@
     <message>
         <source>Démarre un geste dans Gestrix déjà lancé (à lier à un raccourci du bureau).</source>
         <translation>Starts a gesture in the running Gestrix (to bind to a desktop shortcut).</translation>
+    </message>
+    <message>
+        <source>Utilisation : gestrix [options]</source>
+        <translation>Usage: gestrix [options]</translation>
+    </message>
+    <message>
+        <source>Options :</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Affiche cette aide.</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>Affiche la version de Gestrix.</source>
+        <translation>Shows the version of Gestrix.</translation>
+    </message>
+    <message>
+        <source>option inconnue : %1</source>
+        <translation>unknown option: %1</translation>
     </message>
 </context>
 </TS>

@@ -121,6 +121,28 @@ std::unique_ptr<LayerShell> layerShellForThisDesktop() {
     return LayerShell::connect();
 }
 
+// The help as the parser would write it, in the program's own words.
+template <typename Text>
+QString helpText(const QList<QCommandLineOption>& options, const Text& text) {
+    QStringList names;
+    qsizetype widest = 0;
+    for (const QCommandLineOption& option : options) {
+        QStringList spelled;
+        for (const QString& name : option.names())
+            spelled.append((name.size() == 1 ? u"-"_s : u"--"_s) + name);
+        names.append(spelled.join(u", "_s));
+        widest = std::max(widest, names.back().size());
+    }
+    QString help =
+        text(QT_TRANSLATE_NOOP("main", "Utilisation : gestrix [options]")) + u"\n"_s +
+        text(QT_TRANSLATE_NOOP("main", "Lanceur de programmes par gestes : appuyez sur le bouton "
+                                       "du milieu de la souris, dessinez un symbole, cliquez.")) +
+        u"\n\n"_s + text(QT_TRANSLATE_NOOP("main", "Options :")) + u"\n"_s;
+    for (qsizetype i = 0; i < options.size(); ++i)
+        help += u"  "_s + names[i].leftJustified(widest + 2) + options[i].description() + u'\n';
+    return help;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -134,13 +156,15 @@ int main(int argc, char* argv[]) {
         return translations.text("main", source);
     };
 
-    // Options are read before Qt opens the display, so --help works anywhere.
+    // Options are read before Qt opens the display, so --help works anywhere. Qt's own help and
+    // version options would speak English: these are the program's.
     QCommandLineParser parser;
-    parser.setApplicationDescription(text(QT_TRANSLATE_NOOP(
-        "main", "Lanceur de programmes par gestes : appuyez sur le bouton du milieu de la souris, "
-                "dessinez un symbole, cliquez.")));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption help({u"h"_s, u"help"_s},
+                                  text(QT_TRANSLATE_NOOP("main", "Affiche cette aide.")));
+    parser.addOption(help);
+    const QCommandLineOption version(
+        {u"v"_s, u"version"_s}, text(QT_TRANSLATE_NOOP("main", "Affiche la version de Gestrix.")));
+    parser.addOption(version);
     const QCommandLineOption minimized(
         u"minimized"_s,
         text(QT_TRANSLATE_NOOP("main", "Démarre dans la zone de notification, sans fenêtre.")));
@@ -150,13 +174,14 @@ int main(int argc, char* argv[]) {
                                                      "(à lier à un raccourci du bureau).")));
     parser.addOption(gesture);
     if (!parser.parse(argumentsOf(argc, argv))) {
-        complain(parser.errorText());
+        complain(parser.unknownOptionNames().isEmpty()
+                     ? parser.errorText()
+                     : text(QT_TRANSLATE_NOOP("main", "option inconnue : %1"))
+                           .arg(parser.unknownOptionNames().join(u", "_s)));
         return 2;
     }
     if (parser.isSet(help)) {
-        // Without an application object yet, the parser cannot name the program itself.
-        std::fputs(qPrintable(parser.helpText().replace(u"<executable_name>"_s, u"gestrix"_s)),
-                   stdout);
+        std::fputs(qPrintable(helpText({help, version, minimized, gesture}, text)), stdout);
         return 0;
     }
     if (parser.isSet(version)) {

@@ -102,7 +102,7 @@ FrmView::FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface, const
     : QWidget(parent, overlayWindowFlags()), m_frameShown(frameShown) {
     if (surface)
         m_layer = new LayerPresenter(*this, std::move(surface));
-    setWindowTitle(u"Gestrix geste"_s);
+    setWindowTitle(tr("Gestrix geste"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Above a modal dialog of ours, a plain window would get no input and the screen would stay

@@ -53,4 +53,7 @@ main=$(e2e_wait_window "^Strokely v1.2")
 e2e_screenshot main-window-english "$main" >/dev/null
 e2e_click "$main" 200 351
 e2e_wait_window "^Preferences$" >/dev/null || e2e_fail "the preferences are not English"
+help=$(HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/config" "$1" --help)
+grep -q "^Usage: gestrix \[options\]" <<<"$help" && ! grep -q "Affiche\|Démarre" <<<"$help" ||
+    e2e_fail "the help is not wholly English: $help"
 echo "session: ok"
