@@ -38,6 +38,8 @@ namespace {
 constexpr int trayWatchIntervalMs = 2000;
 // A copy or a synchronisation writes a few files in a row: the list waits for the last.
 constexpr int folderSettleMs = 300;
+// How long a deleted shortcut can be brought back from the window.
+constexpr int undoShownMs = 8000;
 
 QString removalProblem(const QString& name, RemoveError error) {
     switch (error) {
@@ -74,6 +76,12 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, Notif
     connect(Label7, &LinkLabel::clicked, this, &FrmMain::Label7_Click);
     connect(Label8, &LinkLabel::clicked, this, &FrmMain::Label8_Click);
     connect(Label12, &LinkLabel::clicked, this, &FrmMain::Label12_Click);
+    connect(undoDelete, &LinkLabel::clicked, this, &FrmMain::undoLastDelete);
+    m_undoExpiry.setSingleShot(true);
+    connect(&m_undoExpiry, &QTimer::timeout, this, [this] {
+        undoDelete->hide();
+        m_trashed.reset();
+    });
     // "Modifier" and "Supprimer" follow the selection as it changes.
     connect(lstV->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &FrmMain::enableSelectionLinks);
@@ -283,11 +291,32 @@ void FrmMain::Label8_Click() {
     const Shortcut* shortcut = selectedShortcut();
     if (!shortcut)
         return;
-    if (const auto failure = shortcuts::remove(Fl.path(), shortcut->text)) {
-        qCWarning(lcMain) << "cannot delete" << shortcut->text << failure->detail;
-        messages::warn(this, removalProblem(shortcut->text, failure->error));
+    const QString name = shortcut->text;
+    const auto trashed = shortcuts::moveToTrash(Fl.path(), name);
+    if (const auto* failure = std::get_if<Failure<RemoveError>>(&trashed)) {
+        qCWarning(lcMain) << "cannot delete" << name << failure->detail;
+        messages::warn(this, removalProblem(name, failure->error));
+    } else {
+        m_trashed = Trashed{name, std::get<QString>(trashed)};
+        undoDelete->show();
+        m_undoExpiry.start(undoShownMs);
     }
-    // The list shows what really is in the folder, whatever happened.
+    // The list shows what really is in the folder, whatever happened; the grid, nothing.
+    OuvrirListe();
+    whitenReferenceGrid();
+}
+
+void FrmMain::undoLastDelete() {
+    undoDelete->hide();
+    const std::optional<Trashed> trashed = std::exchange(m_trashed, std::nullopt);
+    if (!trashed)
+        return;
+    if (const auto failure = shortcuts::restore(trashed->path, Fl.path(), trashed->name)) {
+        qCWarning(lcMain) << "cannot bring back" << trashed->name << failure->detail;
+        messages::warn(this, tr("Le raccourci « %1 » n'a pas pu être rétabli : un autre du même "
+                                "nom l'a remplacé, ou la corbeille ne le rend pas.")
+                                 .arg(trashed->name));
+    }
     OuvrirListe();
 }
 

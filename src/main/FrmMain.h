@@ -58,10 +58,13 @@ public:
     FrmCreate* editor() const { return m_editor; }
 
     // Add (modal editor), Modify (the selected shortcut, modeless editor), Delete (the selected
-    // shortcut's file, no confirmation). Modify and Delete do nothing without a selection.
+    // shortcut's file into the trash, no confirmation, undone for a few seconds by the link
+    // "Annuler la suppression"). Modify and Delete do nothing without a selection.
     void Label6_Click();
     void Label7_Click();
     void Label8_Click();
+    // Brings back the shortcut "Supprimer" just put in the trash, while the link offers it.
+    void undoLastDelete();
 
     // The notification icon reports a pointer message over it: a left click shows the window
     // (or hides it when it is shown in front); a right double click or a middle click brings it
@@ -133,6 +136,13 @@ private:
     QTimer m_trayWatch;
     std::unique_ptr<QFileSystemWatcher> m_folderWatch;
     QTimer m_folderSettled;
+    // The last shortcut put in the trash, while it can be brought back.
+    struct Trashed {
+        QString name;
+        QString path; // in the trash
+    };
+    std::optional<Trashed> m_trashed;
+    QTimer m_undoExpiry;
     bool m_painted = false;
     // A settings file that refuses the sliders' positions is told once, not at every step.
     bool m_settingsFailureTold = false;
@@ -155,6 +165,7 @@ private:
     LinkLabel* Label7 = nullptr;
     LinkLabel* Label8 = nullptr;
     LinkLabel* Label12 = nullptr;
+    LinkLabel* undoDelete = nullptr;
     ScoreBar* ProBar = nullptr;
     ScoreBar* ProBar2 = nullptr;
     std::unique_ptr<GestureSession> m_gesture; // made once the window exists

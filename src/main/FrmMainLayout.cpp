@@ -149,6 +149,8 @@ void FrmMain::buildLinks() {
     Label7 = link(tr("Modifier"), {64, 16, 38, 14}, u"Label7"_s);
     Label8 = link(tr("Supprimer"), {112, 16, 49, 14}, u"Label8"_s);
     Label12 = link(tr("Préférence"), {176, 16, 54, 14}, u"Label12"_s);
+    undoDelete = link(tr("Annuler la suppression"), {248, 16, 130, 14}, u"undoDelete"_s);
+    undoDelete->hide();
 }
 
 void FrmMain::buildScorePanel() {

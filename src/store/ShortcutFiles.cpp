@@ -2,6 +2,7 @@
 
 #include "store/SymbolDirectory.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -68,6 +69,31 @@ Outcome<RemoveError> remove(const QString& directory, const QString& name) {
     const QFileInfo left(file.fileName());
     const bool gone = !left.exists() && !left.isSymLink();
     return Failure<RemoveError>{gone ? RemoveError::Gone : RemoveError::Io, file.errorString()};
+}
+
+std::variant<QString, Failure<RemoveError>> moveToTrash(const QString& directory,
+                                                        const QString& name) {
+    const QString path = symbols::filePath(directory, name);
+    QString trashed;
+    if (QFile::moveToTrash(path, &trashed))
+        return trashed;
+    const QFileInfo left(path);
+    const bool gone = !left.exists() && !left.isSymLink();
+    return Failure<RemoveError>{gone ? RemoveError::Gone : RemoveError::Io,
+                                u"cannot move "_s + path + u" to the trash"_s};
+}
+
+Outcome<SaveError> restore(const QString& trashed, const QString& directory, const QString& name) {
+    const QString path = symbols::filePath(directory, name);
+    const QFileInfo there(path);
+    if (there.exists() || there.isSymLink())
+        return Failure<SaveError>{SaveError::Io, path + u" exists again"_s};
+    if (!QFile::rename(trashed, path))
+        return Failure<SaveError>{SaveError::Io, u"cannot move "_s + trashed + u" back"_s};
+    // The trash's note on where the file came from goes with it.
+    const QFileInfo inTrash(trashed);
+    QFile::remove(inTrash.dir().filePath(u"../info/"_s + inTrash.fileName() + u".trashinfo"_s));
+    return std::nullopt;
 }
 
 } // namespace shortcuts

@@ -283,4 +283,24 @@ TEST_F(StartUpAndTriggerTest, ModifyAndDeleteFollowTheSelectionNotTheCurrentRow)
     EXPECT_FALSE(modify->isEnabled());
 }
 
+// "Supprimer" puts the file in the trash, whitens the grid, and the link brings it back.
+TEST_F(StartUpAndTriggerTest, ADeleteGoesToTheTrashAndCanBeUndone) {
+    writeSymbol(u"a"_s, u"11"_s);
+    FrmMain& w = window();
+    const QByteArray stored = folder.read(u"symbol/a.ini"_s);
+    auto* list = child<QTreeView>("lstV");
+    list->setCurrentIndex(list->model()->index(0, 0));
+    auto* undo = child<LinkLabel>("undoDelete");
+    EXPECT_TRUE(undo->isHidden());
+    w.Label8_Click();
+    EXPECT_EQ(w.shortcuts().count(), 0);
+    EXPECT_EQ(gridCells(), u"0"_s.repeated(144)) << "the deleted symbol is not shown";
+    EXPECT_TRUE(QFile::exists(qEnvironmentVariable("XDG_DATA_HOME") + u"/Trash/files/a.ini"_s));
+    EXPECT_FALSE(undo->isHidden());
+    w.undoLastDelete();
+    EXPECT_EQ(folder.read(u"symbol/a.ini"_s), stored);
+    EXPECT_EQ(w.shortcuts().count(), 1);
+    EXPECT_TRUE(undo->isHidden());
+}
+
 } // namespace
