@@ -1,5 +1,7 @@
 #include "editor/FrmCreate.h"
 
+#include "editor/FrmApplications.h"
+
 #include "platform/Twips.h"
 #include "recognition/Launcher.h"
 #include "recognition/OutcomeText.h"
@@ -12,9 +14,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QRadioButton>
@@ -117,7 +121,9 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
         placed(button(tr("Retirer"), this), twips::toPixels(3480, 3060, 1095, 345), "cmdRemove");
 
     opt1 = placed(new QRadioButton(tr("Lancer un programme"), this),
-                  twips::toPixels(120, 3720, 4455, 255), "opt1");
+                  twips::toPixels(120, 3720, 2175, 255), "opt1");
+    cmdApplication = placed(button(tr("Choisir une application…"), this),
+                            twips::toPixels(2400, 3660, 2175, 345), "cmdApplication");
     opt1->setFont(QFont());
     opt1->setChecked(true);
     TxtRep = placed(new QLineEdit(this), twips::toPixels(360, 4080, 3615, 285), "TxtRep");
@@ -134,6 +140,7 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
     connect(Command1, &QPushButton::clicked, this, &FrmCreate::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QDialog::close);
     connect(Command3, &QPushButton::clicked, this, &FrmCreate::Command3_Click);
+    connect(cmdApplication, &QPushButton::clicked, this, &FrmCreate::chooseApplication);
     connect(cmdDraw, &QPushButton::clicked, this, &FrmCreate::drawRequested);
     connect(cboDrawing, &QComboBox::activated, this, &FrmCreate::showDrawing);
     connect(cmdRemove, &QPushButton::clicked, this, [this] {
@@ -195,12 +202,35 @@ void FrmCreate::chkGrid_Click() {
     PicD->setGrid(grid);
 }
 
+// A program, a document or a folder, from the home folder on.
 void FrmCreate::Command3_Click() {
+    QMenu what;
+    const QAction* file = what.addAction(tr("Un fichier…"));
+    what.addAction(tr("Un dossier…"));
+    const QAction* picked = what.exec(Command3->mapToGlobal(QPoint(0, Command3->height())));
+    if (!picked)
+        return;
     const QString chosen =
-        QFileDialog::getOpenFileName(this, QString(), QString(), programFilter());
+        picked == file
+            ? QFileDialog::getOpenFileName(this, tr("Choisir un fichier"), QDir::homePath(),
+                                           programFilter())
+            : QFileDialog::getExistingDirectory(this, tr("Choisir un dossier"), QDir::homePath());
     // Cancelling the dialog keeps what the field held.
     if (!chosen.isEmpty())
         TxtRep->setText(chosen);
+}
+
+// The program becomes the application's desktop entry; a shortcut without a name takes the
+// application's.
+void FrmCreate::chooseApplication() {
+    FrmApplications chooser(installedApplications(), this);
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    if (const std::optional<InstalledApplication> chosen = chooser.chosen()) {
+        TxtRep->setText(chosen->entry);
+        if (TxtName->text().trimmed().isEmpty())
+            TxtName->setText(chosen->name);
+    }
 }
 
 void FrmCreate::openShortcut(const QString& name) {

@@ -51,6 +51,7 @@ public:
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
+    QPushButton* cmdApplication = nullptr;
     QPushButton* cmdDraw = nullptr;
     QComboBox* cboDrawing = nullptr;
     QPushButton* cmdRemove = nullptr;
@@ -64,6 +65,7 @@ private:
     void chkGrid_Click();
     void Command1_Click();
     void Command3_Click();
+    void chooseApplication();
     bool confirmProgram();
     bool confirmReplacing(const QString& name);
     std::optional<QString> caseTwin(const QString& name) const;

@@ -3,7 +3,9 @@
 # on the screen fills the editor's grid as the matcher sees it, and its stroke is kept as the
 # drawing's trace; the precise mode is offered. "Ajouter" again, cells clicked on
 # the editor's grid. Each file holds the exact Grid string, and drawing the first symbol on the
-# overlay starts its program.
+# overlay starts its program. "Choisir une application…" lists the desktop's applications (one of
+# the test's own, in a private XDG_DATA_DIRS), narrowed as one types, and fills the name and the
+# program with the one chosen.
 # Usage: editor_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
@@ -16,7 +18,10 @@ COLUMN_GRID=$(for i in $(seq 0 143); do [ $((i % 12)) = 6 ] && printf 1 || print
 DRAWN_BAR_GRID="$(printf '0%.0s' {1..73})$(printf '1%.0s' {1..11})$(printf '0%.0s' {1..60})"
 
 e2e_start_xvfb
-e2e_start_gestrix "$1"
+mkdir -p "$E2E_TMP/desktop/applications"
+printf '[Desktop Entry]\nType=Application\nName=Essai de Gestrix\nExec=%s\n' "$program" \
+    >"$E2E_TMP/desktop/applications/gestrix-essai.desktop"
+e2e_start_gestrix env XDG_DATA_DIRS="$E2E_TMP/desktop" "$1"
 main=$(e2e_wait_window "^Strokely v1.2")
 editors() { { xdotool search --onlyvisible --name "^Création d'un nouveau raccourcis$" 2>/dev/null || true; } | wc -l; }
 # Cell (column, row) of the editor's grid, which starts at (8, 96); cells are 8 pixels apart.
@@ -72,4 +77,20 @@ e2e_draw_bar
 e2e_wait_for '[ "$(e2e_pixel root 900 460)" = "0 255 0" ]' 5 || e2e_fail "the drawn shortcut was not recognised"
 xdotool click 1
 e2e_wait_for '[ -e "$launched" ]' 5 || e2e_fail "the drawn shortcut's program did not start"
+
+e2e_click "$main" 30 351
+editor=$(e2e_wait_window "^Création d'un nouveau raccourcis$")
+e2e_click "$editor" 8 96
+e2e_click "$editor" 232 255 # "Choisir une application…"
+e2e_wait_window "^Choisir une application$" >/dev/null
+e2e_screenshot application-chooser "$(e2e_wait_window "^Choisir une application$")" >/dev/null
+xdotool type --delay 5 "essai de"
+xdotool key Return
+e2e_wait_for '! xdotool search --onlyvisible --name "^Choisir une application$" >/dev/null 2>&1' 5 ||
+    e2e_fail "the chooser did not close"
+e2e_click "$editor" 164 316 # "OK"
+chosen="$E2E_SYMBOLS/Essai de Gestrix.ini"
+e2e_wait_for '[ -s "$chosen" ]' 5 || e2e_fail "no shortcut named after the chosen application"
+grep -qx "Repertoire=$E2E_TMP/desktop/applications/gestrix-essai.desktop" "$chosen" ||
+    e2e_fail "the program is not the chosen application's entry: $(cat "$chosen")"
 echo "editor: ok"
