@@ -1,5 +1,10 @@
 #include "main/ShortcutListModel.h"
 
+#include "platform/desktop/InstalledApplications.h"
+#include "recognition/Launcher.h"
+
+#include <QFileInfo>
+
 using namespace Qt::StringLiterals;
 
 ShortcutListModel::ShortcutListModel(ShortcutList& list, const QIcon& icon, QObject* parent)
@@ -8,7 +13,24 @@ ShortcutListModel::ShortcutListModel(ShortcutList& list, const QIcon& icon, QObj
 void ShortcutListModel::rebuild(FileList& files) {
     beginResetModel();
     m_list.rebuild(files);
+    m_icons.clear();
+    for (int index = 1; index <= m_list.count(); ++index)
+        m_icons.append(iconOf(m_list.item(index)->program));
     endResetModel();
+}
+
+// A desktop entry's application icon, else the icon theme's for the program of that name, else
+// the program's own.
+QIcon ShortcutListModel::iconOf(const QString& program) const {
+    const std::optional<ProgramCommand> command = commandFromRepertoire(program);
+    if (!command)
+        return m_icon;
+    if (command->kind == ProgramCommand::Kind::DesktopEntry) {
+        const QIcon icon = applicationIcon(command->program);
+        return icon.isNull() ? m_icon : icon;
+    }
+    const QString name = QFileInfo(command->program).fileName();
+    return !name.isEmpty() && QIcon::hasThemeIcon(name) ? QIcon::fromTheme(name) : m_icon;
 }
 
 int ShortcutListModel::rowCount(const QModelIndex& parent) const {
@@ -24,7 +46,7 @@ QVariant ShortcutListModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
         return shortcut->text;
     case Qt::DecorationRole:
-        return m_icon;
+        return m_icons.value(index.row(), m_icon);
     default:
         return {};
     }

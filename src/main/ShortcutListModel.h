@@ -8,7 +8,7 @@
 class FileList;
 
 // The shortcut list as the main window's list view shows it: one row per item, the shortcut's
-// name with the program's icon, under the header "Nom".
+// name with its application's icon (or the program's own), under the header "Nom".
 class ShortcutListModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -23,6 +23,9 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    QIcon iconOf(const QString& program) const;
+
     ShortcutList& m_list;
-    QIcon m_icon;
+    QIcon m_icon;         // the program's own: for shortcuts with no icon of their own
+    QList<QIcon> m_icons; // each shortcut's, in the list's order
 };

@@ -9,7 +9,8 @@ void ShortcutList::rebuild(FileList& files) {
     m_items.reserve(files.names().size());
     for (const QString& name : files.names()) {
         const symbolfile::Content stored = symbolfile::read(files.path() + u'/' + name);
-        m_items.append({name.chopped(4), stored.gridString, stored.moreDrawings, stored.traces});
+        m_items.append({name.chopped(4), stored.gridString, stored.moreDrawings, stored.traces,
+                        stored.program});
     }
 }
 

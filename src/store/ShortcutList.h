@@ -12,6 +12,7 @@ struct Shortcut {
     QString tag;  // the file's Grid string, cached when the list was built
     QStringList moreDrawings = {}; // further drawings of the symbol, cached with it
     QStringList traces = {};       // the strokes its drawings were drawn with, cached with them
+    QString program = {};          // its program text, cached with them (for the list's icon)
 };
 
 // The shortcut list: one item per file of the symbol folder, in the file list's order. Item

@@ -110,4 +110,22 @@ TEST_F(FrmMainTest, OuvrirListeSeesFilesAddedSince) {
     EXPECT_EQ(w.shortcuts().count(), 1);
 }
 
+// A shortcut whose program is a desktop entry shows its application's icon; another, Gestrix's.
+TEST_F(FrmMainTest, AShortcutShowsItsApplicationsIcon) {
+    QImage red(16, 16, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(folder.file(u"red.png"_s)));
+    folder.write(u"red.desktop"_s, "[Desktop Entry]\nType=Application\nName=Red\nExec=true\nIcon=" +
+                                       folder.file(u"red.png"_s).toUtf8() + "\n");
+    writeSymbol(u"a"_s, u"1"_s, folder.file(u"red.desktop"_s));
+    writeSymbol(u"b"_s, u"1"_s, u"true"_s);
+    FrmMain& w = window();
+    const QAbstractItemModel& model = *child<QTreeView>("lstV")->model();
+    const auto shown = [&](int row) {
+        return model.index(row, 0).data(Qt::DecorationRole).value<QIcon>().pixmap(16).toImage();
+    };
+    EXPECT_EQ(shown(0).pixelColor(8, 8), QColor(Qt::red));
+    EXPECT_EQ(shown(1), w.windowIcon().pixmap(16).toImage());
+}
+
 } // namespace
