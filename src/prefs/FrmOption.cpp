@@ -1,5 +1,7 @@
 #include "prefs/FrmOption.h"
 
+#include "platform/x11/X11WindowPicker.h"
+
 #include "prefs/Autostart.h"
 #include "prefs/Preferences.h"
 #include "widgets/FormLook.h"
@@ -64,7 +66,7 @@ const std::pair<const char*, Qt::KeyboardModifier> passThroughKeys[] = {
 
 FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     setWindowTitle(tr("Préférence"));
-    setFixedSize(325, 337);
+    setFixedSize(325, 365);
     look::applyToWindow(this);
 
     look::filledRectangle(this, {0, 0, 329, 57}, Qt::white);
@@ -93,26 +95,28 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     txtExcluded->setGeometry(160, 165, 150, 22);
     txtExcluded->setToolTip(tr("Classes de fenêtre (WM_CLASS) où le bouton garde son rôle, "
                                "séparées par des virgules"));
+    cmdPickWindow = button(this, tr("Choisir une fenêtre…"), {160, 192, 150, 25});
+    cmdPickWindow->setToolTip(tr("Puis cliquez sur une fenêtre de l'application à exclure."));
 
-    chkPrecise = checkBox(this, tr("Reconnaissance précise"), {16, 196, 305, 17});
+    chkPrecise = checkBox(this, tr("Reconnaissance précise"), {16, 224, 305, 17});
     chkPrecise->setToolTip(tr("Choisit le symbole par la forme de ses dessins ; les deux "
                               "sensibilités règlent alors la ressemblance et l'écart avec le "
                               "suivant."));
     chkAutostart =
-        checkBox(this, tr("Lancer Gestrix à l'ouverture de session"), {16, 220, 305, 17});
+        checkBox(this, tr("Lancer Gestrix à l'ouverture de session"), {16, 248, 305, 17});
     chkCloseToTray = checkBox(this, tr("Fermer la fenêtre la garde dans la zone de notification"),
-                              {16, 244, 305, 17});
-    label(this, tr("Langue :"), {16, 272, 140, 17});
-    cboLanguage = comboBox(this, {160, 269, 150, 22});
+                              {16, 272, 305, 17});
+    label(this, tr("Langue :"), {16, 300, 140, 17});
+    cboLanguage = comboBox(this, {160, 297, 150, 22});
     // Each language is named in itself.
     cboLanguage->addItem(u"Français"_s, QVariant::fromValue(prefs::Language::French));
     cboLanguage->addItem(u"English"_s, QVariant::fromValue(prefs::Language::English));
     cboLanguage->addItem(tr("Langue du système"), QVariant::fromValue(prefs::Language::System));
     cboLanguage->setToolTip(tr("Prend effet au prochain démarrage de Gestrix."));
 
-    Command1 = button(this, tr("OK"), {128, 304, 89, 25});
+    Command1 = button(this, tr("OK"), {128, 332, 89, 25});
     look::makeBold(Command1);
-    Command2 = button(this, tr("Annuler"), {224, 304, 89, 25});
+    Command2 = button(this, tr("Annuler"), {224, 332, 89, 25});
     chkGrid->setObjectName(u"chkGrid"_s);
     chkName->setObjectName(u"chkName"_s);
     chkEtire->setObjectName(u"chkEtire"_s);
@@ -124,19 +128,22 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     chkPrecise->setObjectName(u"chkPrecise"_s);
     chkAutostart->setObjectName(u"chkAutostart"_s);
     chkCloseToTray->setObjectName(u"chkCloseToTray"_s);
+    cmdPickWindow->setObjectName(u"cmdPickWindow"_s);
     cboLanguage->setObjectName(u"cboLanguage"_s);
 
     setTabOrder(chkGrid, chkName);
     setTabOrder(chkName, cboButton);
     setTabOrder(cboButton, cboPassThrough);
     setTabOrder(cboPassThrough, txtExcluded);
-    setTabOrder(txtExcluded, chkPrecise);
+    setTabOrder(txtExcluded, cmdPickWindow);
+    setTabOrder(cmdPickWindow, chkPrecise);
     setTabOrder(chkPrecise, chkAutostart);
     setTabOrder(chkAutostart, chkCloseToTray);
     setTabOrder(chkCloseToTray, cboLanguage);
     setTabOrder(cboLanguage, Command2);
     setTabOrder(Command2, Command1);
 
+    connect(cmdPickWindow, &QPushButton::clicked, this, &FrmOption::pickWindow);
     connect(Command1, &QPushButton::clicked, this, &FrmOption::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
     Form_Load();
@@ -155,6 +162,23 @@ void FrmOption::Form_Load() {
     chkCloseToTray->setChecked(stored.closeKeepsInTray);
     chkAutostart->setChecked(prefs::autostart::isEnabled());
     cboLanguage->setCurrentIndex(cboLanguage->findData(QVariant::fromValue(stored.language)));
+}
+
+FrmOption::~FrmOption() = default;
+
+// The next click on a window adds its class; where windows cannot be picked, the user is told.
+void FrmOption::pickWindow() {
+    m_picker = X11WindowPicker::start();
+    if (!m_picker) {
+        messages::warn(this,
+                       tr("Aucune fenêtre ne peut être choisie ici (sur Wayland, un "
+                          "programme ne voit pas les fenêtres des autres) : tapez sa classe."));
+        return;
+    }
+    connect(m_picker.get(), &X11WindowPicker::picked, this, [this](const QStringList& windowClass) {
+        txtExcluded->setText(prefs::withWindowClass(txtExcluded->text(), windowClass));
+        m_picker.release()->deleteLater();
+    });
 }
 
 // What is saved stays saved; the dialog stays open for the user to see what was not.

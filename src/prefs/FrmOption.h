@@ -2,7 +2,10 @@
 
 #include "widgets/PlainDialog.h"
 
+#include <memory>
+
 class QCheckBox;
+class X11WindowPicker;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -17,18 +20,24 @@ public:
 
     QCheckBox* chkGrid = nullptr;
     QCheckBox* chkName = nullptr;
-    QCheckBox* chkEtire = nullptr;       // never shown; carries the stored "Etire" through
-    QComboBox* cboButton = nullptr;      // the trigger button
-    QComboBox* cboPassThrough = nullptr; // the key that lets a press through
-    QLineEdit* txtExcluded = nullptr;    // window classes where the button is left alone
-    QCheckBox* chkPrecise = nullptr;     // the precise recognition
-    QCheckBox* chkAutostart = nullptr;   // start with the session
-    QCheckBox* chkCloseToTray = nullptr; // closing the window keeps Gestrix running
+    QCheckBox* chkEtire = nullptr;        // never shown; carries the stored "Etire" through
+    QComboBox* cboButton = nullptr;       // the trigger button
+    QComboBox* cboPassThrough = nullptr;  // the key that lets a press through
+    QLineEdit* txtExcluded = nullptr;     // window classes where the button is left alone
+    QCheckBox* chkPrecise = nullptr;      // the precise recognition
+    QCheckBox* chkAutostart = nullptr;    // start with the session
+    QCheckBox* chkCloseToTray = nullptr;  // closing the window keeps Gestrix running
+    QPushButton* cmdPickWindow = nullptr; // adds a clicked window's class to the exclusions
     QComboBox* cboLanguage = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
 
+    ~FrmOption() override;
+
 private:
     void Form_Load();
     void Command1_Click();
+    void pickWindow();
+
+    std::unique_ptr<X11WindowPicker> m_picker; // while a window is being picked
 };

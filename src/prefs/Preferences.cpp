@@ -179,4 +179,15 @@ QString classesAsText(const QStringList& classes) {
     return classes.join(u", "_s);
 }
 
+QString withWindowClass(const QString& text, const QStringList& windowClass) {
+    QStringList classes = classesFromText(text);
+    const bool listed =
+        std::any_of(windowClass.begin(), windowClass.end(), [&](const QString& name) {
+            return classes.contains(name, Qt::CaseInsensitive);
+        });
+    if (!windowClass.isEmpty() && !listed)
+        classes.append(windowClass.back());
+    return classesAsText(classes);
+}
+
 } // namespace prefs

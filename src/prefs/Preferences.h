@@ -70,5 +70,8 @@ Outcome<PreferencesError> saveChosen(const Preferences& chosen, bool startWithSe
 // Window classes written as the user types them: separated by commas, blanks around ignored.
 QStringList classesFromText(const QString& text);
 QString classesAsText(const QStringList& classes);
+// The exclusions' text with a picked window's class (the last of its WM_CLASS names) added,
+// unless either of its names is there already.
+QString withWindowClass(const QString& text, const QStringList& windowClass);
 
 } // namespace prefs

@@ -31,7 +31,7 @@ protected:
 TEST_F(FrmOptionTest, FirstRunShowsBothBoxesCheckedAndOkStoresAllThree) {
     FrmOption dialog;
     EXPECT_EQ(dialog.windowTitle(), u"Préférence"_s);
-    EXPECT_EQ(dialog.size(), QSize(325, 337));
+    EXPECT_EQ(dialog.size(), QSize(325, 365));
     EXPECT_TRUE(dialog.chkGrid->isChecked());
     EXPECT_TRUE(dialog.chkName->isChecked());
     EXPECT_FALSE(dialog.chkEtire->isChecked());
@@ -90,10 +90,10 @@ TEST_F(FrmOptionTest, AnnulerAndTheCloseBoxWriteNothing) {
 
 TEST_F(FrmOptionTest, TabOrderRunsFromTheBoxesToAnnulerThenOk) {
     FrmOption dialog;
-    const QList<QWidget*> order{dialog.chkGrid,        dialog.chkName,        dialog.cboButton,
-                                dialog.cboPassThrough, dialog.txtExcluded,    dialog.chkPrecise,
-                                dialog.chkAutostart,   dialog.chkCloseToTray, dialog.cboLanguage,
-                                dialog.Command2,       dialog.Command1};
+    const QList<QWidget*> order{dialog.chkGrid,        dialog.chkName,      dialog.cboButton,
+                                dialog.cboPassThrough, dialog.txtExcluded,  dialog.cmdPickWindow,
+                                dialog.chkPrecise,     dialog.chkAutostart, dialog.chkCloseToTray,
+                                dialog.cboLanguage,    dialog.Command2,     dialog.Command1};
     // The next widget Tab reaches: labels sit in the focus chain too.
     const auto nextTabStop = [](QWidget* widget) {
         do
@@ -103,6 +103,18 @@ TEST_F(FrmOptionTest, TabOrderRunsFromTheBoxesToAnnulerThenOk) {
     };
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         EXPECT_EQ(nextTabStop(order[i]), order[i + 1]) << i;
+}
+
+// A picked window's class joins the exclusions once, whichever of its names is already there;
+// offscreen, no window can be picked, and the user is told.
+TEST_F(FrmOptionTest, APickedWindowsClassJoinsTheExclusionsOnce) {
+    EXPECT_EQ(prefs::withWindowClass(u"gimp"_s, {u"xterm"_s, u"XTerm"_s}), u"gimp, XTerm"_s);
+    EXPECT_EQ(prefs::withWindowClass(u"Gimp, xterm"_s, {u"xterm"_s, u"XTerm"_s}), u"Gimp, xterm"_s);
+    EXPECT_EQ(prefs::withWindowClass(u"gimp"_s, {}), u"gimp"_s);
+    FrmOption dialog;
+    EXPECT_EQ(dialog.findChild<QMessageBox*>(), nullptr);
+    dialog.cmdPickWindow->click();
+    EXPECT_NE(dialog.findChild<QMessageBox*>(), nullptr) << "not told that no window can be picked";
 }
 
 TEST_F(FrmOptionTest, TriggerSettingsReadBackAndBadValuesMeanTheDefaults) {

@@ -171,7 +171,7 @@ TriggerPress X11TriggerButton::pressUnder(const xcb_query_pointer_reply_t& point
     press.position = {pointer.root_x, pointer.root_y};
     press.modifiers = modifiersOf(pointer.mask);
     if (!m_settings.excludedClasses.isEmpty())
-        press.windowClass = windowClassAt(pointer.child);
+        press.windowClass = windowClassAt(m_connection, pointer.child);
     return press;
 }
 
@@ -246,7 +246,7 @@ void X11TriggerButton::pressed(const xcb_button_press_event_t& event) {
     press.modifiers = modifiersOf(event.state);
     press.time = event.time;
     if (!m_settings.excludedClasses.isEmpty())
-        press.windowClass = windowClassAt(event.child);
+        press.windowClass = windowClassAt(m_connection, event.child);
     const bool taken =
         !letsThrough(m_settings, press) && m_handler && m_handler->triggerPressed(press);
     // The keyboard is frozen too from the press on: keys typed since then are ours, or the
@@ -273,28 +273,4 @@ void X11TriggerButton::releaseKeyboard() {
         return;
     xcb_ungrab_keyboard(m_connection, XCB_CURRENT_TIME);
     std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
-}
-
-// The application window under the pointer is the first window with a WM_CLASS on the way down
-// from the root's child (a window manager's frame holds it).
-QStringList X11TriggerButton::windowClassAt(std::uint32_t window) const {
-    for (int depth = 0; window != XCB_NONE && depth < 8; ++depth) {
-        const XcbPointer<xcb_get_property_reply_t> property(xcb_get_property_reply(
-            m_connection,
-            xcb_get_property(m_connection, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
-            nullptr));
-        if (property && xcb_get_property_value_length(property.get()) > 0) {
-            const QByteArray value(static_cast<const char*>(xcb_get_property_value(property.get())),
-                                   xcb_get_property_value_length(property.get()));
-            QStringList names;
-            for (const QByteArray& name : value.split('\0'))
-                if (!name.isEmpty())
-                    names.append(QString::fromLocal8Bit(name));
-            return names;
-        }
-        const XcbPointer<xcb_query_pointer_reply_t> pointer(xcb_query_pointer_reply(
-            m_connection, xcb_query_pointer(m_connection, window), nullptr));
-        window = pointer ? pointer->child : XCB_NONE;
-    }
-    return {};
 }

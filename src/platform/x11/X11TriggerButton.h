@@ -51,7 +51,6 @@ private:
     void pressed(const xcb_button_press_event_t& event);
     // A press where the pointer is now: its place, the modifiers held, the window class below.
     TriggerPress pressUnder(const xcb_query_pointer_reply_t& pointer) const;
-    QStringList windowClassAt(std::uint32_t window) const;
 
     xcb_connection_t* m_connection = nullptr;
     std::uint32_t m_root = 0;

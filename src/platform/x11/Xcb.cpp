@@ -1,5 +1,6 @@
 #include "platform/x11/Xcb.h"
 
+#include <QByteArray>
 #include <QGuiApplication>
 
 xcb_connection_t* qtConnection() {
@@ -11,4 +12,28 @@ xcb_connection_t* qtConnection() {
 
 const xcb_screen_t* firstScreen(xcb_connection_t* connection) {
     return xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+}
+
+// The application window under the pointer is the first window with a WM_CLASS on the way down
+// from the root's child (a window manager's frame holds it).
+QStringList windowClassAt(xcb_connection_t* connection, std::uint32_t window) {
+    for (int depth = 0; window != XCB_NONE && depth < 8; ++depth) {
+        const XcbPointer<xcb_get_property_reply_t> property(xcb_get_property_reply(
+            connection,
+            xcb_get_property(connection, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
+            nullptr));
+        if (property && xcb_get_property_value_length(property.get()) > 0) {
+            const QByteArray value(static_cast<const char*>(xcb_get_property_value(property.get())),
+                                   xcb_get_property_value_length(property.get()));
+            QStringList names;
+            for (const QByteArray& name : value.split('\0'))
+                if (!name.isEmpty())
+                    names.append(QString::fromLocal8Bit(name));
+            return names;
+        }
+        const XcbPointer<xcb_query_pointer_reply_t> pointer(
+            xcb_query_pointer_reply(connection, xcb_query_pointer(connection, window), nullptr));
+        window = pointer ? pointer->child : XCB_NONE;
+    }
+    return {};
 }

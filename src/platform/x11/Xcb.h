@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QStringList>
+
 #include <xcb/xcb.h>
+
+#include <cstdint>
 
 #include <cstdlib>
 #include <memory>
@@ -17,3 +21,6 @@ xcb_connection_t* qtConnection();
 
 // The first screen of a connection, or null.
 const xcb_screen_t* firstScreen(xcb_connection_t* connection);
+
+// The WM_CLASS names of the application window at or below this child of the root.
+QStringList windowClassAt(xcb_connection_t* connection, std::uint32_t window);
