@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>FrmApplications</name>
+    <message>
+        <source>Choisir une application</source>
+        <translation>Choose an application</translation>
+    </message>
+    <message>
+        <source>Rechercher</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>FrmCreate</name>
     <message>
         <source>Nom de raccourci invalide : un nom ne peut être vide ou fait d&apos;espaces, contenir « / », « \ », un saut de ligne ou un caractère nul, ni être « . » ou « .. ».</source>
@@ -106,6 +125,26 @@
     <message>
         <source>Le raccourci « %1 » a été supprimé depuis l&apos;ouverture de l&apos;éditeur. L&apos;enregistrer à nouveau ?</source>
         <translation>The shortcut “%1” was deleted since the editor opened. Save it again?</translation>
+    </message>
+    <message>
+        <source>Choisir une application…</source>
+        <translation>Choose an application…</translation>
+    </message>
+    <message>
+        <source>Un fichier…</source>
+        <translation>A file…</translation>
+    </message>
+    <message>
+        <source>Un dossier…</source>
+        <translation>A folder…</translation>
+    </message>
+    <message>
+        <source>Choisir un fichier</source>
+        <translation>Choose a file</translation>
+    </message>
+    <message>
+        <source>Choisir un dossier</source>
+        <translation>Choose a folder</translation>
     </message>
 </context>
 <context>
@@ -246,6 +285,14 @@
         <source>Fermer la fenêtre arrête Gestrix : les gestes ne répondront plus. Pour le garder, réduisez plutôt la fenêtre, ou cochez « Fermer la fenêtre la garde dans la zone de notification » dans Préférence. Fermer quand même ?</source>
         <translation>Closing the window stops Gestrix: gestures will no longer answer. To keep it, minimise the window instead, or tick “Closing the window keeps it in the notification area” in Preferences. Close anyway?</translation>
     </message>
+    <message>
+        <source>Le raccourci « %1 » n&apos;a pas pu être rétabli : un autre du même nom l&apos;a remplacé, ou la corbeille ne le rend pas.</source>
+        <translation>The shortcut “%1” could not be brought back: another of the same name has replaced it, or the trash does not give it back.</translation>
+    </message>
+    <message>
+        <source>Annuler la suppression</source>
+        <translation>Undo the deletion</translation>
+    </message>
 </context>
 <context>
     <name>FrmOption</name>
@@ -356,6 +403,18 @@
     <message>
         <source>Fermer la fenêtre la garde dans la zone de notification</source>
         <translation>Closing the window keeps it in the notification area</translation>
+    </message>
+    <message>
+        <source>Choisir une fenêtre…</source>
+        <translation>Choose a window…</translation>
+    </message>
+    <message>
+        <source>Puis cliquez sur une fenêtre de l&apos;application à exclure.</source>
+        <translation>Then click a window of the application to exclude.</translation>
+    </message>
+    <message>
+        <source>Aucune fenêtre ne peut être choisie ici (sur Wayland, un programme ne voit pas les fenêtres des autres) : tapez sa classe.</source>
+        <translation>No window can be chosen here (on Wayland, a program does not see the windows of others): type its class.</translation>
     </message>
 </context>
 <context>
