@@ -77,8 +77,12 @@ struct KWinScreenPhotographer::Copy {
     bool answered = false;
     bool drained = false;
 
+    // The copy may end from its own reader's signal: the reader goes once that has returned.
     ~Copy() {
-        delete reader;
+        if (reader) {
+            reader->setEnabled(false);
+            reader->deleteLater();
+        }
         if (file >= 0)
             ::close(file);
     }
