@@ -1,20 +1,14 @@
 #include "platform/desktop/DesktopProgramStarter.h"
 
+#include "platform/desktop/Gio.h"
+
 #include <QFile>
 #include <QLoggingCategory>
 #include <QProcess>
 
-#include <gio/gdesktopappinfo.h>
-
-#include <memory>
-
 Q_LOGGING_CATEGORY(lcStarter, "gestrix.starter", QtCriticalMsg)
 
 namespace {
-
-struct GObjectUnref {
-    void operator()(gpointer object) const { g_object_unref(object); }
-};
 
 GFile* fileOf(const QString& path) {
     return g_file_new_for_path(QFile::encodeName(path).constData());
@@ -50,8 +44,8 @@ bool DesktopProgramStarter::startDetached(const QString& program, const QStringL
 }
 
 bool DesktopProgramStarter::openWithDefaultApplication(const QString& path) {
-    const std::unique_ptr<GFile, GObjectUnref> file(fileOf(path));
-    const std::unique_ptr<GAppInfo, GObjectUnref> application(defaultHandler(file.get()));
+    const GioPointer<GFile> file(fileOf(path));
+    const GioPointer<GAppInfo> application(defaultHandler(file.get()));
     if (!application)
         return false;
     GList files{file.get(), nullptr, nullptr};
@@ -59,13 +53,12 @@ bool DesktopProgramStarter::openWithDefaultApplication(const QString& path) {
 }
 
 bool DesktopProgramStarter::hasApplicationFor(const QString& path) const {
-    const std::unique_ptr<GFile, GObjectUnref> file(fileOf(path));
-    return std::unique_ptr<GAppInfo, GObjectUnref>(defaultHandler(file.get())) != nullptr;
+    const GioPointer<GFile> file(fileOf(path));
+    return GioPointer<GAppInfo>(defaultHandler(file.get())) != nullptr;
 }
 
 bool DesktopProgramStarter::launchDesktopEntry(const QString& path) {
-    const std::unique_ptr<GDesktopAppInfo, GObjectUnref> entry(
-        g_desktop_app_info_new_from_filename(QFile::encodeName(path).constData()));
+    const GioPointer<GDesktopAppInfo> entry = desktopEntryAt(path);
     if (!entry) {
         qCWarning(lcStarter) << "not a desktop entry that can be launched:" << path;
         return false;
@@ -74,8 +67,7 @@ bool DesktopProgramStarter::launchDesktopEntry(const QString& path) {
 }
 
 QString DesktopProgramStarter::applicationName(const QString& desktopEntry) const {
-    const std::unique_ptr<GDesktopAppInfo, GObjectUnref> entry(
-        g_desktop_app_info_new_from_filename(QFile::encodeName(desktopEntry).constData()));
+    const GioPointer<GDesktopAppInfo> entry = desktopEntryAt(desktopEntry);
     return entry ? QString::fromUtf8(g_app_info_get_display_name(G_APP_INFO(entry.get())))
                  : QString();
 }

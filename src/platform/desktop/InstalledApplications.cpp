@@ -1,17 +1,12 @@
 #include "platform/desktop/InstalledApplications.h"
 
+#include "platform/desktop/Gio.h"
+
 #include <QFile>
 
-#include <gio/gdesktopappinfo.h>
-
 #include <algorithm>
-#include <memory>
 
 namespace {
-
-struct GObjectUnref {
-    void operator()(gpointer object) const { g_object_unref(object); }
-};
 
 // A themed icon is looked up in the icon theme by its names, a file icon read from its file.
 QIcon iconOf(GAppInfo* application) {
@@ -51,7 +46,6 @@ QList<InstalledApplication> installedApplications() {
 }
 
 QIcon applicationIcon(const QString& entry) {
-    const std::unique_ptr<GDesktopAppInfo, GObjectUnref> application(
-        g_desktop_app_info_new_from_filename(QFile::encodeName(entry).constData()));
+    const GioPointer<GDesktopAppInfo> application = desktopEntryAt(entry);
     return application ? iconOf(G_APP_INFO(application.get())) : QIcon();
 }
