@@ -193,8 +193,12 @@ LayerShell::~LayerShell() {
 }
 
 std::unique_ptr<LayerSurface> LayerShell::cover(const QScreen& screen) {
-    m_connection->refreshOutputs();
+    // The connection is read as events come: its outputs are known, unless one has just come.
     wl_output* output = m_connection->outputOf(screen);
+    if (!output) {
+        m_connection->refreshOutputs();
+        output = m_connection->outputOf(screen);
+    }
     if (!output) {
         qCWarning(lcLayers) << "no output for the screen" << screen.name();
         return nullptr;

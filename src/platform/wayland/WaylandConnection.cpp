@@ -172,6 +172,8 @@ void WaylandConnection::addGlobal(std::uint32_t name, std::string_view interface
         output->output = static_cast<wl_output*>(wl_registry_bind(
             m_registry, name, &wl_output_interface, std::min<std::uint32_t>(version, 3)));
         m_outputs.push_back(std::move(output));
+        // An output that comes later is described as it comes.
+        describeOutputs();
     } else {
         m_globals.push_back({name, std::string(interface), version});
     }

@@ -47,7 +47,8 @@ public:
     bool dispatchArrived();
     // Everything the compositor had to say until now, and the answers to what was asked.
     bool roundtrip();
-    // Outputs that came or went since the connection opened, described.
+    // Outputs that came or went since the connection last read its events, described. A
+    // connection read as it has something to say needs it only for an output just announced.
     void refreshOutputs();
     // The output Qt shows as this screen: by its connector's name, else by its place.
     wl_output* outputOf(const QScreen& screen) const;
