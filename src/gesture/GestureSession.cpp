@@ -64,12 +64,22 @@ FrmView* GestureSession::overlay() const {
     return m_drawnOn ? m_drawnOn.data() : m_overlays.value(0).data();
 }
 
-FrmView* GestureSession::overlayAt(QPoint global) const {
+FrmView* GestureSession::overlayAt(std::optional<QPoint> global) const {
     for (FrmView* overlay : m_overlays) {
-        if (overlay && overlay->geometry().contains(global))
+        if (overlay && global && overlay->geometry().contains(*global))
             return overlay;
     }
     return overlay();
+}
+
+void GestureSession::setGestureUp(bool up) {
+    isShow = up;
+    m_platform.trigger.setTaking(!m_paused && !isShow);
+}
+
+void GestureSession::setPaused(bool paused) {
+    m_paused = paused;
+    m_platform.trigger.setTaking(!m_paused && !isShow);
 }
 
 void GestureSession::shortcutsChanged() {
@@ -96,6 +106,8 @@ void GestureSession::configureTrigger(const TriggerSettings& settings) {
     } else if (!m_platform.trigger.isAvailable()) {
         TimDetect.stop();
         qCWarning(lcGesture) << "no trigger button here: bind \"gestrix --gesture\" to a shortcut";
+        if (m_platform.trigger.needsAccess())
+            Q_EMIT triggerNeedsAccess();
     } else if (m_platform.trigger.deliversPresses()) {
         TimDetect.stop();
     } else {
@@ -114,8 +126,13 @@ void GestureSession::TimDetect_Timer() {
     m_gestureUpAtLastPoll = isShow;
 }
 
+bool GestureSession::acceptsPress(const TriggerPress& press) const {
+    return !m_paused && !isShow &&
+           !(m_iconArea && press.position && m_iconArea().contains(*press.position));
+}
+
 bool GestureSession::triggerPressed(const TriggerPress& press) {
-    if (m_paused || isShow || (m_iconArea && m_iconArea().contains(press.position)))
+    if (!acceptsPress(press))
         return false;
     startGesture();
     // Where the photograph comes later, the press is over before the overlay opens.
@@ -129,7 +146,7 @@ void GestureSession::triggerHeldMove(QPoint position) {
         held->heldMove(position);
 }
 
-void GestureSession::triggerReleased(QPoint position) {
+void GestureSession::triggerReleased(std::optional<QPoint> position) {
     if (FrmView* held = overlayAt(position))
         held->heldReleased();
 }
@@ -157,7 +174,7 @@ void GestureSession::startGesture() {
     }
     // Under way from the request on: the photographs may take a while, and a second press
     // meanwhile must not ask for others.
-    isShow = true;
+    setGestureUp(true);
     ++m_gestureNumber;
     m_platform.photographer.photograph(
         screens, [this, asked = QList<QPointer<QScreen>>(screens.begin(), screens.end())](
@@ -196,7 +213,7 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
         connect(overlay, &FrmView::captured, this, &GestureSession::recognise);
         connect(overlay, &FrmView::shown, this, [this] { m_platform.trigger.releaseKeyboard(); });
         connect(overlay, &FrmView::gestureEnded, this, [this] {
-            isShow = false;
+            setGestureUp(false);
             for (FrmView* other : std::as_const(m_overlays)) {
                 if (other)
                     other->cancel();
@@ -239,7 +256,7 @@ FrmView* GestureSession::openOverlay(QScreen& screen, QImage photograph, bool fr
 void GestureSession::closed() {
     qCDebug(lcGesture) << "gesture over";
     m_platform.trigger.releaseKeyboard();
-    isShow = false;
+    setGestureUp(false);
     m_teaching = false;
     m_platform.photographer.release();
     releaseFreedMemory();

@@ -46,13 +46,14 @@ public:
 
     // TriggerHandler: a press starts a gesture unless one is up (the press is then a click on
     // the overlay) or it is on our own notification icon.
+    bool acceptsPress(const TriggerPress& press) const override;
     bool triggerPressed(const TriggerPress& press) override;
     void triggerHeldMove(QPoint position) override;
-    void triggerReleased(QPoint position) override;
+    void triggerReleased(std::optional<QPoint> position) override;
 
     // Paused, the trigger button's presses all go to the window below; a request from outside
     // still starts a gesture.
-    void setPaused(bool paused) { m_paused = paused; }
+    void setPaused(bool paused);
     bool isPaused() const { return m_paused; }
 
     // A gesture asked for from outside ("gestrix --gesture"): started unless one is under way.
@@ -93,6 +94,8 @@ Q_SIGNALS:
     void desktopAsking();
     // Another Gestrix watches the trigger button on this display: this one does not.
     void triggerWatchedElsewhere();
+    // The trigger button could be read here, but the user has not granted it.
+    void triggerNeedsAccess();
     void drawingTaught(const DrawingGrid& drawing, const Stroke& stroke);
 
 private:
@@ -101,7 +104,9 @@ private:
     void startGesture();
     void openOverlays(const QList<QPointer<QScreen>>& screens, QList<QImage> photographs);
     FrmView* openOverlay(QScreen& screen, QImage photograph, bool frameShown);
-    FrmView* overlayAt(QPoint global) const;
+    FrmView* overlayAt(std::optional<QPoint> global) const;
+    // isShow, and what the trigger is told of it.
+    void setGestureUp(bool up);
     void closed();
     void recognise(const QImage& block, const Stroke& stroke, bool DontLaunch);
     void launch(const Decision& decision);

@@ -183,6 +183,11 @@ void FrmView::Form_MouseMove(int X, int Y) {
     // The pointer was at the press before the overlay could see it move: the stroke starts there.
     if (const std::optional<QPoint> from = std::exchange(m_pressedAt, std::nullopt))
         Form_MouseMove(from->x(), from->y());
+    if (m_holding) {
+        if (!m_holdStart)
+            m_holdStart = QPoint(X, Y);
+        m_holdTravel = std::max(m_holdTravel, QLineF(*m_holdStart, QPoint(X, Y)).length());
+    }
     DrawWidth = roundHalfEven(width() / 24.0);
     // Each movement joins the previous position: a fast stroke, or movements the system merged
     // under load, leave no gaps.
@@ -203,8 +208,8 @@ void FrmView::paintStroke(QPoint from, QPoint to) {
         trail::paintVisible(m_canvas, m_strokeLayer, from, to, DrawWidth).adjusted(-1, -1, 1, 1));
 }
 
-void FrmView::holdStarted(QPoint global) {
-    m_holdStart = mapFromGlobal(global);
+void FrmView::holdStarted(std::optional<QPoint> global) {
+    m_holdStart = global ? std::optional(mapFromGlobal(*global)) : std::nullopt;
     m_pressedAt = m_holdStart;
     m_holdTravel = 0;
     m_holding = true;
@@ -213,7 +218,6 @@ void FrmView::holdStarted(QPoint global) {
 void FrmView::heldMove(QPoint global) {
     const QPoint at = mapFromGlobal(global);
     Form_MouseMove(at.x(), at.y());
-    m_holdTravel = std::max(m_holdTravel, QLineF(m_holdStart, at).length());
 }
 
 void FrmView::heldReleased() {

@@ -47,8 +47,9 @@ public:
 
     // The trigger press that opened the overlay (at a global position), which the stroke starts
     // from; while it is held its movements draw, and a release after a stroke ends the gesture
-    // like a click.
-    void holdStarted(QPoint global);
+    // like a click. A press read from the mouse itself has no position: the hold starts where
+    // the stroke does.
+    void holdStarted(std::optional<QPoint> global);
     void heldMove(QPoint global);
     void heldReleased();
 
@@ -123,7 +124,7 @@ private:
     QPointer<QWidget> m_activeBefore;
     std::optional<QPoint> m_pressedAt; // until the first movement
     bool m_holding = false;
-    QPoint m_holdStart;
+    std::optional<QPoint> m_holdStart;
     qreal m_holdTravel = 0;
     QTimer Timer1;
     LayerPresenter* m_layer = nullptr; // where the overlay is shown on a layer surface

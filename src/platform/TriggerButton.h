@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 // Which button starts a gesture, and when a press of it belongs to the application below.
 struct TriggerSettings {
@@ -13,11 +14,15 @@ struct TriggerSettings {
     // Held with the press, this lets it through to the application; NoModifier: none does.
     Qt::KeyboardModifier passThrough = Qt::ShiftModifier;
     QStringList excludedClasses; // WM_CLASS names, either part, matched without regard to case
+    // A quick click that hardly moved goes to the application as a click; only a press that
+    // moves or is held starts a gesture.
+    bool clicksGivenBack = true;
 };
 
 // A press of the trigger button, as the platform saw it.
 struct TriggerPress {
-    QPoint position; // global, in the screen's pixels
+    // Global, in the screen's pixels; unknown when the press was read from the mouse itself.
+    std::optional<QPoint> position;
     Qt::KeyboardModifiers modifiers;
     QStringList windowClass; // WM_CLASS of the application window under the pointer, if known
     std::uint32_t time = 0;  // the server's time of the press, in milliseconds
@@ -31,11 +36,14 @@ bool letsThrough(const TriggerSettings& settings, const TriggerPress& press);
 class TriggerHandler {
 public:
     virtual ~TriggerHandler() = default;
+    // Whether such a press would start a gesture now: asked before a press is kept back.
+    virtual bool acceptsPress(const TriggerPress& press) const = 0;
     // True takes the press and a gesture starts; false lets it through to the window below.
     virtual bool triggerPressed(const TriggerPress& press) = 0;
-    // While a taken press is held: the pointer moved, then the button was released.
+    // While a taken press is held: the pointer moved, then the button was released (where, if
+    // known).
     virtual void triggerHeldMove(QPoint position) = 0;
-    virtual void triggerReleased(QPoint position) = 0;
+    virtual void triggerReleased(std::optional<QPoint> position) = 0;
 };
 
 // The button's state read by a poll, for when presses do not arrive as events.
@@ -51,6 +59,8 @@ public:
     virtual ~TriggerButton() = default;
     // False when the buttons cannot be seen at all (no X11 display: offscreen tests, Wayland).
     virtual bool isAvailable() const = 0;
+    // True when the button could be read here if the user granted it (a service to install).
+    virtual bool needsAccess() const { return false; }
     // True when another Gestrix watches the button on this display: this one leaves it alone.
     virtual bool watchedElsewhere() const { return false; }
     // True when presses reach the handler as they happen; the poll is then not needed.
@@ -58,6 +68,9 @@ public:
     virtual void setHandler(TriggerHandler* handler) = 0;
     virtual void configure(const TriggerSettings& settings) = 0;
     virtual TriggerState read() = 0;
+    // Whether a press would start a gesture now, told as it changes: where presses are decided
+    // away from the user interface, without asking it.
+    virtual void setTaking(bool) {}
     // A taken press takes the keyboard too, so that no key typed with it reaches the window
     // below; it goes back once the overlay has it, or when there is none.
     virtual void releaseKeyboard() {}

@@ -66,7 +66,7 @@ const std::pair<const char*, Qt::KeyboardModifier> passThroughKeys[] = {
 
 FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     setWindowTitle(tr("Préférence"));
-    setFixedSize(325, 365);
+    setFixedSize(325, 389);
     look::applyToWindow(this);
 
     look::filledRectangle(this, {0, 0, 329, 57}, Qt::white);
@@ -98,25 +98,29 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     cmdPickWindow = button(this, tr("Choisir une fenêtre…"), {160, 192, 150, 25});
     cmdPickWindow->setToolTip(tr("Puis cliquez sur une fenêtre de l'application à exclure."));
 
-    chkPrecise = checkBox(this, tr("Reconnaissance précise"), {16, 224, 305, 17});
+    chkClickBack = checkBox(this, tr("Un clic bref garde son rôle (coller, onglet…)"),
+                            {16, 224, 305, 17});
+    chkClickBack->setToolTip(tr("Un clic bref du bouton, sans bouger, va à l'application ; "
+                                "appuyez et dessinez, ou maintenez, pour un geste."));
+    chkPrecise = checkBox(this, tr("Reconnaissance précise"), {16, 248, 305, 17});
     chkPrecise->setToolTip(tr("Choisit le symbole par la forme de ses dessins ; les deux "
                               "sensibilités règlent alors la ressemblance et l'écart avec le "
                               "suivant."));
     chkAutostart =
-        checkBox(this, tr("Lancer Gestrix à l'ouverture de session"), {16, 248, 305, 17});
+        checkBox(this, tr("Lancer Gestrix à l'ouverture de session"), {16, 272, 305, 17});
     chkCloseToTray = checkBox(this, tr("Fermer la fenêtre la garde dans la zone de notification"),
-                              {16, 272, 305, 17});
-    label(this, tr("Langue :"), {16, 300, 140, 17});
-    cboLanguage = comboBox(this, {160, 297, 150, 22});
+                              {16, 296, 305, 17});
+    label(this, tr("Langue :"), {16, 324, 140, 17});
+    cboLanguage = comboBox(this, {160, 321, 150, 22});
     // Each language is named in itself.
     cboLanguage->addItem(u"Français"_s, QVariant::fromValue(prefs::Language::French));
     cboLanguage->addItem(u"English"_s, QVariant::fromValue(prefs::Language::English));
     cboLanguage->addItem(tr("Langue du système"), QVariant::fromValue(prefs::Language::System));
     cboLanguage->setToolTip(tr("Prend effet au prochain démarrage de Gestrix."));
 
-    Command1 = button(this, tr("OK"), {128, 332, 89, 25});
+    Command1 = button(this, tr("OK"), {128, 356, 89, 25});
     look::makeBold(Command1);
-    Command2 = button(this, tr("Annuler"), {224, 332, 89, 25});
+    Command2 = button(this, tr("Annuler"), {224, 356, 89, 25});
     chkGrid->setObjectName(u"chkGrid"_s);
     chkName->setObjectName(u"chkName"_s);
     chkEtire->setObjectName(u"chkEtire"_s);
@@ -125,6 +129,7 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     cboButton->setObjectName(u"cboButton"_s);
     cboPassThrough->setObjectName(u"cboPassThrough"_s);
     txtExcluded->setObjectName(u"txtExcluded"_s);
+    chkClickBack->setObjectName(u"chkClickBack"_s);
     chkPrecise->setObjectName(u"chkPrecise"_s);
     chkAutostart->setObjectName(u"chkAutostart"_s);
     chkCloseToTray->setObjectName(u"chkCloseToTray"_s);
@@ -136,7 +141,8 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     setTabOrder(cboButton, cboPassThrough);
     setTabOrder(cboPassThrough, txtExcluded);
     setTabOrder(txtExcluded, cmdPickWindow);
-    setTabOrder(cmdPickWindow, chkPrecise);
+    setTabOrder(cmdPickWindow, chkClickBack);
+    setTabOrder(chkClickBack, chkPrecise);
     setTabOrder(chkPrecise, chkAutostart);
     setTabOrder(chkAutostart, chkCloseToTray);
     setTabOrder(chkCloseToTray, cboLanguage);
@@ -158,6 +164,7 @@ void FrmOption::Form_Load() {
     cboPassThrough->setCurrentIndex(
         cboPassThrough->findData(QVariant::fromValue(stored.trigger.passThrough)));
     txtExcluded->setText(prefs::classesAsText(stored.trigger.excludedClasses));
+    chkClickBack->setChecked(stored.trigger.clicksGivenBack);
     chkPrecise->setChecked(stored.recognition == RecognitionMode::Precise);
     chkCloseToTray->setChecked(stored.closeKeepsInTray);
     chkAutostart->setChecked(prefs::autostart::isEnabled());
@@ -190,6 +197,7 @@ void FrmOption::Command1_Click() {
     chosen.trigger.button = cboButton->currentData().toInt();
     chosen.trigger.passThrough = cboPassThrough->currentData().value<Qt::KeyboardModifier>();
     chosen.trigger.excludedClasses = prefs::classesFromText(txtExcluded->text());
+    chosen.trigger.clicksGivenBack = chkClickBack->isChecked();
     chosen.recognition =
         chkPrecise->isChecked() ? RecognitionMode::Precise : RecognitionMode::Default;
     chosen.language = cboLanguage->currentData().value<prefs::Language>();

@@ -26,6 +26,7 @@ public:
     QLineEdit* txtExcluded = nullptr;     // window classes where the button is left alone
     QCheckBox* chkPrecise = nullptr;      // the precise recognition
     QCheckBox* chkAutostart = nullptr;    // start with the session
+    QCheckBox* chkClickBack = nullptr;    // a quick click of the trigger is the application's
     QCheckBox* chkCloseToTray = nullptr;  // closing the window keeps Gestrix running
     QPushButton* cmdPickWindow = nullptr; // adds a clicked window's class to the exclusions
     QComboBox* cboLanguage = nullptr;

@@ -125,6 +125,12 @@ const Field fields[] = {
     {Setting::Exclusions, u"Option"_s, u"Exclusions"_s, QString(),
      [](Preferences& p, const QString& s) { p.trigger.excludedClasses = classesFromText(s); },
      [](const Preferences& p) { return classesAsText(p.trigger.excludedClasses); }},
+    {Setting::ClicksGivenBack, u"Option"_s, u"ClicRestitue"_s, u"1"_s,
+     [](Preferences& p, const QString& s) { p.trigger.clicksGivenBack = s != u"0"_s; },
+     [](const Preferences& p) { return flagText(p.trigger.clicksGivenBack); }},
+    {Setting::TriggerAccessExplained, u"Option"_s, u"BoutonExplique"_s, u"0"_s,
+     [](Preferences& p, const QString& s) { p.triggerAccessExplained = s == u"1"_s; },
+     [](const Preferences& p) { return flagText(p.triggerAccessExplained); }},
     {Setting::Language, u"Option"_s, u"Langue"_s, u"fr"_s,
      [](Preferences& p, const QString& s) {
          p.language = valueOf(languageNames, s, Qt::CaseSensitive, Language::French);

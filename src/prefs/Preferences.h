@@ -26,10 +26,13 @@ struct Preferences {
     bool nameShown = true;  // "Nom": 1, or no number
     RecognitionMode recognition = RecognitionMode::Default; // "Precise": "1" is precise
     bool preciseOffered = false; // "PreciseProposee": teaching a drawing offered precise mode
-    TriggerSettings trigger;     // "Bouton" (2, 8, 9), "Modificateur" ("Maj"…), "Exclusions"
+    // "Bouton" (2, 8, 9), "Modificateur" ("Maj"…), "Exclusions", "ClicRestitue" ("0" off)
+    TriggerSettings trigger;
     Language language = Language::French; // "Langue": "fr", "en" or "system"
     bool closeKeepsInTray = false; // "FermerVersZone": closing hides to the notification area
     bool closeExplained = false;   // "FermetureExpliquee": the user was told closing ends it
+    // "BoutonExplique": the user was told how to let Gestrix read the button (Wayland)
+    bool triggerAccessExplained = false;
 };
 
 enum class Setting {
@@ -43,16 +46,19 @@ enum class Setting {
     TriggerButton,
     PassThrough,
     Exclusions,
+    ClicksGivenBack,
     Language,
     CloseKeepsInTray,
     CloseExplained,
+    TriggerAccessExplained,
 };
 
 // The settings the preferences dialog shows and saves.
 inline constexpr std::initializer_list<Setting> dialogSettings = {
     Setting::Stretch,     Setting::Frame,         Setting::Name,
     Setting::Recognition, Setting::TriggerButton, Setting::PassThrough,
-    Setting::Exclusions,  Setting::Language,      Setting::CloseKeepsInTray};
+    Setting::Exclusions,  Setting::ClicksGivenBack, Setting::Language,
+    Setting::CloseKeepsInTray};
 
 Preferences load();
 // Writes these settings of preferences; an Io failure when the settings file refused them.

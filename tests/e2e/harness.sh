@@ -186,10 +186,11 @@ e2e_overlays() {
     { xdotool search --onlyvisible --name "^Gestrix geste$" 2>/dev/null || true; } | wc -l
 }
 
-# Presses the middle button for $1 seconds where the pointer is.
+# Presses the middle button for $1 seconds where the pointer is: at least long enough to be a
+# gesture rather than a quick click given back to the application.
 e2e_middle_press() {
     xdotool mousedown 2
-    sleep "$1"
+    sleep "$(awk -v held="$1" 'BEGIN { print (held < 0.35 ? 0.35 : held) }')"
     xdotool mouseup 2
 }
 

@@ -29,8 +29,8 @@ toggle_autostart() {
     e2e_click "$main" 200 351 # "Préférence"
     local preferences
     preferences=$(e2e_wait_window "^Préférence$")
-    e2e_click "$preferences" 30 256 # "Lancer Gestrix à l'ouverture de session"
-    e2e_click "$preferences" 172 344 # "OK"
+    e2e_click "$preferences" 30 280 # "Lancer Gestrix à l'ouverture de session"
+    e2e_click "$preferences" 172 368 # "OK"
     e2e_wait_for '! xdotool search --onlyvisible --name "^Préférence$" >/dev/null 2>&1' 5 ||
         e2e_fail "the preferences did not close"
 }

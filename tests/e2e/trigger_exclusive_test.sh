@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The trigger press is Gestrix's alone, with xev standing for the application under the pointer:
 # the trigger's press and release never reach it while an ordinary click does, nor keys typed
-# at once with the press; Maj + the trigger
+# at once with the press; a quick middle click reaches it as a click and opens no overlay; Maj + the trigger
 # and an excluded application get the real press and no overlay opens; typed keys stay with the
 # overlay, where Escape cancels; hold-to-draw starts a program on release; and with button 9 as
 # the trigger the middle button goes to the application again. At QT_SCALE_FACTOR=2 the frozen
@@ -39,6 +39,7 @@ seen() { grep -c "$1" "$E2E_TMP/xev.log" || true; }
 over_xev() { xdotool mousemove 600 500; }
 
 binary=$1
+E2E_LOGGING_RULES="gestrix.timing.debug=true"
 restart "$binary" "Modificateur=Maj"
 
 over_xev
@@ -54,8 +55,17 @@ sleep 0.2
 xdotool type --delay 20 q
 e2e_wait_for '[ "$(seen "keysym 0x71, q")" != 0 ]' 5 || e2e_fail "keys do not reach xev at all: the test proves nothing"
 
+# A quick click is the application's: xev gets the press and the release, no overlay opens.
+before=$(seen "button 2,")
+xdotool mousedown 2 mouseup 2
+e2e_wait_for '[ "$(seen "button 2,")" -ge $((before + 2)) ]' 5 ||
+    e2e_fail "a quick middle click did not reach the window below"
+sleep 0.3
+[ "$(seen "button 2,")" = $((before + 2)) ] || e2e_fail "the quick click reached the window below more than once"
+[ "$(grep -c " trigger " "$E2E_TMP/gestrix.log")" = 1 ] || e2e_fail "a quick click started a gesture"
+
 # Keys typed the moment the button goes down, before the overlay is on screen.
-xdotool mousedown 2 key --delay 0 k l m mouseup 2
+xdotool mousedown 2 key --delay 0 k l m sleep 0.4 mouseup 2
 e2e_wait_for '[ "$(e2e_overlays)" = 1 ]' 5 || e2e_fail "the press with keys opened no overlay"
 xdotool key Escape
 e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "Escape did not cancel after the keys"
@@ -95,7 +105,7 @@ sleep 0.3
 restart "$binary" "Bouton=9"
 over_xev
 before=$(seen "button 9,")
-xdotool mousedown 9 mouseup 9
+xdotool mousedown 9 sleep 0.4 mouseup 9
 e2e_wait_for '[ "$(e2e_overlays)" = 1 ]' 5 || e2e_fail "button 9 as the trigger opened no overlay"
 xdotool click 3
 e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "the right click did not cancel"

@@ -159,7 +159,7 @@ TEST_F(ComparaisonTest, AStrokeDrawnInHundredPixelStepsIsRecognised) {
     fakes.trigger.events = true;
     FrmMain& w = ready();
     TriggerPress press;
-    press.position = {100, 300};
+    press.position = QPoint(100, 300);
     ASSERT_TRUE(w.gesture().triggerPressed(press));
     for (int x = 100; x <= 700; x += 100) // far further apart than the pen is wide
         w.gesture().overlay()->Form_MouseMove(x, 300);

@@ -118,7 +118,7 @@ TEST_F(StartUpAndTriggerTest, PressEventsOpenTheOverlayAtOnceAndNothingIsPolled)
     EXPECT_EQ(fakes.trigger.reads, 0) << "no poll while presses arrive as events";
 
     TriggerPress press;
-    press.position = {300, 300};
+    press.position = QPoint(300, 300);
     EXPECT_TRUE(w.gesture().triggerPressed(press));
     EXPECT_TRUE(w.gesture().isGestureUp());
     EXPECT_FALSE(w.gesture().triggerPressed(press))
@@ -137,6 +137,7 @@ TEST_F(StartUpAndTriggerTest, PausedPressesPassAndClosingAsksOnce) {
     fakes.trigger.events = true;
     FrmMain& w = window();
     w.setGesturesPaused(true);
+    EXPECT_FALSE(fakes.trigger.taking);
     EXPECT_FALSE(w.gesture().triggerPressed(TriggerPress{}));
     EXPECT_TRUE(w.SysIcon->TipText().contains(u"suspendus"_s));
     w.setGesturesPaused(false);
@@ -159,12 +160,12 @@ TEST_F(StartUpAndTriggerTest, AHeldPressDrawsAndItsReleaseEndsTheGesture) {
     fakes.trigger.events = true;
     FrmMain& w = window();
     TriggerPress press;
-    press.position = {100, 300};
+    press.position = QPoint(100, 300);
 
     // A quick press and release: the overlay stays for free drawing, from the press on (the
     // first movement it sees may be far from it).
     ASSERT_TRUE(w.gesture().triggerPressed(press));
-    w.gesture().triggerReleased({100, 300});
+    w.gesture().triggerReleased(QPoint(100, 300));
     EXPECT_TRUE(w.gesture().isGestureUp());
     w.gesture().overlay()->Form_MouseMove(200, 300);
     EXPECT_EQ(w.gesture().overlay()->strokeLayer().pixelColor(150, 300), QColor(Qt::black));
@@ -174,8 +175,18 @@ TEST_F(StartUpAndTriggerTest, AHeldPressDrawsAndItsReleaseEndsTheGesture) {
     for (int x = 100; x <= 400; x += 50)
         w.gesture().triggerHeldMove({x, 300});
     EXPECT_EQ(w.gesture().overlay()->maxX, 400) << "held moves draw";
-    w.gesture().triggerReleased({400, 300});
+    w.gesture().triggerReleased(QPoint(400, 300));
     EXPECT_FALSE(w.gesture().isGestureUp()) << "the release after a stroke ends the gesture";
+
+    // Read from the mouse itself, a press has no place: the hold starts where the stroke does,
+    // whose moves come to the overlay as any pointer's.
+    ASSERT_TRUE(w.gesture().triggerPressed(TriggerPress{}));
+    EXPECT_FALSE(fakes.trigger.taking) << "a press read away from the window would start another";
+    for (int x = 500; x <= 800; x += 50)
+        w.gesture().overlay()->Form_MouseMove(x, 300);
+    w.gesture().triggerReleased(std::nullopt);
+    EXPECT_FALSE(w.gesture().isGestureUp());
+    EXPECT_TRUE(fakes.trigger.taking);
 }
 
 TEST_F(StartUpAndTriggerTest, TheFramePreferenceIsTheOneStoredWhenTheGestureStarts) {

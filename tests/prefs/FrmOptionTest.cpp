@@ -31,7 +31,7 @@ protected:
 TEST_F(FrmOptionTest, FirstRunShowsBothBoxesCheckedAndOkStoresAllThree) {
     FrmOption dialog;
     EXPECT_EQ(dialog.windowTitle(), u"Préférence"_s);
-    EXPECT_EQ(dialog.size(), QSize(325, 365));
+    EXPECT_EQ(dialog.size(), QSize(325, 389));
     EXPECT_TRUE(dialog.chkGrid->isChecked());
     EXPECT_TRUE(dialog.chkName->isChecked());
     EXPECT_FALSE(dialog.chkEtire->isChecked());
@@ -44,6 +44,7 @@ TEST_F(FrmOptionTest, FirstRunShowsBothBoxesCheckedAndOkStoresAllThree) {
     EXPECT_EQ(stored(u"Nom"_s), u"1"_s);
     EXPECT_EQ(stored(u"Etire"_s), u"0"_s);
     EXPECT_EQ(stored(u"Precise"_s), u"0"_s) << "the default recognition";
+    EXPECT_EQ(stored(u"ClicRestitue"_s), u"1"_s) << "a quick click is the application's";
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
@@ -92,8 +93,9 @@ TEST_F(FrmOptionTest, TabOrderRunsFromTheBoxesToAnnulerThenOk) {
     FrmOption dialog;
     const QList<QWidget*> order{dialog.chkGrid,        dialog.chkName,      dialog.cboButton,
                                 dialog.cboPassThrough, dialog.txtExcluded,  dialog.cmdPickWindow,
-                                dialog.chkPrecise,     dialog.chkAutostart, dialog.chkCloseToTray,
-                                dialog.cboLanguage,    dialog.Command2,     dialog.Command1};
+                                dialog.chkClickBack,   dialog.chkPrecise,   dialog.chkAutostart,
+                                dialog.chkCloseToTray, dialog.cboLanguage,  dialog.Command2,
+                                dialog.Command1};
     // The next widget Tab reaches: labels sit in the focus chain too.
     const auto nextTabStop = [](QWidget* widget) {
         do

@@ -21,12 +21,14 @@ public:
         ++reads;
         return {down, std::exchange(pressed, false)};
     }
+    void setTaking(bool nowTaking) override { taking = nowTaking; }
 
     TriggerHandler* handler = nullptr;
     TriggerSettings settings;
     bool events = false;
     bool down = false;
     bool pressed = false;
+    bool taking = true;
     int reads = 0;
 };
 

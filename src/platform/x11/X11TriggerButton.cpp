@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 
 #include <xcb/xinput.h>
+#include <xcb/xtest.h>
 
 #include <utility>
 
@@ -37,6 +38,12 @@ bool hasGenericEvents(xcb_connection_t* connection) {
 } // namespace
 
 X11TriggerButton::X11TriggerButton() {
+    m_clickTimer.setSingleShot(true);
+    m_clickTimer.setTimerType(Qt::PreciseTimer);
+    m_clickTimer.setInterval(ClickOrHold::clickTime);
+    // A timer may fire a little early: its time is the deadline.
+    connect(&m_clickTimer, &QTimer::timeout, this,
+            [this] { decided(m_clickOrHold.timePassed(m_clickOrHold.deadline())); });
     if (!qtConnection())
         return;
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
@@ -168,7 +175,7 @@ TriggerState X11TriggerButton::read() {
 
 TriggerPress X11TriggerButton::pressUnder(const xcb_query_pointer_reply_t& pointer) const {
     TriggerPress press;
-    press.position = {pointer.root_x, pointer.root_y};
+    press.position = QPoint(pointer.root_x, pointer.root_y);
     press.modifiers = modifiersOf(pointer.mask);
     if (!m_settings.excludedClasses.isEmpty())
         press.windowClass = windowClassAt(m_connection, pointer.child);
@@ -188,17 +195,32 @@ void X11TriggerButton::readEvents() {
         }
         case XCB_MOTION_NOTIFY: {
             const auto& motion = *reinterpret_cast<const xcb_motion_notify_event_t*>(event.get());
-            if (m_held && m_handler)
-                m_handler->triggerHeldMove({motion.root_x, motion.root_y});
+            if (!m_held)
+                break;
+            m_pointer = {motion.root_x, motion.root_y};
+            if (m_clickOrHold.undecided()) {
+                const QPoint travel = m_pointer - *m_waiting.position;
+                decided(m_clickOrHold.moved(travel.x(), travel.y()));
+            } else if (m_handler) {
+                m_handler->triggerHeldMove(m_pointer);
+            }
             break;
         }
         case XCB_BUTTON_RELEASE: {
             const auto& release = *reinterpret_cast<const xcb_button_release_event_t*>(event.get());
-            if (m_held && release.detail == m_settings.button) {
-                m_held = false;
-                if (m_handler)
-                    m_handler->triggerReleased({release.root_x, release.root_y});
+            if (!m_held || release.detail != m_settings.button)
+                break;
+            m_pointer = {release.root_x, release.root_y};
+            m_held = false;
+            if (m_clickOrHold.undecided()) {
+                const ClickOrHold::Verdict verdict =
+                    m_clickOrHold.released(ClickOrHold::Clock::now());
+                decided(verdict);
+                if (verdict == ClickOrHold::Verdict::Click)
+                    break;
             }
+            if (m_handler)
+                m_handler->triggerReleased(m_pointer);
             break;
         }
         case XCB_SELECTION_CLEAR: {
@@ -241,14 +263,33 @@ void X11TriggerButton::readEvents() {
 
 // The pointer stays frozen until the press is taken or replayed, so this is answered at once.
 void X11TriggerButton::pressed(const xcb_button_press_event_t& event) {
+    if (m_replaysAhead > 0) {
+        --m_replaysAhead;
+        xcb_allow_events(m_connection, XCB_ALLOW_REPLAY_POINTER, event.time);
+        xcb_allow_events(m_connection, XCB_ALLOW_ASYNC_KEYBOARD, event.time);
+        xcb_flush(m_connection);
+        return;
+    }
     TriggerPress press;
-    press.position = {event.root_x, event.root_y};
+    press.position = QPoint(event.root_x, event.root_y);
     press.modifiers = modifiersOf(event.state);
     press.time = event.time;
     if (!m_settings.excludedClasses.isEmpty())
         press.windowClass = windowClassAt(m_connection, event.child);
-    const bool taken =
-        !letsThrough(m_settings, press) && m_handler && m_handler->triggerPressed(press);
+    bool taken = !letsThrough(m_settings, press) && m_handler;
+    if (taken && m_settings.clicksGivenBack) {
+        // Whether it is a gesture or a click is known at its release, or once it moves or is
+        // held; meanwhile it is ours.
+        taken = m_handler->acceptsPress(press);
+        if (taken) {
+            m_waiting = press;
+            m_pointer = *press.position;
+            m_clickOrHold.pressed(ClickOrHold::Clock::now(), true);
+            m_clickTimer.start();
+        }
+    } else if (taken) {
+        taken = m_handler->triggerPressed(press);
+    }
     // The keyboard is frozen too from the press on: keys typed since then are ours, or the
     // window below's as if nothing had grabbed them.
     if (taken) {
@@ -262,8 +303,33 @@ void X11TriggerButton::pressed(const xcb_button_press_event_t& event) {
     xcb_allow_events(m_connection, XCB_ALLOW_ASYNC_KEYBOARD, event.time);
     xcb_flush(m_connection);
     m_held = taken;
-    qCDebug(lcTrigger) << (taken ? "took" : "let through") << "a press at" << press.position
+    qCDebug(lcTrigger) << (taken ? "took" : "let through") << "a press at" << *press.position
                        << press.windowClass;
+}
+
+void X11TriggerButton::decided(ClickOrHold::Verdict verdict) {
+    if (verdict == ClickOrHold::Verdict::Undecided)
+        return;
+    m_clickTimer.stop();
+    if (verdict == ClickOrHold::Verdict::Click) {
+        giveClickBack();
+    } else if (m_handler && m_handler->triggerPressed(m_waiting) &&
+               m_pointer != *m_waiting.position) {
+        m_handler->triggerHeldMove(m_pointer);
+    }
+}
+
+// The click goes round again as the server's own press and release of the button: our grab
+// sees the press first and replays it to the window under the pointer, which then has both.
+void X11TriggerButton::giveClickBack() {
+    releaseKeyboard();
+    const auto button = static_cast<std::uint8_t>(m_settings.button);
+    m_replaysAhead = 1;
+    xcb_test_fake_input(m_connection, XCB_BUTTON_PRESS, button, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_test_fake_input(m_connection, XCB_BUTTON_RELEASE, button, XCB_CURRENT_TIME, XCB_NONE, 0, 0,
+                        0);
+    xcb_flush(m_connection);
+    qCDebug(lcTrigger) << "gave a click back at" << m_pointer;
 }
 
 // Done before the overlay asks for the keyboard on Qt's connection: the round trip makes sure

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/ClickOrHold.h"
 #include "platform/TriggerButton.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <cstdint>
 #include <memory>
@@ -18,7 +20,9 @@ struct xcb_screen_t;
 //  - a passive, synchronous grab of the button on the root window, for every modifier: each press
 //    comes here first and is either taken (a gesture starts, the window below never sees the
 //    press nor its release, nor a key typed from the press on) or replayed to the window below
-//    as if nothing had grabbed it;
+//    as if nothing had grabbed it. Where quick clicks are given back, a taken press waits until
+//    it moves or is held before it starts a gesture; released at once, it is replayed to the
+//    window below as a click (through XTest, let past our own grab);
 //  - XInput2 raw presses, when another program holds that grab: seen at once, but the window
 //    below gets them too;
 //  - a poll of the pointer's button mask (read()), when XInput2 is missing too.
@@ -49,6 +53,10 @@ private:
     void selectRawPresses(bool on);
     void readEvents();
     void pressed(const xcb_button_press_event_t& event);
+    // The verdict on a taken press whose fate waited: a gesture starts, or the click is given
+    // back.
+    void decided(ClickOrHold::Verdict verdict);
+    void giveClickBack();
     // A press where the pointer is now: its place, the modifiers held, the window class below.
     TriggerPress pressUnder(const xcb_query_pointer_reply_t& pointer) const;
 
@@ -61,6 +69,11 @@ private:
     Mode m_mode = Mode::Poll;
     int m_grabbed = 0;   // the button grabbed, 0 for none
     bool m_held = false; // a taken press whose button is still down
+    TriggerPress m_waiting; // a taken press not yet a gesture nor a click
+    ClickOrHold m_clickOrHold;
+    QTimer m_clickTimer;
+    QPoint m_pointer;        // where a held press is now
+    int m_replaysAhead = 0; // our own presses of the button, on their way to be replayed
     bool m_keyboardTaken = false;
     bool m_pressedSinceLastReading = false;
     std::uint32_t m_selection = 0; // the display's, GESTRIX_S0
