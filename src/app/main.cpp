@@ -4,6 +4,7 @@
 #include "app/XdgEnvironment.h"
 #include "main/FrmMain.h"
 #include "platform/desktop/DesktopProgramStarter.h"
+#include "platform/evdev/InputHelperTrigger.h"
 #include "platform/process/Memory.h"
 #include "platform/wayland/KWinScreenPhotographer.h"
 #include "platform/wayland/LayerShell.h"
@@ -115,6 +116,14 @@ std::unique_ptr<ScreenPhotographer> photographerForThisDesktop() {
     return portal;
 }
 
+// X11 lets us take the button from the server; Wayland gives it to no program, so it is read
+// from the mouse itself by the system's input helper.
+std::unique_ptr<TriggerButton> triggerForThisDesktop() {
+    if (QGuiApplication::platformName().startsWith(u"wayland"_s))
+        return std::make_unique<InputHelperTrigger>();
+    return std::make_unique<X11TriggerButton>();
+}
+
 std::unique_ptr<LayerShell> layerShellForThisDesktop() {
     if (!QGuiApplication::platformName().startsWith(u"wayland"_s))
         return nullptr;
@@ -210,7 +219,7 @@ int main(int argc, char* argv[]) {
     const QuitSignals quitSignals;
 
     returnLargeBlocksWhenFreed();
-    X11TriggerButton trigger;
+    const std::unique_ptr<TriggerButton> trigger = triggerForThisDesktop();
     const std::unique_ptr<ScreenPhotographer> photographer = photographerForThisDesktop();
     DesktopProgramStarter starter;
     const std::unique_ptr<LayerShell> layers = layerShellForThisDesktop();
@@ -218,7 +227,7 @@ int main(int argc, char* argv[]) {
     QMenu trayMenu;
     shell.setContextMenu(&trayMenu);
 
-    FrmMain window(symbols::directory(), Platform{trigger, *photographer, starter, layers.get()},
+    FrmMain window(symbols::directory(), Platform{*trigger, *photographer, starter, layers.get()},
                    shell);
     window.fillTrayMenu(trayMenu);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &FrmMain::showFromTray);

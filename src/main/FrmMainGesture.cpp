@@ -29,6 +29,18 @@ void FrmMain::followGestures() {
                         "le surveille pas."));
         });
     });
+    // Said once for good: a user who chose a key binding instead is not told at every login.
+    connect(m_gesture.get(), &GestureSession::triggerNeedsAccess, this, [this] {
+        prefs::Preferences preferences = prefs::load();
+        if (std::exchange(preferences.triggerAccessExplained, true))
+            return;
+        prefs::save(preferences, {prefs::Setting::TriggerAccessExplained});
+        QTimer::singleShot(0, this, [this] {
+            tellUser(tr("Gestrix ne peut pas lire le bouton de la souris sur ce bureau. Installez "
+                        "Gestrix depuis son paquet (il ajoute le service gestrix-input), ou liez "
+                        "« gestrix --gesture » à une touche dans les raccourcis du bureau."));
+        });
+    });
     connect(m_gesture.get(), &GestureSession::launchFailed, this, &FrmMain::tellUser);
     connect(m_gesture.get(), &GestureSession::desktopAsking, this, [this] {
         tellUser(tr("Le bureau vous demande si Gestrix peut photographier l'écran. Répondez "
