@@ -18,6 +18,7 @@ declare -A below=(
     [gesture]="overlay prefs widgets recognition store platform"
     [main]="gesture overlay editor prefs tray widgets recognition store platform"
     [app]="main gesture overlay editor prefs tray widgets recognition store platform"
+    [inputd]="platform"
 )
 
 status=0

@@ -146,6 +146,8 @@ void InputHelper::choose() {
     if (owner == m_owner && (owner != nullptr) == m_forwarder.running())
         return;
     // The mice go back before they change hands: a gesture held for the last one ends.
+    if (m_forwarder.running())
+        std::fprintf(stderr, "gestrix-input: the mice go back to the desktop\n");
     m_forwarder.stop();
     m_owner = owner;
     m_miceTold = -1;

@@ -5,7 +5,15 @@
 #include <cstdio>
 #include <dirent.h>
 #include <sys/inotify.h>
+#include <thread>
 #include <unistd.h>
+
+namespace {
+
+// Enough for a compositor to read a frame, even a slow one.
+constexpr std::chrono::milliseconds releaseReadTime{100};
+
+} // namespace
 
 MouseForwarder::MouseForwarder(std::string inputFolder, std::string uinputPath,
                                std::function<void(bool)> gesture)
@@ -36,9 +44,18 @@ bool MouseForwarder::start() {
 }
 
 void MouseForwarder::stop() {
+    bool held = false;
     for (Mouse& mouse : m_mice)
-        letGo(mouse);
+        held |= letGo(mouse);
+    // The desktop reads a copy's last events only if the copy is still there: they are given a
+    // moment before the copies go. The mice are the desktop's again meanwhile.
+    std::list<std::unique_ptr<VirtualMouse>> copies;
+    for (Mouse& mouse : m_mice)
+        copies.push_back(std::move(mouse.copy));
     m_mice.clear();
+    if (held)
+        std::this_thread::sleep_for(releaseReadTime);
+    copies.clear();
     if (m_watch >= 0)
         close(m_watch);
     m_watch = -1;
@@ -82,13 +99,14 @@ void MouseForwarder::take(Mouse& mouse) {
                  mouse.device->description().name.c_str());
 }
 
-void MouseForwarder::letGo(Mouse& mouse) {
+bool MouseForwarder::letGo(Mouse& mouse) {
     if (!mouse.copy)
-        return;
-    mouse.copy->write(mouse.filter.releaseAll());
+        return false;
+    const std::vector<input_event> release = mouse.filter.releaseAll();
+    mouse.copy->write(release);
     if (mouse.filter.holdsGesture())
         m_gesture(false);
-    mouse.copy.reset();
+    return !release.empty();
 }
 
 void MouseForwarder::addDescriptors(std::vector<pollfd>& descriptors) const {

@@ -50,7 +50,8 @@ private:
     void take(Mouse& mouse);
     // Reads what came; false when the mouse is gone.
     bool forward(Mouse& mouse);
-    void letGo(Mouse& mouse);
+    // Lets go of every button the mouse's copy holds (true if any) and ends a gesture held.
+    bool letGo(Mouse& mouse);
     void folderChanged();
 
     std::string m_inputFolder;
