@@ -37,4 +37,5 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, shared-mime-info")
 # The Wayland session runs Gestrix as a Wayland client when Qt can speak Wayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${resources}/debian/postinst ${resources}/debian/prerm)
 include(CPack)

@@ -293,6 +293,10 @@
         <source>Annuler la suppression</source>
         <translation>Undo the deletion</translation>
     </message>
+    <message>
+        <source>Gestrix ne peut pas lire le bouton de la souris sur ce bureau. Installez Gestrix depuis son paquet (il ajoute le service gestrix-input), ou liez « gestrix --gesture » à une touche dans les raccourcis du bureau.</source>
+        <translation>Gestrix cannot read the mouse button on this desktop. Install Gestrix from its package (it adds the gestrix-input service), or bind “gestrix --gesture” to a key in the desktop&apos;s shortcuts.</translation>
+    </message>
 </context>
 <context>
     <name>FrmOption</name>
@@ -415,6 +419,14 @@
     <message>
         <source>Aucune fenêtre ne peut être choisie ici (sur Wayland, un programme ne voit pas les fenêtres des autres) : tapez sa classe.</source>
         <translation>No window can be chosen here (on Wayland, a program does not see the windows of others): type its class.</translation>
+    </message>
+    <message>
+        <source>Un clic bref garde son rôle (coller, onglet…)</source>
+        <translation>A quick click keeps its role (paste, tab…)</translation>
+    </message>
+    <message>
+        <source>Un clic bref du bouton, sans bouger, va à l&apos;application ; appuyez et dessinez, ou maintenez, pour un geste.</source>
+        <translation>A quick click of the button, without moving, goes to the application; press and draw, or hold, for a gesture.</translation>
     </message>
 </context>
 <context>
