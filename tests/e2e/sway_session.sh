@@ -51,6 +51,10 @@ in_session "$session/virtual_pointer" >"$E2E_TMP/pointer.log" 2>&1 &
 E2E_PIDS+=($!)
 e2e_wait_for 'grep -q ready "$E2E_TMP/pointer.log"' || e2e_fail "no virtual pointer: $(cat "$E2E_TMP/pointer.log")"
 
+# No input helper here: the user was told so already, and no message covers the screen.
+mkdir -p "$session/home/config/Gestrix"
+printf '[Option]\nBoutonExplique=1\n' >"$session/home/config/Gestrix/Gestrix.conf"
+[ ${#as_user[@]} = 0 ] || chown -R nobody:nogroup "$session/home"
 in_session "$session/gestrix" >"$E2E_TMP/gestrix.log" 2>&1 &
 E2E_GESTRIX_PID=$!
 E2E_PIDS+=("$E2E_GESTRIX_PID")
