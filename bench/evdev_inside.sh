@@ -15,10 +15,12 @@ echo "helper CPU ticks in 60 s holding the mouse, idle: $(( $(ticks) - before ))
 
 # Each gesture cancelled with a right click, after a move that gives the overlay the pointer.
 cancel() {
+    local over=$1
     mouse move 5 0
     mouse down 273
     mouse up 273
-    e2e_wait_for '[ "$(grep -c "gesture over" "$E2E_TMP/gestrix.log")" = "$1" ]' 30 || e2e_fail "not cancelled"
+    e2e_wait_for '[ "$(grep -c "gesture over" "$E2E_TMP/gestrix.log")" = "$over" ]' 30 ||
+        e2e_fail "not cancelled"
 }
 gestures=0
 : >"$E2E_TMP/mouse.txt"
