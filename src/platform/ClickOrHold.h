@@ -32,6 +32,7 @@ public:
         return decide(now - m_pressedAt >= clickTime ? Verdict::Gesture : Verdict::Undecided);
     }
     bool undecided() const { return m_undecided; }
+    Clock::time_point pressedAt() const { return m_pressedAt; }
     Clock::time_point deadline() const { return m_pressedAt + clickTime; }
 
 private:

@@ -27,7 +27,7 @@ Event move(int code, int by) {
     return {EV_REL, code, by};
 }
 
-// A mouse as the filter sees it: frames in, at a time of the test's choosing.
+// A mouse as the filter sees it: frames in, stamped at a time of the test's choosing.
 class FrameFilterTest : public ::testing::Test {
 protected:
     // Feeds one frame (its SYN_REPORT added) and gathers what came out.
@@ -49,7 +49,11 @@ protected:
         event.type = __u16(e.type);
         event.code = __u16(e.code);
         event.value = e.value;
-        FrameFilter::Result one = filter.take(event, trigger, now);
+        const auto sinceStart = std::chrono::duration_cast<std::chrono::microseconds>(
+            now.time_since_epoch());
+        event.input_event_sec = sinceStart.count() / 1000000;
+        event.input_event_usec = sinceStart.count() % 1000000;
+        FrameFilter::Result one = filter.take(event, trigger);
         all.forward.insert(all.forward.end(), one.forward.begin(), one.forward.end());
         all.gestureStarted |= one.gestureStarted;
         all.gestureEnded |= one.gestureEnded;
@@ -65,8 +69,8 @@ TEST_F(FrameFilterTest, EverythingButTheTriggerGoesOnWholeFramesAtATime) {
     half.type = EV_REL;
     half.code = REL_X;
     half.value = 3;
-    EXPECT_TRUE(filter.take(half, trigger, now).forward.empty()) << "nothing before the report";
-    const FrameFilter::Result moved = filter.take(input_event{}, trigger, now);
+    EXPECT_TRUE(filter.take(half, trigger).forward.empty()) << "nothing before the report";
+    const FrameFilter::Result moved = filter.take(input_event{}, trigger);
     EXPECT_EQ(plain(moved.forward), (std::vector<Event>{move(REL_X, 3), report}));
 
     const FrameFilter::Result wheel = frame({move(REL_WHEEL, -1), move(REL_WHEEL_HI_RES, -120)});

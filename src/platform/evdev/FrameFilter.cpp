@@ -15,10 +15,15 @@ input_event event(int type, int code, int value) {
 
 const input_event report = event(EV_SYN, SYN_REPORT, 0);
 
+// When the kernel stamped the event (on the monotonic clock, as MouseDevice asks).
+FrameFilter::Clock::time_point stamp(const input_event& event) {
+    return FrameFilter::Clock::time_point(std::chrono::seconds(event.input_event_sec) +
+                                          std::chrono::microseconds(event.input_event_usec));
+}
+
 } // namespace
 
-FrameFilter::Result FrameFilter::take(const input_event& event, const TriggerChoice& trigger,
-                                      Clock::time_point now) {
+FrameFilter::Result FrameFilter::take(const input_event& event, const TriggerChoice& trigger) {
     Result result;
     if (event.type == EV_SYN && event.code == SYN_DROPPED) {
         // The kernel lost events: this frame is not whole, nor is the next up to its report.
@@ -26,7 +31,7 @@ FrameFilter::Result FrameFilter::take(const input_event& event, const TriggerCho
         m_dropping = true;
     } else if (event.type == EV_SYN && event.code == SYN_REPORT) {
         if (!std::exchange(m_dropping, false))
-            passFrame(result, trigger, now);
+            passFrame(result, trigger, stamp(event));
         m_frame.clear();
     } else if (!m_dropping) {
         m_frame.push_back(event);

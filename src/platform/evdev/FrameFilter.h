@@ -30,8 +30,10 @@ public:
         bool gestureEnded = false;
     };
 
-    // One event read from the mouse, at this time. Nothing goes on before its frame is whole.
-    Result take(const input_event& event, const TriggerChoice& trigger, Clock::time_point now);
+    // One event read from the mouse. Nothing goes on before its frame is whole, and the frame is
+    // judged at the time the kernel stamped its report: a click stays a click however late it
+    // is read.
+    Result take(const input_event& event, const TriggerChoice& trigger);
     // When a press still undecided becomes a gesture without any event: its deadline.
     std::optional<Clock::time_point> deadline() const;
     // The deadline has come: true when a gesture starts now.

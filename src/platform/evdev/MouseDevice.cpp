@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -50,7 +51,9 @@ std::unique_ptr<MouseDevice> MouseDevice::open(const std::string& path) {
         ioctlBits(fd, EVIOCGBIT(EV_REL, REL_MAX / 8 + 1), description.relative) &&
         ioctlBits(fd, EVIOCGBIT(EV_MSC, MSC_MAX / 8 + 1), description.miscellaneous) &&
         ioctlBits(fd, EVIOCGPROP(INPUT_PROP_MAX / 8 + 1), description.properties);
-    if (!described || !isMouse(description)) {
+    // Stamped on the clock the click's time is counted on.
+    const int clock = CLOCK_MONOTONIC;
+    if (!described || !isMouse(description) || ioctl(fd, EVIOCSCLOCKID, &clock) < 0) {
         ::close(fd);
         return nullptr;
     }

@@ -134,11 +134,6 @@ int MouseForwarder::timeoutMs() const {
 void MouseForwarder::serve(const pollfd* descriptors, std::size_t count) {
     if (!running() || count == 0)
         return;
-    const auto now = FrameFilter::Clock::now();
-    for (Mouse& mouse : m_mice) {
-        if (mouse.copy && mouse.filter.timePassed(now))
-            m_gesture(true);
-    }
     // The mice's descriptors follow the folder's, in the list's order.
     auto mouse = m_mice.begin();
     for (std::size_t i = 1; i < count && mouse != m_mice.end(); ++i) {
@@ -149,6 +144,13 @@ void MouseForwarder::serve(const pollfd* descriptors, std::size_t count) {
             continue;
         }
         ++mouse;
+    }
+    // Only after what came was read: a release that came in time makes a click, however late
+    // this loop runs.
+    const auto now = FrameFilter::Clock::now();
+    for (Mouse& mouse : m_mice) {
+        if (mouse.copy && mouse.filter.timePassed(now))
+            m_gesture(true);
     }
     if (descriptors[0].revents)
         folderChanged();
@@ -163,10 +165,9 @@ bool MouseForwarder::forward(Mouse& mouse) {
             take(mouse);
         return present;
     }
-    const auto now = FrameFilter::Clock::now();
     std::vector<input_event> out;
     for (const input_event& event : m_events) {
-        FrameFilter::Result result = mouse.filter.take(event, m_trigger, now);
+        FrameFilter::Result result = mouse.filter.take(event, m_trigger);
         out.insert(out.end(), result.forward.begin(), result.forward.end());
         if (result.gestureStarted)
             m_gesture(true);

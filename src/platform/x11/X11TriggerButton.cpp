@@ -41,9 +41,12 @@ X11TriggerButton::X11TriggerButton() {
     m_clickTimer.setSingleShot(true);
     m_clickTimer.setTimerType(Qt::PreciseTimer);
     m_clickTimer.setInterval(ClickOrHold::clickTime);
-    // A timer may fire a little early: its time is the deadline.
-    connect(&m_clickTimer, &QTimer::timeout, this,
-            [this] { decided(m_clickOrHold.timePassed(m_clickOrHold.deadline())); });
+    // A timer may fire a little early: its time is the deadline. It may also fire late, with
+    // the release waiting to be read: that is read first.
+    connect(&m_clickTimer, &QTimer::timeout, this, [this] {
+        readEvents();
+        decided(m_clickOrHold.timePassed(m_clickOrHold.deadline()));
+    });
     if (!qtConnection())
         return;
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
@@ -141,6 +144,8 @@ void X11TriggerButton::ungrab() {
     xcb_ungrab_button(m_connection, static_cast<std::uint8_t>(m_grabbed), m_root, XCB_MOD_MASK_ANY);
     m_grabbed = 0;
     m_held = false;
+    m_clickTimer.stop();
+    m_clickOrHold = {};
 }
 
 void X11TriggerButton::selectRawPresses(bool on) {
@@ -213,8 +218,11 @@ void X11TriggerButton::readEvents() {
             m_pointer = {release.root_x, release.root_y};
             m_held = false;
             if (m_clickOrHold.undecided()) {
-                const ClickOrHold::Verdict verdict =
-                    m_clickOrHold.released(ClickOrHold::Clock::now());
+                // Timed by the server, not by when we read it: a busy moment here does not
+                // turn a click into a gesture.
+                const ClickOrHold::Verdict verdict = m_clickOrHold.released(
+                    m_clickOrHold.pressedAt() +
+                    std::chrono::milliseconds(std::uint32_t(release.time - m_waiting.time)));
                 decided(verdict);
                 if (verdict == ClickOrHold::Verdict::Click)
                     break;
