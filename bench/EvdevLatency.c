@@ -1,36 +1,16 @@
 // Event in -> copy's event out through the input helper, inside the test machine: a mouse of its
 // own made with uinput, its copy found by name, then 10 000 one-pixel moves, each timed from
 // its write to its arrival on the copy. Prints p50 and p99 in microseconds.
-#include <linux/uinput.h>
+#include "Uinput.h"
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
-#include <stdio.h>
 #include <stdlib.h>
-#include <string.h>
 #include <sys/ioctl.h>
-#include <time.h>
-#include <unistd.h>
 
 enum { rounds = 10000 };
 static const char name[] = "Gestrix bench mouse";
-
-static double nowUs(void) {
-    struct timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1e6 + now.tv_nsec / 1e3;
-}
-
-static void emit(int fd, int type, int code, int value) {
-    struct input_event event;
-    memset(&event, 0, sizeof event);
-    event.type = type;
-    event.code = code;
-    event.value = value;
-    if (write(fd, &event, sizeof event) != sizeof event)
-        perror("write");
-}
 
 // The helper's copy: our name, its phys.
 static int openCopy(void) {
@@ -92,15 +72,15 @@ int main(void) {
     for (int i = 0; i < rounds; ++i) {
         while (read(copy, in, sizeof in) > 0) {
         }
-        const double start = nowUs();
-        emit(mouse, EV_REL, REL_X, i % 2 ? 1 : -1);
-        emit(mouse, EV_SYN, SYN_REPORT, 0);
+        const double start = monotonicMs();
+        uinputEmit(mouse, EV_REL, REL_X, i % 2 ? 1 : -1);
+        uinputEmit(mouse, EV_SYN, SYN_REPORT, 0);
         struct pollfd wait = {copy, POLLIN, 0};
         if (poll(&wait, 1, 1000) != 1) {
             fprintf(stderr, "event %d never came out\n", i);
             return 1;
         }
-        took[i] = nowUs() - start;
+        took[i] = (monotonicMs() - start) * 1000;
     }
     qsort(took, rounds, sizeof took[0], compare);
     printf("evdev in -> copy out over %d events: p50 %.0f us, p99 %.0f us, max %.0f us\n", rounds,

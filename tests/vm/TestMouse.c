@@ -2,32 +2,18 @@
 // command a line from standard input and says "ready" once the mouse exists:
 //   move DX DY      a relative move          down CODE / up CODE   a button (272 left, 274 middle)
 //   stroke DX DY N  N moves, 10 ms apart     unplug / plug         the mouse goes, and comes back
+//   click CODE      a press and its release written at once (a quick click however busy the
+//                   machine is)
 //   time            prints the monotonic clock, in ms, as "time T"
-#include <linux/uinput.h>
+#include "Uinput.h"
 
 #include <fcntl.h>
-#include <stdio.h>
-#include <string.h>
 #include <sys/ioctl.h>
-#include <time.h>
-#include <unistd.h>
 
 static int mouse = -1;
 
 static void emit(int type, int code, int value) {
-    struct input_event event;
-    memset(&event, 0, sizeof event);
-    event.type = type;
-    event.code = code;
-    event.value = value;
-    if (write(mouse, &event, sizeof event) != sizeof event)
-        perror("test mouse: write");
-}
-
-static double nowMs(void) {
-    struct timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+    uinputEmit(mouse, type, code, value);
 }
 
 static int plug(void) {
@@ -81,6 +67,11 @@ int main(void) {
             emit(EV_MSC, MSC_SCAN, 0x90000 + (down ? a : b) - BTN_LEFT + 1);
             emit(EV_KEY, down ? a : b, down);
             emit(EV_SYN, SYN_REPORT, 0);
+        } else if (sscanf(line, "click %d", &a) == 1) {
+            const struct input_event click[] = {
+                uinputEvent(EV_KEY, a, 1), uinputEvent(EV_SYN, SYN_REPORT, 0),
+                uinputEvent(EV_KEY, a, 0), uinputEvent(EV_SYN, SYN_REPORT, 0)};
+            uinputWrite(mouse, click, sizeof click / sizeof click[0]);
         } else if (strncmp(line, "unplug", 6) == 0) {
             ioctl(mouse, UI_DEV_DESTROY);
             close(mouse);
@@ -88,7 +79,7 @@ int main(void) {
             if (plug() < 0)
                 perror("test mouse: plug");
         } else if (strncmp(line, "time", 4) == 0) {
-            printf("time %.3f\n", nowMs());
+            printf("time %.3f\n", monotonicMs());
             fflush(stdout);
         }
     }
