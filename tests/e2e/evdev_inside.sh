@@ -14,9 +14,11 @@ mouse up 272
 e2e_wait_for '[ "$(wev_seen "272 (left), state: 0")" = 1 ]' 10 || e2e_fail "a left click did not reach wev"
 
 # Held and moved, the middle button opens the overlay; held, it draws; released, it launches.
+left=$(wev_seen leave)
 mouse down 274
 mouse move 10 0
 e2e_wait_for '[ "$(overlays_shown)" = 1 ]' 30 || e2e_fail "the held middle button opened no overlay"
+pointer_on_overlay "$left" || e2e_fail "the pointer never came onto the overlay"
 mouse stroke 10 0 40
 mouse up 274
 e2e_wait_for '[ -e "$launched" ]' 30 || e2e_fail "the stroke drawn with the button held started nothing"
@@ -41,18 +43,20 @@ mouse down 274
 mouse move 0 10
 e2e_wait_for '[ "$(overlays_shown)" = 2 ]' 30 || e2e_fail "no overlay after the mouse came back"
 mouse up 274
-# A surface that appears under a still pointer has it only once it moves.
-mouse move 5 0
-mouse down 273
-mouse up 273
-e2e_wait_for '[ "$(grep -c "gesture over" "$E2E_TMP/gestrix.log")" -ge 2 ]' 30 ||
-    e2e_fail "the right click did not cancel"
 
-# Killed with the left button down: the copy lets it go before it disappears.
-e2e_wait_for '[ "$(wev_seen "enter")" -ge 3 ]' 30 || e2e_fail "the pointer did not come back to wev"
+# Killed with the left button down: the copy lets it go before it disappears. Read on the copy
+# itself: sway lets go of a removed mouse's buttons anyway, other desktops may not.
+copy=$(awk '/^N: / { name = $0 ~ /"Gestrix test mouse"/ } /^P: Phys=gestrix-input\// { ours = name }
+            /^H: / && ours { match($0, /event[0-9]+/); print substr($0, RSTART, RLENGTH); exit }' \
+           /proc/bus/input/devices)
+[ -n "$copy" ] || e2e_fail "no copy of the mouse"
+stdbuf -oL evtest "/dev/input/$copy" >"$E2E_TMP/copy.log" 2>&1 &
+E2E_PIDS+=($!)
+e2e_wait_for 'grep -q "^Testing" "$E2E_TMP/copy.log"' 10 || e2e_fail "evtest did not start"
 mouse down 272
-e2e_wait_for '[ "$(wev_seen "272 (left), state: 1")" = 2 ]' 10 || e2e_fail "the left press did not reach wev"
+e2e_wait_for 'grep -q "(BTN_LEFT), value 1" "$E2E_TMP/copy.log"' 10 || e2e_fail "the left press did not go through the copy"
 kill -KILL -- "-$E2E_GESTRIX_PID"
-e2e_wait_for '[ "$(wev_seen "272 (left), state: 0")" = 2 ]' 10 || e2e_fail "the left button stayed down on the desktop"
+e2e_wait_for 'grep -q "(BTN_LEFT), value 0" "$E2E_TMP/copy.log"' 10 ||
+    e2e_fail "the copy went with the left button down"
 mouse up 272
 echo "evdev: ok"

@@ -178,14 +178,15 @@ TEST_F(StartUpAndTriggerTest, AHeldPressDrawsAndItsReleaseEndsTheGesture) {
     w.gesture().triggerReleased(QPoint(400, 300));
     EXPECT_FALSE(w.gesture().isGestureUp()) << "the release after a stroke ends the gesture";
 
-    // Read from the mouse itself, a press has no place: the hold starts where the stroke does,
-    // whose moves come to the overlay as any pointer's.
+    // Read from the mouse itself, a press has no place: the hold starts where the stroke does
+    // (whose moves come to the overlay as any pointer's), so a wiggle there is no stroke.
     ASSERT_TRUE(w.gesture().triggerPressed(TriggerPress{}));
     EXPECT_FALSE(fakes.trigger.taking) << "a press read away from the window would start another";
-    for (int x = 500; x <= 800; x += 50)
-        w.gesture().overlay()->Form_MouseMove(x, 300);
+    w.gesture().overlay()->Form_MouseMove(500, 300);
+    w.gesture().overlay()->Form_MouseMove(505, 300);
     w.gesture().triggerReleased(std::nullopt);
-    EXPECT_FALSE(w.gesture().isGestureUp());
+    EXPECT_TRUE(w.gesture().isGestureUp()) << "the overlay stays for free drawing";
+    w.gesture().overlay()->Form_MouseDown(FrmView::RightButton, 0);
     EXPECT_TRUE(fakes.trigger.taking);
 }
 

@@ -10,7 +10,12 @@ cache=$1
 shift
 mkdir -p "$cache"
 
-kernel_package=$(apt-cache depends linux-image-amd64 2>/dev/null | awk '/Depends: linux-image-[0-9]/ { print $2; exit }')
+kernel_name() {
+    apt-cache depends linux-image-amd64 2>/dev/null | awk '/Depends: linux-image-[0-9]/ { print $2; exit }'
+}
+kernel_package=$(kernel_name)
+# A machine whose package lists were never fetched knows no kernel yet.
+[ -n "$kernel_package" ] || { apt-get update -qq >/dev/null 2>&1 && kernel_package=$(kernel_name); }
 [ -n "$kernel_package" ] || { echo "vm: no kernel package known to apt" >&2; exit 1; }
 if [ ! -e "$cache/$kernel_package/ready" ]; then
     rm -rf "$cache/$kernel_package"

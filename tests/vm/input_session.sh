@@ -85,3 +85,14 @@ e2e_fail() {
 # How often wev saw a line matching $1.
 wev_seen() { grep -c "$1" "$E2E_TMP/wev.log" || true; }
 overlays_shown() { grep -c "overlay shown" "$E2E_TMP/gestrix.log" || true; }
+# Waits until the pointer has left wev for the overlay ($1: how often it had left wev before): a
+# window mapped under a still pointer gets it only when it moves, and the compositor maps it a
+# moment after it is drawn.
+pointer_on_overlay() {
+    local before=$1 attempt
+    for attempt in $(seq 1 30); do
+        mouse move 1 0
+        e2e_wait_for '[ "$(wev_seen leave)" -gt "$before" ]' 1 && return 0
+    done
+    return 1
+}
