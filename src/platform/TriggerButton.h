@@ -21,7 +21,8 @@ struct TriggerSettings {
 
 // A press of the trigger button, as the platform saw it.
 struct TriggerPress {
-    // Global, in the screen's pixels; unknown when the press was read from the mouse itself.
+    // Global, in device-independent pixels as Qt places windows; unknown when the press was read
+    // from the mouse itself.
     std::optional<QPoint> position;
     Qt::KeyboardModifiers modifiers;
     QStringList windowClass; // WM_CLASS of the application window under the pointer, if known

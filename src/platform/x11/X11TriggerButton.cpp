@@ -180,7 +180,7 @@ TriggerState X11TriggerButton::read() {
 
 TriggerPress X11TriggerButton::pressUnder(const xcb_query_pointer_reply_t& pointer) const {
     TriggerPress press;
-    press.position = QPoint(pointer.root_x, pointer.root_y);
+    press.position = logicalOf(pointer.root_x, pointer.root_y);
     press.modifiers = modifiersOf(pointer.mask);
     if (!m_settings.excludedClasses.isEmpty())
         press.windowClass = windowClassAt(m_connection, pointer.child);
@@ -202,7 +202,7 @@ void X11TriggerButton::readEvents() {
             const auto& motion = *reinterpret_cast<const xcb_motion_notify_event_t*>(event.get());
             if (!m_held)
                 break;
-            m_pointer = {motion.root_x, motion.root_y};
+            m_pointer = logicalOf(motion.root_x, motion.root_y);
             if (m_clickOrHold.undecided()) {
                 const QPoint travel = m_pointer - *m_waiting.position;
                 decided(m_clickOrHold.moved(travel.x(), travel.y()));
@@ -215,7 +215,7 @@ void X11TriggerButton::readEvents() {
             const auto& release = *reinterpret_cast<const xcb_button_release_event_t*>(event.get());
             if (!m_held || release.detail != m_settings.button)
                 break;
-            m_pointer = {release.root_x, release.root_y};
+            m_pointer = logicalOf(release.root_x, release.root_y);
             m_held = false;
             if (m_clickOrHold.undecided()) {
                 // Timed by the server, not by when we read it: a busy moment here does not
@@ -279,7 +279,7 @@ void X11TriggerButton::pressed(const xcb_button_press_event_t& event) {
         return;
     }
     TriggerPress press;
-    press.position = QPoint(event.root_x, event.root_y);
+    press.position = logicalOf(event.root_x, event.root_y);
     press.modifiers = modifiersOf(event.state);
     press.time = event.time;
     if (!m_settings.excludedClasses.isEmpty())

@@ -2,12 +2,24 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QScreen>
 
 xcb_connection_t* qtConnection() {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return nullptr;
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     return x11 ? x11->connection() : nullptr;
+}
+
+QPoint logicalOf(std::int16_t rootX, std::int16_t rootY) {
+    const QPoint native(rootX, rootY);
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect logical = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        if (QRect(logical.topLeft(), logical.size() * ratio).contains(native))
+            return logical.topLeft() + (native - logical.topLeft()) / ratio;
+    }
+    return native;
 }
 
 const xcb_screen_t* firstScreen(xcb_connection_t* connection) {

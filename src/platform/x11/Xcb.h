@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QStringList>
 
 #include <xcb/xcb.h>
@@ -24,3 +25,7 @@ const xcb_screen_t* firstScreen(xcb_connection_t* connection);
 
 // The WM_CLASS names of the application window at or below this child of the root.
 QStringList windowClassAt(xcb_connection_t* connection, std::uint32_t window);
+
+// A point of the root window, in the server's pixels, in Qt's device-independent pixels: a scaled
+// screen keeps its corner where the server has it and divides the rest by its pixel ratio.
+QPoint logicalOf(std::int16_t rootX, std::int16_t rootY);
