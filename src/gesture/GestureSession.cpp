@@ -295,7 +295,10 @@ void GestureSession::Comparaison(const DrawingGrid& drawing, const Stroke& strok
                         return symbolfile::read(symbols::filePath(m_symbolDirectory, name));
                     });
     showReferenceGrid(found.referenceGrid);
-    const Decision decision = decide(found, m_bars, m_sliders);
+    Decision decision = decide(found, m_bars, m_sliders);
+    // Stretched to the comparison picture, a slip of the hand would look like anything.
+    if (isTooSmallToMean(stroke))
+        decision.accepted = false;
     m_bars = decision.bars;
     Q_EMIT barsChanged(m_bars);
 

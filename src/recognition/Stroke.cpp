@@ -1,5 +1,18 @@
 #include "recognition/Stroke.h"
 
+#include <algorithm>
+
+bool isTooSmallToMean(const Stroke& stroke) {
+    if (stroke.isEmpty())
+        return false;
+    const auto [left, right] = std::minmax_element(
+        stroke.begin(), stroke.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
+    const auto [top, bottom] = std::minmax_element(
+        stroke.begin(), stroke.end(), [](QPoint a, QPoint b) { return a.y() < b.y(); });
+    return right->x() - left->x() < smallestMeaningfulExtent &&
+           bottom->y() - top->y() < smallestMeaningfulExtent;
+}
+
 QString traceOf(const Stroke& stroke) {
     QString trace;
     trace.reserve(stroke.size() * 10);

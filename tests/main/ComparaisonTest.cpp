@@ -169,6 +169,22 @@ TEST_F(ComparaisonTest, AStrokeDrawnInHundredPixelStepsIsRecognised) {
         << "the main window shows what was recognised";
 }
 
+TEST_F(ComparaisonTest, AWiggleTooSmallToMeanStartsNothingInEitherMode) {
+    writeSymbol(u"bloc"_s, cells(0, 39), u"/bin/sh"_s);
+    writeSymbol(u"zzz"_s, cells(100, 143), u"/bin/false"_s);
+    draw(cells(0, 36)); // stretched to the picture, a wiggle may look like any symbol
+    for (const QString& precise : {u"0"_s, u"1"_s}) {
+        settings::SaveSetting(u"Option"_s, u"Precise"_s, precise);
+        stroke = {{300, 300}, {315, 308}, {302, 296}, {314, 310}};
+        compare(false);
+        EXPECT_FALSE(display.accepted) << "precise: " << precise.toStdString();
+        stroke.append({300 + smallestMeaningfulExtent, 300}); // wide enough now
+        compare(false);
+        EXPECT_TRUE(display.accepted) << "precise: " << precise.toStdString();
+    }
+    EXPECT_EQ(starter.calls.size(), 2);
+}
+
 TEST_F(ComparaisonTest, PreciseModeSelectsByShapeAndTheBarsShowItsScores) {
     settings::SaveSetting(u"Option"_s, u"Precise"_s, u"1"_s);
     writeSymbol(u"bar"_s, cells(72, 83), u"/bin/sh"_s);
