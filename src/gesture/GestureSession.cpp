@@ -18,6 +18,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QLoggingCategory>
 #include <QScreen>
 
@@ -31,15 +32,46 @@ namespace {
 
 constexpr int triggerPollIntervalMs = 100;
 
-// Where windows cannot place themselves (Wayland), the pointer's screen is not known before it
-// moves over one of ours: every screen is covered. Elsewhere the screen under the pointer is.
+// Where windows cannot place themselves (Wayland), each screen gets an overlay of its own.
+bool overlayPerScreen() {
+    return QGuiApplication::platformName().startsWith(u"wayland"_s);
+}
+
+// Where windows cannot place themselves, the pointer's screen is not known before it moves over
+// one of ours: every screen is covered. Elsewhere the screens of the pointer's desktop are, its
+// own first.
 QList<QScreen*> screensToCover() {
-    if (QGuiApplication::platformName().startsWith(u"wayland"_s))
+    if (overlayPerScreen())
         return QGuiApplication::screens();
     QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    return screen ? QList<QScreen*>{screen} : QList<QScreen*>{};
+    if (!screen)
+        return {};
+    QList<QScreen*> screens = screen->virtualSiblings();
+    screens.removeAll(screen);
+    screens.prepend(screen);
+    return screens;
+}
+
+// The screens' photographs as one picture of the area they span, each in its place, at the first
+// screen's pixel ratio; null when there is no photograph at all.
+QImage joined(const QList<QPointer<QScreen>>& screens, const QList<QImage>& photographs,
+              const QRect& span) {
+    if (std::all_of(photographs.begin(), photographs.end(),
+                    [](const QImage& photograph) { return photograph.isNull(); }))
+        return {};
+    const qreal ratio = screens[0] ? screens[0]->devicePixelRatio() : 1.0;
+    QImage picture((QSizeF(span.size()) * ratio).toSize(), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    for (qsizetype i = 0; i < screens.size(); ++i) {
+        if (screens[i] && !photographs[i].isNull())
+            painter.drawImage(QRectF(screens[i]->geometry().translated(-span.topLeft())),
+                              photographs[i]);
+    }
+    return picture;
 }
 
 } // namespace
@@ -203,11 +235,16 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
         return;
     }
     const bool frameShown = prefs::load().frameShown;
-    for (qsizetype i = 0; i < screens.size(); ++i) {
-        // A screen that went away while the photographs were on their way is not covered.
-        if (!screens[i])
-            continue;
-        auto* overlay = openOverlay(*screens[i], std::move(photographs[i]), frameShown);
+    if (overlayPerScreen() || screens.size() == 1) {
+        for (qsizetype i = 0; i < screens.size(); ++i) {
+            // A screen that went away while the photographs were on their way is not covered.
+            if (screens[i])
+                m_overlays.append(openOverlay(*screens[i], std::move(photographs[i]), frameShown));
+        }
+    } else if (FrmView* spanning = openSpanningOverlay(screens, photographs, frameShown)) {
+        m_overlays.append(spanning);
+    }
+    for (FrmView* overlay : std::as_const(m_overlays)) {
         if (m_teaching)
             overlay->showTeaching();
         connect(overlay, &FrmView::captured, this, &GestureSession::recognise);
@@ -224,7 +261,6 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
             if (gesture == m_gestureNumber && --m_overlaysLeft == 0)
                 closed();
         });
-        m_overlays.append(overlay);
     }
     m_overlaysLeft = int(m_overlays.size());
     if (m_overlays.isEmpty()) {
@@ -249,6 +285,23 @@ FrmView* GestureSession::openOverlay(QScreen& screen, QImage photograph, bool fr
     auto* overlay = new FrmView(std::move(photograph), screen.geometry(), frameShown,
                                 window == m_overlays.end() ? nullptr : window->data());
     overlay->setScreen(&screen);
+    return overlay;
+}
+
+// One window over the screens side by side, so that a stroke may go from one to another; the pen
+// is the first screen's, as with an overlay of its own.
+FrmView* GestureSession::openSpanningOverlay(const QList<QPointer<QScreen>>& screens,
+                                             const QList<QImage>& photographs, bool frameShown) {
+    QRect span;
+    for (const QPointer<QScreen>& screen : screens) {
+        if (screen)
+            span = span.united(screen->geometry());
+    }
+    if (!screens[0] || span.isEmpty())
+        return nullptr;
+    auto* overlay = new FrmView(joined(screens, photographs, span), span, frameShown);
+    overlay->setScreen(screens[0]);
+    overlay->setPenScreenWidth(screens[0]->geometry().width());
     return overlay;
 }
 

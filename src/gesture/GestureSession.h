@@ -104,6 +104,8 @@ private:
     void startGesture();
     void openOverlays(const QList<QPointer<QScreen>>& screens, QList<QImage> photographs);
     FrmView* openOverlay(QScreen& screen, QImage photograph, bool frameShown);
+    FrmView* openSpanningOverlay(const QList<QPointer<QScreen>>& screens,
+                                 const QList<QImage>& photographs, bool frameShown);
     FrmView* overlayAt(std::optional<QPoint> global) const;
     // isShow, and what the trigger is told of it.
     void setGestureUp(bool up);

@@ -188,7 +188,7 @@ void FrmView::Form_MouseMove(int X, int Y) {
             m_holdStart = QPoint(X, Y);
         m_holdTravel = std::max(m_holdTravel, QLineF(*m_holdStart, QPoint(X, Y)).length());
     }
-    DrawWidth = roundHalfEven(width() / 24.0);
+    DrawWidth = roundHalfEven((m_penScreenWidth > 0 ? m_penScreenWidth : width()) / 24.0);
     // Each movement joins the previous position: a fast stroke, or movements the system merged
     // under load, leave no gaps.
     const QPoint at(X, Y);

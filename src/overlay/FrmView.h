@@ -38,6 +38,9 @@ public:
     // Shown on a surface of the compositor's layer shell: the live desktop under a light veil.
     FrmView(std::unique_ptr<LayerSurface> surface, const QRect& screen, bool frameShown);
 
+    // The pen is a 24th of a screen's width: of this one when the overlay spans several.
+    void setPenScreenWidth(int width) { m_penScreenWidth = width; }
+
     void Form_MouseMove(int X, int Y);
     void Form_MouseDown(int Button, int Shift);
     // A click on the overlay.
@@ -126,6 +129,7 @@ private:
     bool m_holding = false;
     std::optional<QPoint> m_holdStart;
     qreal m_holdTravel = 0;
+    int m_penScreenWidth = 0; // 0: the overlay's own width
     QTimer Timer1;
     LayerPresenter* m_layer = nullptr; // where the overlay is shown on a layer surface
 };
