@@ -1,18 +1,21 @@
 // Recognition accuracy on recorded gestures, through the program's own code: each stroke is drawn
-// on the overlay (FrmView, offscreen) as pointer movements on a 1920 x 1080 screen, captured and
-// reduced as a preview does, sampled, then matched and decided as Comparaison does.
+// on the overlay (FrmView, offscreen) as pointer movements on a screen of 1920 x 1080
+// device-independent pixels with Qt at the pixel ratio RATIO (at 2, a 4K panel of the same size),
+// captured and reduced as a preview does, sampled, then matched and decided as Comparaison does,
+// drawings too small to mean anything included.
 //
 // Per subject, the stored symbols are that person's own drawings (repetition 1: at medium speed
 // for one drawing per symbol, at the three speeds for three); every other gesture of theirs is
 // presented. Known types: all 16 types stored. Unknown types: 8 types stored, the other 8
 // presented, both ways round; every launch there is a wrong one.
-// Usage: accuracy_bench GESTURES.tsv [SCALE]   (SCALE: 2.5 unless given)
+// Usage: accuracy_bench GESTURES.tsv [SCALE [RATIO]]   (SCALE: 2.5, RATIO: 1 unless given)
 #include "overlay/Capture.h"
 #include "overlay/FrmView.h"
 #include "recognition/DrawingSampler.h"
 #include "recognition/GestureDecision.h"
 #include "recognition/Matcher.h"
 #include "recognition/RecognitionMode.h"
+#include "recognition/Stroke.h"
 #include "recognition/StrokeMatcher.h"
 #include "store/SymbolFile.h"
 
@@ -99,6 +102,7 @@ QString gridString(const DrawingGrid& grid) {
 struct Tally {
     int right = 0, wrong = 0, rejected = 0;
     int unknownPresented = 0, unknownLaunched = 0;
+    int tooSmall = 0; // known gestures turned down for their size
     double share(int count, int of) const { return of ? 100.0 * count / of : 0; }
 };
 
@@ -158,7 +162,11 @@ void present(RecognitionMode mode, const Catalogue& catalogue,
                       catalogue.shortcuts, prepared, reference,
                       [&catalogue](const QString& name) { return catalogue.files.value(name); });
         reference = found.referenceGrid;
-        const Decision decision = decide(found, bars, sliders);
+        Decision decision = decide(found, bars, sliders);
+        if (isTooSmallToMean(gesture->stroke)) {
+            decision.accepted = false;
+            tally.tooSmall += known;
+        }
         bars = decision.bars;
         if (!known) {
             ++tally.unknownPresented;
@@ -257,6 +265,8 @@ void reportStrokes(const QList<Nearest>& found, int drawings) {
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const double ratio = argc > 3 ? std::atof(argv[3]) : 1.0;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(ratio));
     QApplication app(argc, argv);
     // The recorded gestures kept with the sources, unless another file is named.
     const QString path =
@@ -271,8 +281,8 @@ int main(int argc, char* argv[]) {
     }
     for (Gesture& gesture : gestures)
         draw(gesture, scale);
-    std::printf("%lld gestures drawn and sampled in %.1f s (scale %.1f)\n",
-                static_cast<long long>(gestures.size()), clock.elapsed() / 1000.0, scale);
+    std::printf("%lld gestures drawn and sampled in %.1f s (scale %.1f, pixel ratio %.2f)\n",
+                static_cast<long long>(gestures.size()), clock.elapsed() / 1000.0, scale, ratio);
 
     std::map<int, QList<const Gesture*>> bySubject;
     QStringList types;
@@ -306,10 +316,10 @@ int main(int argc, char* argv[]) {
                 }
             }
             const int known = tally.right + tally.wrong + tally.rejected;
-            std::printf("%-15s %-9d %6.1f%% %6.1f%% %8.1f%% %17.1f%%\n", modeName, drawings,
-                        tally.share(tally.right, known), tally.share(tally.wrong, known),
+            std::printf("%-15s %-9d %6.1f%% %6.1f%% %8.1f%% %17.1f%%   %d too small\n", modeName,
+                        drawings, tally.share(tally.right, known), tally.share(tally.wrong, known),
                         tally.share(tally.rejected, known),
-                        tally.share(tally.unknownLaunched, tally.unknownPresented));
+                        tally.share(tally.unknownLaunched, tally.unknownPresented), tally.tooSmall);
         }
     for (const int drawings : {1, 3}) {
         QList<Nearest> found;
