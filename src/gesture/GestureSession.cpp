@@ -18,8 +18,8 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QLoggingCategory>
+#include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
