@@ -119,22 +119,6 @@ bool FrameFilter::timePassed(Clock::time_point now) {
 }
 
 void FrameFilter::forward(Result& result, const std::vector<input_event>& frame) {
-    for (const input_event& event : frame) {
-        if (event.type == EV_KEY && event.value == 1)
-            m_down.insert(event.code);
-        else if (event.type == EV_KEY && event.value == 0)
-            m_down.erase(event.code);
-        result.forward.push_back(event);
-    }
+    result.forward.insert(result.forward.end(), frame.begin(), frame.end());
     result.forward.push_back(report);
-}
-
-std::vector<input_event> FrameFilter::releaseAll() {
-    std::vector<input_event> frame;
-    for (const int code : m_down)
-        frame.push_back(event(EV_KEY, code, 0));
-    m_down.clear();
-    if (!frame.empty())
-        frame.push_back(report);
-    return frame;
 }

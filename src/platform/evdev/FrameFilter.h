@@ -5,7 +5,6 @@
 #include <linux/input.h>
 
 #include <optional>
-#include <set>
 #include <vector>
 
 // What the trigger is now: which button (an evdev code, BTN_MIDDLE…), whether a quick click of
@@ -38,8 +37,6 @@ public:
     std::optional<Clock::time_point> deadline() const;
     // The deadline has come: true when a gesture starts now.
     bool timePassed(Clock::time_point now);
-    // The frame that lets go every button the copy holds down, for before it goes.
-    std::vector<input_event> releaseAll();
     // A gesture is ours, from its start to its end.
     bool holdsGesture() const { return m_trigger == Trigger::Taken; }
 
@@ -57,5 +54,4 @@ private:
     int m_triggerCode = 0;   // the press's code, kept until its release
     int m_dx = 0, m_dy = 0;  // travel since an undecided press
     ClickOrHold m_clickOrHold;
-    std::set<int> m_down; // buttons held down on the copy
 };

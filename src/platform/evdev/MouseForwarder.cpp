@@ -5,15 +5,7 @@
 #include <cstdio>
 #include <dirent.h>
 #include <sys/inotify.h>
-#include <thread>
 #include <unistd.h>
-
-namespace {
-
-// Enough for a compositor to read a frame, even a slow one.
-constexpr std::chrono::milliseconds releaseReadTime{100};
-
-} // namespace
 
 MouseForwarder::MouseForwarder(std::string inputFolder, std::string uinputPath,
                                std::function<void(bool)> gesture)
@@ -44,18 +36,9 @@ bool MouseForwarder::start() {
 }
 
 void MouseForwarder::stop() {
-    bool held = false;
-    for (Mouse& mouse : m_mice)
-        held |= letGo(mouse);
-    // The desktop reads a copy's last events only if the copy is still there: they are given a
-    // moment before the copies go. The mice are the desktop's again meanwhile.
-    std::list<std::unique_ptr<VirtualMouse>> copies;
-    for (Mouse& mouse : m_mice)
-        copies.push_back(std::move(mouse.copy));
+    for (const Mouse& mouse : m_mice)
+        letGo(mouse);
     m_mice.clear();
-    if (held)
-        std::this_thread::sleep_for(releaseReadTime);
-    copies.clear();
     if (m_watch >= 0)
         close(m_watch);
     m_watch = -1;
@@ -99,14 +82,9 @@ void MouseForwarder::take(Mouse& mouse) {
                  mouse.device->description().name.c_str());
 }
 
-bool MouseForwarder::letGo(Mouse& mouse) {
-    if (!mouse.copy)
-        return false;
-    const std::vector<input_event> release = mouse.filter.releaseAll();
-    mouse.copy->write(release);
-    if (mouse.filter.holdsGesture())
+void MouseForwarder::letGo(const Mouse& mouse) {
+    if (mouse.copy && mouse.filter.holdsGesture())
         m_gesture(false);
-    return !release.empty();
 }
 
 void MouseForwarder::addDescriptors(std::vector<pollfd>& descriptors) const {

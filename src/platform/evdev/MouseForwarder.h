@@ -50,8 +50,9 @@ private:
     void take(Mouse& mouse);
     // Reads what came; false when the mouse is gone.
     bool forward(Mouse& mouse);
-    // Lets go of every button the mouse's copy holds (true if any) and ends a gesture held.
-    bool letGo(Mouse& mouse);
+    // Ends a gesture the mouse holds. The copy's buttons need nothing: the kernel lets go of
+    // those a copy holds as it removes it.
+    void letGo(const Mouse& mouse);
     void folderChanged();
 
     std::string m_inputFolder;
