@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 #include "platform/process/Memory.h"
 #include "platform/process/Timing.h"
+#include "platform/qt/WindowPlacement.h"
 #include "platform/wayland/LayerShell.h"
 #include "prefs/Preferences.h"
 #include "recognition/Launcher.h"
@@ -32,16 +33,10 @@ namespace {
 
 constexpr int triggerPollIntervalMs = 100;
 
-// Where windows cannot place themselves (Wayland), each screen gets an overlay of its own.
-bool overlayPerScreen() {
-    return QGuiApplication::platformName().startsWith(u"wayland"_s);
-}
-
-// Where windows cannot place themselves, the pointer's screen is not known before it moves over
-// one of ours: every screen is covered. Elsewhere the screens of the pointer's desktop are, its
-// own first.
+// Where the desktop places windows, every screen is covered, each by an overlay of its own.
+// Elsewhere the screens of the pointer's desktop are, its own first, by one overlay.
 QList<QScreen*> screensToCover() {
-    if (overlayPerScreen())
+    if (windowsPlacedByTheDesktop())
         return QGuiApplication::screens();
     QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
@@ -54,14 +49,13 @@ QList<QScreen*> screensToCover() {
     return screens;
 }
 
-// The screens' photographs as one picture of the area they span, each in its place, at the first
-// screen's pixel ratio; null when there is no photograph at all.
+// The screens' photographs as one picture of the area they span, each in its place, at the given
+// pixel ratio; null when there is no photograph at all.
 QImage joined(const QList<QPointer<QScreen>>& screens, const QList<QImage>& photographs,
-              const QRect& span) {
+              const QRect& span, qreal ratio) {
     if (std::all_of(photographs.begin(), photographs.end(),
                     [](const QImage& photograph) { return photograph.isNull(); }))
         return {};
-    const qreal ratio = screens[0] ? screens[0]->devicePixelRatio() : 1.0;
     QImage picture((QSizeF(span.size()) * ratio).toSize(), QImage::Format_RGB32);
     picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::black);
@@ -235,7 +229,7 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
         return;
     }
     const bool frameShown = prefs::load().frameShown;
-    if (overlayPerScreen() || screens.size() == 1) {
+    if (windowsPlacedByTheDesktop() || screens.size() == 1) {
         for (qsizetype i = 0; i < screens.size(); ++i) {
             // A screen that went away while the photographs were on their way is not covered.
             if (screens[i])
@@ -299,7 +293,8 @@ FrmView* GestureSession::openSpanningOverlay(const QList<QPointer<QScreen>>& scr
     }
     if (!screens[0] || span.isEmpty())
         return nullptr;
-    auto* overlay = new FrmView(joined(screens, photographs, span), span, frameShown);
+    auto* overlay = new FrmView(joined(screens, photographs, span, screens[0]->devicePixelRatio()),
+                                span, frameShown);
     overlay->setScreen(screens[0]);
     overlay->setPenScreenWidth(screens[0]->geometry().width());
     return overlay;

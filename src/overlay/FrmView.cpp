@@ -5,6 +5,7 @@
 #include "overlay/Trail.h"
 #include "platform/Twips.h"
 #include "platform/process/Timing.h"
+#include "platform/qt/WindowPlacement.h"
 #include "platform/wayland/LayerShell.h"
 
 #include <QApplication>
@@ -48,11 +49,6 @@ Qt::WindowFlags overlayWindowFlags() {
     return Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
            Qt::X11BypassWindowManagerHint;
 #endif
-}
-
-// Where windows cannot place themselves (Wayland), only a full-screen window covers the screen.
-bool placedByTheDesktop() {
-    return QGuiApplication::platformName().startsWith(u"wayland"_s);
 }
 
 int buttonOf(Qt::MouseButton button) {
@@ -110,7 +106,7 @@ FrmView::FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface, const
     // one's: its modality leaves them their input.
     setWindowModality(parent ? Qt::NonModal : Qt::ApplicationModal);
     setGeometry(screen);
-    if (placedByTheDesktop())
+    if (windowsPlacedByTheDesktop())
         setWindowState(Qt::WindowFullScreen);
     setMouseTracking(true);
 
