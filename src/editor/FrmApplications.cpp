@@ -1,6 +1,7 @@
 #include "editor/FrmApplications.h"
 
 #include "widgets/FormLook.h"
+#include "widgets/WindowFit.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -21,6 +22,7 @@ FrmApplications::FrmApplications(QList<InstalledApplication> applications, QWidg
     setWindowTitle(tr("Choisir une application"));
     look::applyToWindow(this);
     resize(360, 420);
+    look::fitOnScreen(this);
     search = new QLineEdit(this);
     search->setObjectName(u"search"_s);
     search->setPlaceholderText(tr("Rechercher"));

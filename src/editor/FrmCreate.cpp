@@ -11,6 +11,7 @@
 #include "widgets/FormLook.h"
 #include "widgets/GridWidget.h"
 #include "widgets/Messages.h"
+#include "widgets/WindowFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -147,6 +148,7 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
         m_drawings.removeShown();
         showDrawings();
     });
+    look::fitOnScreen(this);
     Form_Load();
 }
 

@@ -62,7 +62,7 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, Notif
     : QWidget(parent), m_shell(shell), m_shortcutModel(m_shortcuts, appIcon()) {
     buildWindow();
     m_gesture = std::make_unique<GestureSession>(platform, m_shortcuts, symbolDirectory,
-                                                 PicCompare->size());
+                                                 PicCompare->image().size());
     followGestures();
     connect(lstV, &QTreeView::clicked, this, &FrmMain::lstV_Click);
     // Selecting with the keyboard previews too. Only a selection counts: Qt makes a row current

@@ -5,6 +5,7 @@
 #include "widgets/LinkLabel.h"
 #include "widgets/PictureBox.h"
 #include "widgets/ScoreBar.h"
+#include "widgets/WindowFit.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -78,6 +79,7 @@ void FrmMain::buildWindow() {
     buildShortcutColumn();
     buildLinks();
     buildScorePanel();
+    look::fitOnScreen(this);
 }
 
 void FrmMain::buildHeader() {
@@ -107,7 +109,7 @@ void FrmMain::buildLeftColumn() {
     PicCompare = new PictureBox(QSize(97, 97), frame1);
     PicCompare->setObjectName(u"PicCompare"_s);
     PicCompare->move(8, 168);
-    PicView = QImage(PicCompare->size(), QImage::Format_RGB32);
+    PicView = QImage(PicCompare->image().size(), QImage::Format_RGB32);
     PicView.fill(Qt::white);
 }
 

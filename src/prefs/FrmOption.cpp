@@ -6,6 +6,7 @@
 #include "prefs/Preferences.h"
 #include "widgets/FormLook.h"
 #include "widgets/Messages.h"
+#include "widgets/WindowFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -152,6 +153,7 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     connect(cmdPickWindow, &QPushButton::clicked, this, &FrmOption::pickWindow);
     connect(Command1, &QPushButton::clicked, this, &FrmOption::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+    look::fitOnScreen(this);
     Form_Load();
 }
 

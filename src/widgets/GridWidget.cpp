@@ -1,6 +1,7 @@
 #include "widgets/GridWidget.h"
 
 #include "platform/Twips.h"
+#include "widgets/WindowFit.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,6 +30,7 @@ int GridWidget::cellAt(QPoint point) const {
 
 void GridWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.scale(look::shrinkOf(this), look::shrinkOf(this));
     const bool bordered = m_grid.borderStyle() == SymbolGrid::BorderStyle::FixedSingle;
     for (int cell = 0; cell < SymbolGrid::cellCount; ++cell) {
         const QRect rect = cellRect(cell);
@@ -51,7 +53,7 @@ void GridWidget::paintEvent(QPaintEvent*) {
 }
 
 void GridWidget::mousePressEvent(QMouseEvent* event) {
-    const int cell = cellAt(event->position().toPoint());
+    const int cell = cellAt((event->position() / look::shrinkOf(this)).toPoint());
     if (cell >= 0)
         Q_EMIT cellPressed(cell, event->button());
 }

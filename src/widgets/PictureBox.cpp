@@ -1,6 +1,7 @@
 #include "widgets/PictureBox.h"
 
-#include <QPaintEvent>
+#include "widgets/WindowFit.h"
+
 #include <QPainter>
 
 PictureBox::PictureBox(QSize size, QWidget* parent)
@@ -14,8 +15,9 @@ void PictureBox::setImage(const QImage& image) {
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
+void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), Qt::white);
-    painter.drawImage(event->rect().topLeft(), m_image, event->rect());
+    painter.fillRect(rect(), Qt::white);
+    painter.scale(look::shrinkOf(this), look::shrinkOf(this));
+    painter.drawImage(0, 0, m_image);
 }

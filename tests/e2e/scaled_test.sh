@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Scaled X11 screens: at Qt's scale factor 2, and at "Xft.dpi: 192" as desktops set it for HiDPI,
 # a bar drawn with the trigger held and one drawn freely after a press start the bar's program:
-# the stroke starts at the press, with no line from anywhere else.
+# the stroke starts at the press, with no line from anywhere else. The main window, shrunk, fits.
 # Usage: scaled_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
@@ -25,7 +25,9 @@ scaled() {
     else
         e2e_start_gestrix "$binary"
     fi
-    e2e_wait_window "^Strokely v1.2" >/dev/null
+    local size
+    size=$(xdotool getwindowgeometry "$(e2e_wait_window "^Strokely v1.2")" | awk '/Geometry/ {print $2}')
+    [ "${size#*x}" -le 720 ] || e2e_fail "$how: the main window ($size) is taller than the screen"
 
     xdotool mousemove 200 300 mousedown 2
     draw_bar
