@@ -131,8 +131,10 @@ FrmView::FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface, const
 void FrmView::Form_Load(QImage photograph) {
     // The photograph itself is what the user sees and draws on: no copy of the whole screen.
     if (m_layer) {
-        // The compositor shows the desktop through what is clear.
-        m_canvas = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        // The compositor shows the desktop through what is clear; the trail is drawn at the
+        // output's scale.
+        m_canvas = QImage(size() * m_layer->scale(), QImage::Format_ARGB32_Premultiplied);
+        m_canvas.setDevicePixelRatio(m_layer->scale());
         m_canvas.fill(lightVeil);
     } else if (photograph.format() == QImage::Format_RGB32) {
         m_canvas = std::move(photograph);

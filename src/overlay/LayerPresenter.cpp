@@ -35,12 +35,17 @@ void LayerPresenter::refresh(const QRect& area) {
     QTimer::singleShot(0, this, &LayerPresenter::paint);
 }
 
+int LayerPresenter::scale() const {
+    return m_surface ? m_surface->scale() : 1;
+}
+
 void LayerPresenter::paint() {
     m_paintQueued = false;
     if (!m_shown || !m_surface || m_surface->picture().isNull())
         return;
     QImage& picture = m_surface->picture();
-    const QRegion changed = m_changed.intersected(picture.rect());
+    const QRegion changed =
+        m_changed.intersected(QRect(QPoint(), picture.deviceIndependentSize().toSize()));
     m_changed = QRegion();
     // The overlay paints over what is there: what was there goes first.
     QPainter painter(&picture);

@@ -20,6 +20,8 @@ public:
     void setShown(bool shown);
     // Paints this part of the overlay again.
     void refresh(const QRect& area);
+    // Pixels of the surface's picture to a pixel of the overlay.
+    int scale() const;
 
 private:
     void paint();

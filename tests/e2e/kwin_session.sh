@@ -1,8 +1,10 @@
 # A headless KWin session for the tests and benchmarks, sourced after harness.sh with $1 the
 # gestrix binary. Store shortcuts before sourcing it. KWin draws into a window of a private
 # Xvfb, which feeds it xdotool's input and lets xwd see what it shows; Gestrix runs as its
-# Wayland client (log: $E2E_TMP/gestrix.log); gesture asks it for a gesture.
-E2E_SCREEN=1280x720x24 e2e_start_xvfb
+# Wayland client (log: $E2E_TMP/gestrix.log); gesture asks it for a gesture. Its output is
+# 1280 x 720 at the scale E2E_KWIN_SCALE (1 unless set), so the Xvfb is that much larger.
+kwin_scale=${E2E_KWIN_SCALE:-1}
+E2E_SCREEN=$((1280 * kwin_scale))x$((720 * kwin_scale))x24 e2e_start_xvfb
 mkdir -m 700 -p "$E2E_TMP/runtime"
 e2e_private_bus session "$E2E_TMP/runtime"
 bus=$(head -n 1 "$E2E_TMP/runtime/session.address")
@@ -11,7 +13,7 @@ bus=$(head -n 1 "$E2E_TMP/runtime/session.address")
 cp /usr/bin/kwin_wayland "$E2E_TMP/kwin_wayland"
 DBUS_SESSION_BUS_ADDRESS="$bus" XDG_RUNTIME_DIR="$E2E_TMP/runtime" HOME="$E2E_TMP/home" \
     KWIN_COMPOSE=Q "$E2E_TMP/kwin_wayland" --x11-display "$DISPLAY" --width 1280 --height 720 \
-    --no-lockscreen --socket gestrix-kwin >"$E2E_TMP/kwin.log" 2>&1 &
+    --scale "$kwin_scale" --no-lockscreen --socket gestrix-kwin >"$E2E_TMP/kwin.log" 2>&1 &
 E2E_PIDS+=($!)
 e2e_wait_for '[ -S "$E2E_TMP/runtime/gestrix-kwin" ]' || e2e_fail "KWin did not start: $(tail -n 5 "$E2E_TMP/kwin.log")"
 

@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 
 Q_LOGGING_CATEGORY(lcLayers, "gestrix.wayland", QtCriticalMsg)
 
@@ -25,6 +26,8 @@ namespace {
 constexpr std::uint32_t supportedShellVersion = 3;
 // Version 3 has everything used here, and the seat sends nothing newer.
 constexpr std::uint32_t supportedSeatVersion = 3;
+// Surfaces drawn at an output's scale came with version 3.
+constexpr std::uint32_t scaledSurfacesVersion = 3;
 constexpr int cursorSizePixels = 24;
 // The modifiers as every keymap of a desktop places them.
 constexpr std::uint32_t shiftMask = 1, controlMask = 4, altMask = 8;
@@ -137,7 +140,7 @@ std::unique_ptr<LayerShell> LayerShell::connect() {
         return nullptr;
     auto* shell = static_cast<zwlr_layer_shell_v1*>(
         connection->bind(zwlr_layer_shell_v1_interface, supportedShellVersion));
-    auto* compositor = static_cast<wl_compositor*>(connection->bind(wl_compositor_interface, 1));
+    auto* compositor = static_cast<wl_compositor*>(connection->bind(wl_compositor_interface, scaledSurfacesVersion));
     auto* seat = static_cast<wl_seat*>(connection->bind(wl_seat_interface, supportedSeatVersion));
     if (!shell || !compositor || !seat) {
         if (shell)
@@ -206,7 +209,11 @@ std::unique_ptr<LayerSurface> LayerShell::cover(const QScreen& screen) {
     wl_surface* surface = wl_compositor_create_surface(m_compositor);
     zwlr_layer_surface_v1* role = zwlr_layer_shell_v1_get_layer_surface(
         m_shell, surface, output, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, "gestrix");
-    std::unique_ptr<LayerSurface> covering(new LayerSurface(*this, surface, role));
+    // Drawn at the output's scale, a HiDPI screen shows it sharp.
+    const bool scales = wl_proxy_get_version(reinterpret_cast<wl_proxy*>(m_compositor)) >=
+                        scaledSurfacesVersion;
+    const int scale = scales ? std::max(1, int(std::ceil(screen.devicePixelRatio()))) : 1;
+    std::unique_ptr<LayerSurface> covering(new LayerSurface(*this, surface, role, scale));
     zwlr_layer_surface_v1_add_listener(role, &roleListener, covering.get());
     // The whole output, over the panels, which keep none of it for themselves.
     zwlr_layer_surface_v1_set_anchor(
@@ -291,8 +298,9 @@ void LayerShell::modifiersChanged(std::uint32_t depressed) {
     m_modifiers.setFlag(Qt::AltModifier, depressed & altMask);
 }
 
-LayerSurface::LayerSurface(LayerShell& shell, wl_surface* surface, zwlr_layer_surface_v1* role)
-    : m_shell(shell), m_surface(surface), m_role(role) {
+LayerSurface::LayerSurface(LayerShell& shell, wl_surface* surface, zwlr_layer_surface_v1* role,
+                           int scale)
+    : m_shell(shell), m_surface(surface), m_role(role), m_scale(scale) {
     m_shell.m_surfaces.push_back(this);
 }
 
@@ -311,13 +319,17 @@ LayerSurface::~LayerSurface() {
 
 void LayerSurface::configure(std::uint32_t serial, QSize size) {
     zwlr_layer_surface_v1_ack_configure(m_role, serial);
-    if (size == m_picture.size() || size.isEmpty())
+    const QSize pixels = size * m_scale;
+    if (pixels == m_picture.size() || size.isEmpty())
         return;
-    m_picture = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    m_picture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    m_picture.setDevicePixelRatio(m_scale);
     m_picture.fill(Qt::transparent);
+    if (m_scale > 1)
+        wl_surface_set_buffer_scale(m_surface, m_scale);
     for (Buffer& buffer : m_buffers) {
         // Premultiplied, as the compositor reads it.
-        buffer.memory = ShmBuffer::create(m_shell.m_connection->shm(), size,
+        buffer.memory = ShmBuffer::create(m_shell.m_connection->shm(), pixels,
                                           int(m_picture.bytesPerLine()), WL_SHM_FORMAT_ARGB8888);
         if (!buffer.memory) {
             Q_EMIT closed();
@@ -326,7 +338,7 @@ void LayerSurface::configure(std::uint32_t serial, QSize size) {
         wl_buffer_add_listener(buffer.memory->buffer(), &bufferListener, this);
         buffer.view = buffer.memory->view(QImage::Format_ARGB32_Premultiplied);
         buffer.held = false;
-        buffer.stale = QRegion(m_picture.rect());
+        buffer.stale = QRegion(QRect(QPoint(), size));
     }
     Q_EMIT configured();
 }
@@ -342,8 +354,10 @@ void LayerSurface::present(const QRegion& changed) {
         return;
     QPainter painter(&free->view);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& rect : free->stale)
-        painter.drawImage(rect, m_picture, rect);
+    for (const QRect& rect : free->stale) {
+        const QRect pixels(rect.topLeft() * m_scale, rect.size() * m_scale);
+        painter.drawImage(pixels, m_picture, pixels);
+    }
     painter.end();
     wl_surface_attach(m_surface, free->memory->buffer(), 0, 0);
     for (const QRect& rect : free->stale)

@@ -79,10 +79,13 @@ class LayerSurface final : public QObject {
 public:
     ~LayerSurface() override;
 
-    // What the surface shows, in its pixels, premultiplied: clear is see-through. Drawn into
-    // freely; shown by present().
+    // What the surface shows, premultiplied (clear is see-through), in the output's own pixels:
+    // its pixel ratio is the output's scale. Drawn into freely; shown by present().
     QImage& picture() { return m_picture; }
-    // Shows the picture where it changed, as soon as the compositor has a buffer free.
+    // The output's scale: pixels of the picture to a pixel of the surface.
+    int scale() const { return m_scale; }
+    // Shows the picture where it changed (in the surface's pixels), as soon as the compositor
+    // has a buffer free.
     void present(const QRegion& changed);
 
 Q_SIGNALS:
@@ -97,7 +100,7 @@ Q_SIGNALS:
 private:
     friend class LayerShell;
     friend struct LayerShellEvents;
-    LayerSurface(LayerShell& shell, wl_surface* surface, zwlr_layer_surface_v1* role);
+    LayerSurface(LayerShell& shell, wl_surface* surface, zwlr_layer_surface_v1* role, int scale);
     void configure(std::uint32_t serial, QSize size);
     void released(wl_buffer* buffer);
 
@@ -113,6 +116,7 @@ private:
     LayerShell& m_shell;
     wl_surface* m_surface;
     zwlr_layer_surface_v1* m_role;
+    int m_scale;
     QImage m_picture;
     std::array<Buffer, 2> m_buffers;
     bool m_waiting = false; // a change not shown for want of a free buffer
