@@ -1,24 +1,24 @@
 #!/usr/bin/env bash
-# A Wayland session: under a headless sway with two outputs, Gestrix runs as a native Wayland
-# client with no trigger of its own; "gestrix --gesture" covers both outputs with full-screen
-# overlays showing the frozen screen, copied by the compositor (no portal runs); a stroke drawn
-# on the second output and a click there start the stored program; a right click on the first
-# output, and Escape, cancel.
+# A Wayland session: under a headless sway with two outputs, the second at scale 2, Gestrix runs
+# as a native Wayland client with no trigger of its own; "gestrix --gesture" covers both outputs
+# with full-screen overlays showing the frozen screen, copied by the compositor (no portal runs);
+# the same stroke drawn on either output, and a click there, starts the stored program; a right
+# click on the first output, and Escape, cancel.
 # Usage: wayland_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
 
 marker="$E2E_TMP/launched"
 e2e_store_symbol bar "$E2E_BAR_GRID" "$(e2e_marker_program "$marker")"
-E2E_OUTPUTS=2
+E2E_OUTPUTS=2 E2E_SECOND_SCALE=2
 source "$(dirname "$0")/sway_session.sh"
 
 # The names of the windows sway shows, one a line.
 windows() { in_session swaymsg -t get_tree | grep -o '"name": "[^"]*"' || true; }
 overlays_up() { [ "$(windows | grep -c '"Gestrix geste"')" = "${1:-2}" ]; }
 pixel() {
-    in_session grim "$session/home/screen.png" &&
-        convert "$session/home/screen.png" -format "%[pixel:p{$1,$2}]" info:
+    in_session grim -s 1 "$session/home/screen.png" &&
+        convert "$session/home/screen.png" -alpha off -format "%[pixel:p{$1,$2}]" info:
 }
 e2e_wait_for 'windows | grep -q Strokely' || e2e_fail "no main window under sway"
 grep -q "no trigger button here" "$E2E_TMP/gestrix.log" || e2e_fail "the log does not say there is no trigger"
@@ -35,13 +35,27 @@ full_screens() {
 e2e_wait_for '[ "$(full_screens)" = 2 ]' || e2e_fail "not two full-screen overlays: $(full_screens)"
 # The first output's overlay shows the desktop's background as it stood.
 [ "$(pixel 640 600)" = "srgb(48,80,112)" ] || e2e_fail "no photograph of the first output: $(pixel 640 600)"
-for x in $(seq 1480 20 2380); do in_session swaymsg -q seat seat0 cursor set "$x" 360; done
+# The second output is 640 x 360 in the layout's pixels; the bar is drawn as long on each.
+bar() {
+    local x
+    for x in $(seq "$1" 10 $(($1 + 500))); do in_session swaymsg -q seat seat0 cursor set "$x" "$2"; done
+}
+bar 1350 180
 in_session grim "$session/home/drawn.png"
 mkdir -p "$E2E_SHOTS"
 cp "$session/home/drawn.png" "$E2E_SHOTS/wayland-drawn.png"
 in_session swaymsg -q seat seat0 cursor press button1
 in_session swaymsg -q seat seat0 cursor release button1
-e2e_wait_for '[ -e "$marker" ]' || e2e_fail "the program of the stroke did not run"
+e2e_wait_for '[ -e "$marker" ]' || e2e_fail "the program of the stroke on the scaled output did not run"
+e2e_wait_for 'overlays_up 0' || e2e_fail "the overlays stayed after the click"
+rm "$marker"
+
+in_session "$session/gestrix" --gesture
+e2e_wait_for overlays_up || e2e_fail "no overlays for the stroke on the first output"
+bar 400 360
+in_session swaymsg -q seat seat0 cursor press button1
+in_session swaymsg -q seat seat0 cursor release button1
+e2e_wait_for '[ -e "$marker" ]' || e2e_fail "the program of the stroke on the first output did not run"
 e2e_wait_for 'overlays_up 0' || e2e_fail "the overlays stayed after the click"
 
 in_session "$session/gestrix" --gesture
