@@ -10,6 +10,7 @@
 #include "platform/wayland/LayerShell.h"
 #include "platform/wayland/PortalScreenPhotographer.h"
 #include "platform/wayland/ScreencopyPhotographer.h"
+#include "platform/x11/X11ScreenFreezer.h"
 #include "platform/x11/X11ScreenPhotographer.h"
 #include "platform/x11/X11TriggerButton.h"
 #include "prefs/Preferences.h"
@@ -124,6 +125,12 @@ std::unique_ptr<TriggerButton> triggerForThisDesktop() {
     return std::make_unique<X11TriggerButton>();
 }
 
+std::unique_ptr<ScreenFreezer> freezerForThisDesktop() {
+    if (QGuiApplication::platformName() != u"xcb"_s)
+        return nullptr;
+    return std::make_unique<X11ScreenFreezer>();
+}
+
 std::unique_ptr<LayerShell> layerShellForThisDesktop() {
     if (!QGuiApplication::platformName().startsWith(u"wayland"_s))
         return nullptr;
@@ -223,12 +230,13 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<ScreenPhotographer> photographer = photographerForThisDesktop();
     DesktopProgramStarter starter;
     const std::unique_ptr<LayerShell> layers = layerShellForThisDesktop();
+    const std::unique_ptr<ScreenFreezer> freezer = freezerForThisDesktop();
     QtNotificationShell shell;
     QMenu trayMenu;
     shell.setContextMenu(&trayMenu);
 
-    FrmMain window(symbols::directory(), Platform{*trigger, *photographer, starter, layers.get()},
-                   shell);
+    FrmMain window(symbols::directory(),
+                   Platform{*trigger, *photographer, starter, layers.get(), freezer.get()}, shell);
     window.fillTrayMenu(trayMenu);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &FrmMain::showFromTray);
     QObject::connect(&instance, &SingleInstance::gestureRequested, &window.gesture(),

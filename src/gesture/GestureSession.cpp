@@ -3,6 +3,7 @@
 
 #include "overlay/Capture.h"
 #include "overlay/FrmView.h"
+#include "platform/ScreenFreezer.h"
 #include "platform/ScreenPhotographer.h"
 #include "platform/Twips.h"
 #include "platform/process/Memory.h"
@@ -202,6 +203,8 @@ void GestureSession::startGesture() {
     // meanwhile must not ask for others.
     setGestureUp(true);
     ++m_gestureNumber;
+    if (openFrozenOverlay(screens))
+        return;
     m_platform.photographer.photograph(
         screens, [this, asked = QList<QPointer<QScreen>>(screens.begin(), screens.end())](
                      QList<QImage> photographs) {
@@ -238,6 +241,35 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
     } else if (FrmView* spanning = openSpanningOverlay(screens, photographs, frameShown)) {
         m_overlays.append(spanning);
     }
+    showOverlays();
+}
+
+// Where the display server holds the frozen screens itself, nothing is photographed: one
+// overlay over them all shows what the server holds. Scaled screens are photographed.
+bool GestureSession::openFrozenOverlay(const QList<QScreen*>& screens) {
+    if (!m_platform.freezer || windowsPlacedByTheDesktop())
+        return false;
+    QRect span;
+    for (const QScreen* screen : screens) {
+        if (screen->devicePixelRatio() != 1)
+            return false;
+        span = span.united(screen->geometry());
+    }
+    std::unique_ptr<FrozenScreen> frozen = m_platform.freezer->freeze(span);
+    if (!frozen)
+        return false;
+    markTiming("frozen");
+    m_overlays.clear();
+    m_drawnOn = nullptr;
+    auto* overlay = new FrmView(std::move(frozen), span, prefs::load().frameShown);
+    overlay->setScreen(screens[0]);
+    overlay->setPenScreenWidth(screens[0]->geometry().width());
+    m_overlays.append(overlay);
+    showOverlays();
+    return true;
+}
+
+void GestureSession::showOverlays() {
     for (FrmView* overlay : std::as_const(m_overlays)) {
         if (m_teaching)
             overlay->showTeaching();

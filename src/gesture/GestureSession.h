@@ -106,6 +106,9 @@ private:
     FrmView* openOverlay(QScreen& screen, QImage photograph, bool frameShown);
     FrmView* openSpanningOverlay(const QList<QPointer<QScreen>>& screens,
                                  const QList<QImage>& photographs, bool frameShown);
+    bool openFrozenOverlay(const QList<QScreen*>& screens);
+    // The gesture's overlays, wired to it and shown.
+    void showOverlays();
     FrmView* overlayAt(std::optional<QPoint> global) const;
     // isShow, and what the trigger is told of it.
     void setGestureUp(bool up);

@@ -3,6 +3,7 @@
 #include "overlay/Capture.h"
 #include "overlay/LayerPresenter.h"
 #include "overlay/Trail.h"
+#include "platform/ScreenFreezer.h"
 #include "platform/Twips.h"
 #include "platform/process/Timing.h"
 #include "platform/qt/WindowPlacement.h"
@@ -88,16 +89,28 @@ QRect pixelsOf(const QRectF& frame) {
 } // namespace
 
 FrmView::FrmView(QImage photograph, const QRect& screen, bool frameShown, QWidget* parent)
-    : FrmView(std::move(photograph), nullptr, screen, frameShown, parent) {}
+    : FrmView(std::move(photograph), nullptr, nullptr, screen, frameShown, parent) {}
 
 FrmView::FrmView(std::unique_ptr<LayerSurface> surface, const QRect& screen, bool frameShown)
-    : FrmView(QImage(), std::move(surface), screen, frameShown, nullptr) {}
+    : FrmView(QImage(), std::move(surface), nullptr, screen, frameShown, nullptr) {}
 
-FrmView::FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface, const QRect& screen,
-                 bool frameShown, QWidget* parent)
-    : QWidget(parent, overlayWindowFlags()), m_frameShown(frameShown) {
+FrmView::FrmView(std::unique_ptr<FrozenScreen> frozen, const QRect& screen, bool frameShown)
+    : FrmView(QImage(), nullptr, std::move(frozen), screen, frameShown, nullptr) {}
+
+FrmView::~FrmView() = default;
+
+FrmView::FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface,
+                 std::unique_ptr<FrozenScreen> frozen, const QRect& screen, bool frameShown,
+                 QWidget* parent)
+    : QWidget(parent, overlayWindowFlags()), m_frameShown(frameShown), m_frozen(std::move(frozen)) {
     if (surface)
         m_layer = new LayerPresenter(*this, std::move(surface));
+    if (m_frozen) {
+        // The window shows the server's picture by itself; Qt paints nothing over it.
+        setAttribute(Qt::WA_PaintOnScreen);
+        setAttribute(Qt::WA_NativeWindow);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
     setWindowTitle(tr("Gestrix geste"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -118,6 +131,11 @@ FrmView::FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface, const
     green.setColor(QPalette::WindowText, QColor(0x00, 0xFF, 0x00));
     m_label->setPalette(green);
 
+    if (m_frozen) {
+        m_label->hide();
+        m_frozen->showBehind(winId());
+    }
+
     m_activeBefore = QApplication::activeWindow();
     Form_Load(std::move(photograph));
     // Keys are the overlay's while it is up, whichever of our windows Qt hands them to.
@@ -130,7 +148,9 @@ FrmView::FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface, const
 
 void FrmView::Form_Load(QImage photograph) {
     // The photograph itself is what the user sees and draws on: no copy of the whole screen.
-    if (m_layer) {
+    // Over a frozen screen there is nothing of the screen to hold.
+    if (m_frozen) {
+    } else if (m_layer) {
         // The compositor shows the desktop through what is clear; the trail is drawn at the
         // output's scale.
         m_canvas = QImage(size() * m_layer->scale(), QImage::Format_ARGB32_Premultiplied);
@@ -151,10 +171,6 @@ void FrmView::Form_Load(QImage photograph) {
         QPainter painter(&m_canvas);
         painter.drawImage(0, 0, photograph);
     }
-    // Black or white is all the stroke layer holds: one byte a pixel.
-    m_strokeLayer = QImage(size(), QImage::Format_Grayscale8);
-    m_strokeLayer.fill(Qt::white);
-
     // Larger than any pixel coordinate, so the first movement sets all four bounds.
     minX = roundHalfEven(width() * twips::perPixel);
     minY = roundHalfEven(height() * twips::perPixel);
@@ -200,10 +216,22 @@ void FrmView::Form_MouseMove(int X, int Y) {
     placeFrame();
 }
 
+// A screen's worth of memory takes a while to fill: the overlay is shown first.
+void FrmView::makeStrokeLayer() {
+    if (!m_strokeLayer.isNull())
+        return;
+    // Black or white is all it holds: one byte a pixel.
+    m_strokeLayer = QImage(size(), QImage::Format_Grayscale8);
+    m_strokeLayer.fill(Qt::white);
+}
+
 void FrmView::paintStroke(QPoint from, QPoint to) {
+    makeStrokeLayer();
     trail::paintStroke(m_strokeLayer, from, to, DrawWidth);
-    refresh(
-        trail::paintVisible(m_canvas, m_strokeLayer, from, to, DrawWidth).adjusted(-1, -1, 1, 1));
+    const QRect changed = m_frozen
+                              ? trail::reachOf(from, to, DrawWidth)
+                              : trail::paintVisible(m_canvas, m_strokeLayer, from, to, DrawWidth);
+    refresh(changed.adjusted(-1, -1, 1, 1));
 }
 
 void FrmView::holdStarted(std::optional<QPoint> global) {
@@ -263,6 +291,7 @@ void FrmView::Form_MouseDown(int Button, int Shift) {
 }
 
 void FrmView::capture(bool DontLaunch) {
+    makeStrokeLayer();
     Q_EMIT captured(capture::copyBlock(m_strokeLayer, pixelsOf(m_shp)), m_stroke, DontLaunch);
 }
 
@@ -290,20 +319,30 @@ void FrmView::Timer1_Timer() {
 }
 
 void FrmView::refresh(const QRect& area) {
-    if (m_layer)
+    if (m_layer) {
         m_layer->refresh(area);
-    else
-        update(area);
+        return;
+    }
+    if (m_frozen)
+        m_frozenToRestore += area;
+    update(area);
 }
 
-// A window repaints its label by itself; a layer surface is told.
+// A window repaints its label by itself; elsewhere the label is drawn with the rest.
 template <typename Change> void FrmView::changeLabel(Change change) {
     const QRect before = m_label->geometry();
     change();
-    if (m_layer) {
-        m_layer->refresh(before);
-        m_layer->refresh(m_label->geometry());
+    if (m_layer || m_frozen) {
+        refresh(before);
+        refresh(m_label->geometry());
     }
+}
+
+void FrmView::setLabelShown(bool shown) {
+    if (m_frozen)
+        m_labelShown = shown;
+    else
+        m_label->setVisible(shown);
 }
 
 void FrmView::setVisible(bool visible) {
@@ -324,13 +363,13 @@ void FrmView::showTeaching() {
         m_label->setText(
             tr("Dessinez le symbole, puis cliquez. Clic droit ou Échap pour annuler."));
         m_label->adjustSize();
-        m_label->setVisible(true);
+        setLabelShown(true);
     });
 }
 
 void FrmView::showDecision(const Decision& decision, const QString& caption, bool nameShown) {
     if (!decision.accepted) {
-        changeLabel([this] { m_label->setVisible(false); });
+        changeLabel([this] { setLabelShown(false); });
         setFrameColour(rejectedRed);
         return;
     }
@@ -339,7 +378,7 @@ void FrmView::showDecision(const Decision& decision, const QString& caption, boo
         m_label->setText(caption);
         m_label->adjustSize();
         if (nameShown)
-            m_label->setVisible(true);
+            setLabelShown(true);
     });
 }
 
@@ -347,24 +386,66 @@ void FrmView::paintEvent(QPaintEvent* event) {
     if (!m_painted) {
         m_painted = true;
         markTiming("overlay shown");
+        QTimer::singleShot(0, this, &FrmView::makeStrokeLayer);
         Q_EMIT shown();
         activateWindow();
     }
     // Only a window on screen can take the keyboard, and only one at a time: try until it has.
     if (!m_keyboardGrabbed && windowHandle())
         m_keyboardGrabbed = windowHandle()->setKeyboardGrabEnabled(true);
+    if (m_frozen) {
+        paintOverFrozen(event->region());
+        return;
+    }
     QPainter painter(this);
     // The photograph is in the screen's pixels, which may be finer than the overlay's.
     const qreal ratio = m_canvas.devicePixelRatio();
     for (const QRect& rect : event->region())
         painter.drawImage(rect, m_canvas,
                           QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
-    if (m_frameVisible) {
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.setPen(m_frameColour);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(pixelsOf(m_shp).adjusted(0, 0, -1, -1));
+    paintFrame(painter);
+}
+
+void FrmView::paintFrame(QPainter& painter) const {
+    if (!m_frameVisible)
+        return;
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setPen(m_frameColour);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(pixelsOf(m_shp).adjusted(0, 0, -1, -1));
+}
+
+// The server shows the frozen screen wherever we draw nothing: only what is drawn, and where
+// something drawn has gone, is painted again, a piece of the screen read back at a time.
+void FrmView::paintOverFrozen(const QRegion& region) {
+    QRegion drawn = m_frozenToRestore;
+    if (!m_stroke.isEmpty() || m_frameVisible)
+        drawn += pixelsOf(m_shp).adjusted(-1, -1, 1, 1);
+    if (m_labelShown)
+        drawn += m_label->geometry();
+    const QRegion painted = region.intersected(drawn).intersected(rect());
+    m_frozenToRestore -= painted;
+    for (const QRect& area : painted) {
+        QImage piece = m_frozen->piece(area);
+        if (piece.isNull())
+            continue;
+        trail::paintTrail(piece, area.topLeft(), m_strokeLayer, m_stroke, DrawWidth);
+        QPainter painter(&piece);
+        painter.translate(-area.topLeft());
+        paintFrame(painter);
+        if (m_labelShown) {
+            // As the label would show itself: its text alone, over what is there.
+            painter.setFont(m_label->font());
+            painter.setPen(m_label->palette().color(QPalette::WindowText));
+            painter.drawText(m_label->geometry(), int(m_label->alignment()), m_label->text());
+        }
+        painter.end();
+        m_frozen->put(winId(), piece, area.topLeft());
     }
+}
+
+QPaintEngine* FrmView::paintEngine() const {
+    return m_frozen ? nullptr : QWidget::paintEngine();
 }
 
 void FrmView::mouseMoveEvent(QMouseEvent* event) {

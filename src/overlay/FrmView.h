@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class FrozenScreen;
 class LayerPresenter;
 class LayerSurface;
 class QLabel;
@@ -37,6 +38,10 @@ public:
     FrmView(QImage photograph, const QRect& screen, bool frameShown, QWidget* parent = nullptr);
     // Shown on a surface of the compositor's layer shell: the live desktop under a light veil.
     FrmView(std::unique_ptr<LayerSurface> surface, const QRect& screen, bool frameShown);
+    // Over the screen as the display server holds it (unscaled): only the stroke, the frame and
+    // the label are drawn, a piece at a time.
+    FrmView(std::unique_ptr<FrozenScreen> frozen, const QRect& screen, bool frameShown);
+    ~FrmView() override;
 
     // The pen is a 24th of a screen's width: of this one when the overlay spans several.
     void setPenScreenWidth(int width) { m_penScreenWidth = width; }
@@ -70,7 +75,8 @@ public:
     const QColor& frameColour() const { return m_frameColour; }
     QPointF labelPosition() const { return m_labelPosition; }
     QLabel& lblLaunch() const { return *m_label; }
-    // What the user sees, and the stroke alone (black dots on white) that captures copy.
+    // What the user sees (none over a frozen screen), and the stroke alone (black dots on white)
+    // that captures copy.
     const QImage& canvas() const { return m_canvas; }
     const QImage& strokeLayer() const { return m_strokeLayer; }
 
@@ -93,16 +99,23 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Over a frozen screen, nothing of Qt's paints: the pieces are drawn here.
+    QPaintEngine* paintEngine() const override;
 
 private:
-    FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface, const QRect& screen,
-            bool frameShown, QWidget* parent);
+    FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface,
+            std::unique_ptr<FrozenScreen> frozen, const QRect& screen, bool frameShown,
+            QWidget* parent);
     void Form_Load(QImage photograph);
     // Paints this part again, wherever the overlay is shown.
     void refresh(const QRect& area);
     // Changes the label and paints it again, where it was and where it is.
     template <typename Change> void changeLabel(Change change);
     void paintHint();
+    void makeStrokeLayer();
+    void paintFrame(QPainter& painter) const;
+    void paintOverFrozen(const QRegion& region);
+    void setLabelShown(bool shown);
     void Timer1_Timer();
     void capture(bool DontLaunch);
     void paintStroke(QPoint from, QPoint to);
@@ -132,4 +145,7 @@ private:
     int m_penScreenWidth = 0; // 0: the overlay's own width
     QTimer Timer1;
     LayerPresenter* m_layer = nullptr; // where the overlay is shown on a layer surface
+    std::unique_ptr<FrozenScreen> m_frozen;
+    bool m_labelShown = false; // over a frozen screen the label widget stays hidden
+    QRegion m_frozenToRestore; // where something drawn has gone since
 };

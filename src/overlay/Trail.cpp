@@ -67,18 +67,25 @@ std::optional<Span> spanOnRow(QPointF a, QPointF b, qreal radius, qreal y) {
     return unite(span, intersect(between, near));
 }
 
-// Whether the stroke layer is black at a point of the overlay; outside it, no.
+// Whether the stroke layer is black at a point of the overlay (shifted by origin); outside it,
+// no.
 struct StrokeLookup {
     const QImage& layer;
+    QPoint origin;
     bool at(qreal x, qreal y) const {
-        const int column = static_cast<int>(x);
-        const int row = static_cast<int>(y);
+        const int column = static_cast<int>(x + origin.x());
+        const int row = static_cast<int>(y + origin.y());
         return column >= 0 && row >= 0 && column < layer.width() && row < layer.height() &&
                layer.constScanLine(row)[column] == 0;
     }
 };
 
 } // namespace
+
+QRect reachOf(QPointF from, QPointF to, int width) {
+    const qreal reach = width / 2.0 + outlineWidth;
+    return QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach).toAlignedRect();
+}
 
 void paintStroke(QImage& strokeLayer, QPointF from, QPointF to, int width) {
     QPainter painter(&strokeLayer); // no antialiasing: the stroke stays pure black
@@ -92,16 +99,20 @@ void paintStroke(QImage& strokeLayer, QPointF from, QPointF to, int width) {
     }
 }
 
-QRect paintVisible(QImage& visible, const QImage& strokeLayer, QPointF from, QPointF to,
-                   int width) {
+QRect paintVisible(QImage& visible, const QImage& strokeLayer, QPointF from, QPointF to, int width,
+                   QPoint origin) {
     const qreal radius = width / 2.0;
     const qreal reach = radius + outlineWidth;
+    const QRect changed = reachOf(from, to, width);
+    // From here on, in the image's own place.
+    from -= origin;
+    to -= origin;
     const QRectF span = QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach);
     const qreal ratio = visible.devicePixelRatio();
     const QRect pixels = QRectF(span.topLeft() * ratio, span.bottomRight() * ratio)
                              .toAlignedRect()
                              .intersected(visible.rect());
-    const StrokeLookup stroke{strokeLayer};
+    const StrokeLookup stroke{strokeLayer, origin};
     for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
         const qreal py = (y + 0.5) / ratio;
         const std::optional<Span> outline = spanOnRow(from, to, reach, py);
@@ -126,7 +137,18 @@ QRect paintVisible(QImage& visible, const QImage& strokeLayer, QPointF from, QPo
                 line[x] = light;
         }
     }
-    return span.toAlignedRect();
+    return changed;
+}
+
+void paintTrail(QImage& piece, QPoint origin, const QImage& strokeLayer,
+                const QList<QPoint>& stroke, int width) {
+    const QRect place(origin, (QSizeF(piece.size()) / piece.devicePixelRatio()).toSize());
+    for (qsizetype i = 0; i < stroke.size(); ++i) {
+        const QPoint from = stroke[std::max<qsizetype>(i - 1, 0)];
+        const QPoint to = stroke[i];
+        if (reachOf(from, to, width).intersects(place))
+            paintVisible(piece, strokeLayer, from, to, width, origin);
+    }
 }
 
 } // namespace trail

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QPointF>
 #include <QRect>
 
@@ -16,9 +17,18 @@ inline constexpr qreal outlineWidth = 2.0;
 // without antialiasing, into the stroke layer.
 void paintStroke(QImage& strokeLayer, QPointF from, QPointF to, int width);
 
+// Where the stroke from one point to another shows, outline included, in the overlay's pixels.
+QRect reachOf(QPointF from, QPointF to, int width);
+
 // The same stroke onto the visible image, at its device pixel ratio: black where the stroke
-// passes, light round it, but never over black the stroke layer already holds. Returns the
-// rectangle changed, in the overlay's pixels.
-QRect paintVisible(QImage& visible, const QImage& strokeLayer, QPointF from, QPointF to, int width);
+// passes, light round it, but never over black the stroke layer already holds. The image's
+// corner is the overlay's point origin. Returns the rectangle changed, in the overlay's pixels.
+QRect paintVisible(QImage& visible, const QImage& strokeLayer, QPointF from, QPointF to, int width,
+                   QPoint origin = {});
+
+// The whole stroke, a point to the next, onto a piece of the visible image whose corner is the
+// overlay's point origin: each step painted again in order, as it was when drawn.
+void paintTrail(QImage& piece, QPoint origin, const QImage& strokeLayer,
+                const QList<QPoint>& stroke, int width);
 
 } // namespace trail

@@ -2,6 +2,7 @@
 
 class LayerShell;
 class ProgramStarter;
+class ScreenFreezer;
 class ScreenPhotographer;
 class TriggerButton;
 
@@ -13,4 +14,7 @@ struct Platform {
     // Where the compositor offers one: the overlays without a photograph show the desktop
     // through it.
     LayerShell* layers = nullptr;
+    // Where the display server can hold the frozen screen itself: the overlays of unscaled
+    // screens show it instead of a photograph.
+    ScreenFreezer* freezer = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "overlay/FrmView.h"
 #include "overlay/Capture.h"
+#include "overlay/Trail.h"
 #include "recognition/DrawingSampler.h"
 
 #include <QElapsedTimer>
@@ -246,6 +247,21 @@ TEST_F(FrmViewTest, APhotographFinerThanTheOverlayIsDrawnOnAtItsOwnResolution) {
     EXPECT_FALSE(isBlack(overlay.canvas(), 250, 400));
     EXPECT_TRUE(isBlack(overlay.strokeLayer(), 120, 200))
         << "the stroke layer stays in the overlay's pixels";
+}
+
+TEST_F(FrmViewTest, APieceOfTheTrailPaintedAgainFromTheStrokeIsWhatWasDrawn) {
+    QImage dark(1024, 768, QImage::Format_RGB32);
+    dark.fill(Qt::black);
+    FrmView& overlay = open(QSize(1024, 768), dark);
+    // It crosses itself: the outline of the last part must not cover the first.
+    const Stroke stroke{{100, 200}, {300, 200}, {200, 100}, {200, 300}};
+    for (const QPoint at : stroke)
+        overlay.Form_MouseMove(at.x(), at.y());
+    const QRect piece(150, 150, 130, 90);
+    QImage redrawn(piece.size(), QImage::Format_RGB32);
+    redrawn.fill(Qt::black);
+    trail::paintTrail(redrawn, piece.topLeft(), overlay.strokeLayer(), stroke, overlay.DrawWidth);
+    EXPECT_EQ(redrawn, overlay.canvas().copy(piece));
 }
 
 TEST_F(FrmViewTest, FrameAndLabelShowTheDecision) {

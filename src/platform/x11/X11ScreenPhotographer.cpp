@@ -26,20 +26,6 @@ constexpr int bytesPerPixel = 4;
 // The photograph is taken in bands of about this size (a 4K screen has 16).
 constexpr int bandBytes = 2 * 1024 * 1024;
 
-// True when the root window's pixels are 24-bit colour in 32-bit words, as Format_RGB32 has them.
-bool hasRgb32Pixels(xcb_connection_t* connection) {
-    const xcb_screen_t* screen = firstScreen(connection);
-    if (!screen || screen->root_depth != 24)
-        return false;
-    const xcb_setup_t* setup = xcb_get_setup(connection);
-    for (auto format = xcb_setup_pixmap_formats_iterator(setup); format.rem;
-         xcb_format_next(&format)) {
-        if (format.data->depth == 24)
-            return format.data->bits_per_pixel == 32;
-    }
-    return false;
-}
-
 } // namespace
 
 X11ScreenPhotographer::X11ScreenPhotographer() {

@@ -26,6 +26,19 @@ const xcb_screen_t* firstScreen(xcb_connection_t* connection) {
     return xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
 }
 
+bool hasRgb32Pixels(xcb_connection_t* connection) {
+    const xcb_screen_t* screen = firstScreen(connection);
+    if (!screen || screen->root_depth != 24)
+        return false;
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    for (auto format = xcb_setup_pixmap_formats_iterator(setup); format.rem;
+         xcb_format_next(&format)) {
+        if (format.data->depth == 24)
+            return format.data->bits_per_pixel == 32;
+    }
+    return false;
+}
+
 // The application window under the pointer is the first window with a WM_CLASS on the way down
 // from the root's child (a window manager's frame holds it).
 QStringList windowClassAt(xcb_connection_t* connection, std::uint32_t window) {

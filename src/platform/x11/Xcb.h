@@ -23,6 +23,9 @@ xcb_connection_t* qtConnection();
 // The first screen of a connection, or null.
 const xcb_screen_t* firstScreen(xcb_connection_t* connection);
 
+// True when the root window's pixels are 24-bit colour in 32-bit words, as Format_RGB32 has them.
+bool hasRgb32Pixels(xcb_connection_t* connection);
+
 // The WM_CLASS names of the application window at or below this child of the root.
 QStringList windowClassAt(xcb_connection_t* connection, std::uint32_t window);
 
