@@ -16,9 +16,8 @@ int main(void) {
         return 1;
     }
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    xcb_grab_button(connection, 0, screen->root, XCB_EVENT_MASK_BUTTON_PRESS,
-                    XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE, 2,
-                    XCB_MOD_MASK_ANY);
+    xcb_grab_button(connection, 0, screen->root, XCB_EVENT_MASK_BUTTON_PRESS, XCB_GRAB_MODE_ASYNC,
+                    XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE, 2, XCB_MOD_MASK_ANY);
 
     const xcb_window_t window = xcb_generate_id(connection);
     const uint32_t attributes[] = {1, XCB_EVENT_MASK_BUTTON_PRESS};

@@ -19,8 +19,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 

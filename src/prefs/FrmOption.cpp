@@ -99,8 +99,8 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     cmdPickWindow = button(this, tr("Choisir une fenêtre…"), {160, 192, 150, 25});
     cmdPickWindow->setToolTip(tr("Puis cliquez sur une fenêtre de l'application à exclure."));
 
-    chkClickBack = checkBox(this, tr("Un clic bref garde son rôle (coller, onglet…)"),
-                            {16, 224, 305, 17});
+    chkClickBack =
+        checkBox(this, tr("Un clic bref garde son rôle (coller, onglet…)"), {16, 224, 305, 17});
     chkClickBack->setToolTip(tr("Un clic bref du bouton, sans bouger, va à l'application ; "
                                 "appuyez et dessinez, ou maintenez, pour un geste."));
     chkPrecise = checkBox(this, tr("Reconnaissance précise"), {16, 248, 305, 17});

@@ -55,10 +55,9 @@ enum class Setting {
 
 // The settings the preferences dialog shows and saves.
 inline constexpr std::initializer_list<Setting> dialogSettings = {
-    Setting::Stretch,     Setting::Frame,         Setting::Name,
-    Setting::Recognition, Setting::TriggerButton, Setting::PassThrough,
-    Setting::Exclusions,  Setting::ClicksGivenBack, Setting::Language,
-    Setting::CloseKeepsInTray};
+    Setting::Stretch,       Setting::Frame,           Setting::Name,       Setting::Recognition,
+    Setting::TriggerButton, Setting::PassThrough,     Setting::Exclusions, Setting::ClicksGivenBack,
+    Setting::Language,      Setting::CloseKeepsInTray};
 
 Preferences load();
 // Writes these settings of preferences; an Io failure when the settings file refused them.

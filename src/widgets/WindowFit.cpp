@@ -24,8 +24,9 @@ int scaled(int length, qreal factor) {
 
 // Edges are scaled rather than sizes, so that touching widgets still touch.
 QRect scaled(const QRect& rect, qreal factor) {
-    return QRect(QPoint(scaled(rect.left(), factor), scaled(rect.top(), factor)),
-                 QPoint(scaled(rect.right() + 1, factor) - 1, scaled(rect.bottom() + 1, factor) - 1));
+    return QRect(
+        QPoint(scaled(rect.left(), factor), scaled(rect.top(), factor)),
+        QPoint(scaled(rect.right() + 1, factor) - 1, scaled(rect.bottom() + 1, factor) - 1));
 }
 
 // A size set on the widget itself; the others follow the window's.
@@ -64,9 +65,9 @@ qreal fitFactor(QSize window, QSize available) {
     const QSize room = available - decorations;
     if (window.isEmpty() || room.isEmpty())
         return 1;
-    return std::clamp(std::min(qreal(room.width()) / window.width(),
-                               qreal(room.height()) / window.height()),
-                      smallestShrink, 1.0);
+    return std::clamp(
+        std::min(qreal(room.width()) / window.width(), qreal(room.height()) / window.height()),
+        smallestShrink, 1.0);
 }
 
 void fitOnScreen(QWidget* window) {

@@ -49,8 +49,8 @@ protected:
         event.type = __u16(e.type);
         event.code = __u16(e.code);
         event.value = e.value;
-        const auto sinceStart = std::chrono::duration_cast<std::chrono::microseconds>(
-            now.time_since_epoch());
+        const auto sinceStart =
+            std::chrono::duration_cast<std::chrono::microseconds>(now.time_since_epoch());
         event.input_event_sec = sinceStart.count() / 1000000;
         event.input_event_usec = sinceStart.count() % 1000000;
         FrameFilter::Result one = filter.take(event, trigger);
@@ -90,7 +90,8 @@ TEST_F(FrameFilterTest, AHeldPressIsAGestureAndNeitherItNorItsReleaseGoesOn) {
     EXPECT_TRUE(filter.timePassed(now + 250ms));
     EXPECT_TRUE(filter.holdsGesture());
     now += 400ms;
-    EXPECT_EQ(plain(frame({move(REL_X, 40)}).forward), (std::vector<Event>{move(REL_X, 40), report}));
+    EXPECT_EQ(plain(frame({move(REL_X, 40)}).forward),
+              (std::vector<Event>{move(REL_X, 40), report}));
     const FrameFilter::Result released = frame({scan, key(BTN_MIDDLE, 0)});
     EXPECT_TRUE(released.forward.empty());
     EXPECT_TRUE(released.gestureEnded);

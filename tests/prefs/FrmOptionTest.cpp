@@ -91,10 +91,10 @@ TEST_F(FrmOptionTest, AnnulerAndTheCloseBoxWriteNothing) {
 
 TEST_F(FrmOptionTest, TabOrderRunsFromTheBoxesToAnnulerThenOk) {
     FrmOption dialog;
-    const QList<QWidget*> order{dialog.chkGrid,        dialog.chkName,      dialog.cboButton,
-                                dialog.cboPassThrough, dialog.txtExcluded,  dialog.cmdPickWindow,
-                                dialog.chkClickBack,   dialog.chkPrecise,   dialog.chkAutostart,
-                                dialog.chkCloseToTray, dialog.cboLanguage,  dialog.Command2,
+    const QList<QWidget*> order{dialog.chkGrid,        dialog.chkName,     dialog.cboButton,
+                                dialog.cboPassThrough, dialog.txtExcluded, dialog.cmdPickWindow,
+                                dialog.chkClickBack,   dialog.chkPrecise,  dialog.chkAutostart,
+                                dialog.chkCloseToTray, dialog.cboLanguage, dialog.Command2,
                                 dialog.Command1};
     // The next widget Tab reaches: labels sit in the focus chain too.
     const auto nextTabStop = [](QWidget* widget) {

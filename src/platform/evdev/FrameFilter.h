@@ -51,7 +51,7 @@ private:
     std::vector<input_event> m_frame;
     bool m_dropping = false; // after SYN_DROPPED, until the next SYN_REPORT
     Trigger m_trigger = Trigger::Up;
-    int m_triggerCode = 0;   // the press's code, kept until its release
-    int m_dx = 0, m_dy = 0;  // travel since an undecided press
+    int m_triggerCode = 0;  // the press's code, kept until its release
+    int m_dx = 0, m_dy = 0; // travel since an undecided press
     ClickOrHold m_clickOrHold;
 };

@@ -20,7 +20,8 @@ bool MouseForwarder::start() {
     if (running())
         return true;
     m_watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (m_watch < 0 || inotify_add_watch(m_watch, m_inputFolder.c_str(), IN_CREATE | IN_ATTRIB) < 0) {
+    if (m_watch < 0 ||
+        inotify_add_watch(m_watch, m_inputFolder.c_str(), IN_CREATE | IN_ATTRIB) < 0) {
         std::fprintf(stderr, "gestrix-input: cannot watch %s\n", m_inputFolder.c_str());
         stop();
         return false;
@@ -100,8 +101,7 @@ int MouseForwarder::timeoutMs() const {
     int timeout = -1;
     for (const Mouse& mouse : m_mice) {
         if (const auto deadline = mouse.filter.deadline()) {
-            const auto left =
-                std::chrono::ceil<std::chrono::milliseconds>(*deadline - now).count();
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - now).count();
             const int ms = int(std::max<long long>(left, 0));
             timeout = timeout < 0 ? ms : std::min(timeout, ms);
         }

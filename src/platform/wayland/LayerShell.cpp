@@ -140,7 +140,8 @@ std::unique_ptr<LayerShell> LayerShell::connect() {
         return nullptr;
     auto* shell = static_cast<zwlr_layer_shell_v1*>(
         connection->bind(zwlr_layer_shell_v1_interface, supportedShellVersion));
-    auto* compositor = static_cast<wl_compositor*>(connection->bind(wl_compositor_interface, scaledSurfacesVersion));
+    auto* compositor = static_cast<wl_compositor*>(
+        connection->bind(wl_compositor_interface, scaledSurfacesVersion));
     auto* seat = static_cast<wl_seat*>(connection->bind(wl_seat_interface, supportedSeatVersion));
     if (!shell || !compositor || !seat) {
         if (shell)
@@ -210,8 +211,8 @@ std::unique_ptr<LayerSurface> LayerShell::cover(const QScreen& screen) {
     zwlr_layer_surface_v1* role = zwlr_layer_shell_v1_get_layer_surface(
         m_shell, surface, output, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, "gestrix");
     // Drawn at the output's scale, a HiDPI screen shows it sharp.
-    const bool scales = wl_proxy_get_version(reinterpret_cast<wl_proxy*>(m_compositor)) >=
-                        scaledSurfacesVersion;
+    const bool scales =
+        wl_proxy_get_version(reinterpret_cast<wl_proxy*>(m_compositor)) >= scaledSurfacesVersion;
     const int scale = scales ? std::max(1, int(std::ceil(screen.devicePixelRatio()))) : 1;
     std::unique_ptr<LayerSurface> covering(new LayerSurface(*this, surface, role, scale));
     zwlr_layer_surface_v1_add_listener(role, &roleListener, covering.get());

@@ -333,7 +333,8 @@ void X11TriggerButton::giveClickBack() {
     releaseKeyboard();
     const auto button = static_cast<std::uint8_t>(m_settings.button);
     m_replaysAhead = 1;
-    xcb_test_fake_input(m_connection, XCB_BUTTON_PRESS, button, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_test_fake_input(m_connection, XCB_BUTTON_PRESS, button, XCB_CURRENT_TIME, XCB_NONE, 0, 0,
+                        0);
     xcb_test_fake_input(m_connection, XCB_BUTTON_RELEASE, button, XCB_CURRENT_TIME, XCB_NONE, 0, 0,
                         0);
     xcb_flush(m_connection);

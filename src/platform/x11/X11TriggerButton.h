@@ -67,12 +67,12 @@ private:
     TriggerHandler* m_handler = nullptr;
     TriggerSettings m_settings;
     Mode m_mode = Mode::Poll;
-    int m_grabbed = 0;   // the button grabbed, 0 for none
-    bool m_held = false; // a taken press whose button is still down
+    int m_grabbed = 0;      // the button grabbed, 0 for none
+    bool m_held = false;    // a taken press whose button is still down
     TriggerPress m_waiting; // a taken press not yet a gesture nor a click
     ClickOrHold m_clickOrHold;
     QTimer m_clickTimer;
-    QPoint m_pointer;        // where a held press is now
+    QPoint m_pointer;       // where a held press is now
     int m_replaysAhead = 0; // our own presses of the button, on their way to be replayed
     bool m_keyboardTaken = false;
     bool m_pressedSinceLastReading = false;
