@@ -148,8 +148,8 @@ FrmView::FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface,
 
 void FrmView::Form_Load(QImage photograph) {
     // The photograph itself is what the user sees and draws on: no copy of the whole screen.
-    // Over a frozen screen there is nothing of the screen to hold.
     if (m_frozen) {
+        // The server holds the screen: nothing of it is ours to keep.
     } else if (m_layer) {
         // The compositor shows the desktop through what is clear; the trail is drawn at the
         // output's scale.
