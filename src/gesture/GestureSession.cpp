@@ -88,7 +88,7 @@ GestureSession::~GestureSession() {
 }
 
 FrmView* GestureSession::overlay() const {
-    return m_drawnOn ? m_drawnOn.data() : m_overlays.value(0).data();
+    return m_overlays.value(0).data();
 }
 
 FrmView* GestureSession::overlayAt(std::optional<QPoint> global) const {
@@ -223,7 +223,6 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
                                   QList<QImage> photographs) {
     // The last gesture's overlays may not be deleted yet; they are not this one's.
     m_overlays.clear();
-    m_drawnOn = nullptr;
     // The desktop's own question about photographs is on screen: covering it would leave the
     // user under it, wondering.
     if (m_platform.photographer.desktopIsAsking()) {
@@ -260,7 +259,6 @@ bool GestureSession::openFrozenOverlay(const QList<QScreen*>& screens) {
         return false;
     markTiming("frozen");
     m_overlays.clear();
-    m_drawnOn = nullptr;
     auto* overlay = new FrmView(std::move(frozen), span, prefs::load().frameShown);
     overlay->setScreen(screens[0]);
     overlay->setPenScreenWidth(screens[0]->geometry().width());
@@ -270,6 +268,17 @@ bool GestureSession::openFrozenOverlay(const QList<QScreen*>& screens) {
 }
 
 void GestureSession::showOverlays() {
+    // The overlays of several screens share one drawing, with one pen: a stroke may go from one
+    // screen to another.
+    if (m_overlays.size() > 1) {
+        for (FrmView* overlay : std::as_const(m_overlays)) {
+            overlay->setPenScreenWidth(m_overlays.first()->width());
+            for (FrmView* other : std::as_const(m_overlays)) {
+                if (other != overlay)
+                    connect(overlay, &FrmView::strokeExtended, other, &FrmView::followStroke);
+            }
+        }
+    }
     for (FrmView* overlay : std::as_const(m_overlays)) {
         if (m_teaching)
             overlay->showTeaching();
@@ -345,12 +354,12 @@ void GestureSession::closed() {
 // 4. A capture, reduced and sampled into the drawing recognition sees. A gesture for the editor
 // recognises nothing: its final drawing is taught.
 void GestureSession::recognise(const QImage& block, const Stroke& stroke, bool DontLaunch) {
-    // Of several overlays, the one drawn on shows the previews; the others have none to show.
+    // Of several overlays, all hold the same drawing: one's previews are enough, and none is
+    // shown before there is a stroke.
     auto* from = qobject_cast<FrmView*>(sender());
-    if (from && stroke.isEmpty() && DontLaunch && m_overlays.size() > 1)
+    if (from && DontLaunch && m_overlays.size() > 1 &&
+        (stroke.isEmpty() || from != m_overlays.first()))
         return;
-    if (from && !stroke.isEmpty())
-        m_drawnOn = from;
     const QImage comparison = capture::comparisonPicture(block, m_comparisonSize);
     Q_EMIT captured(block, comparison);
     const DrawingGrid drawing = sampleDrawing(comparison, twips::perPixel, twips::perPixel);
@@ -382,7 +391,6 @@ void GestureSession::Comparaison(const DrawingGrid& drawing, const Stroke& strok
     m_bars = decision.bars;
     Q_EMIT barsChanged(m_bars);
 
-    RecognitionDisplay* display = m_display ? m_display : overlay();
     QString caption;
     if (decision.accepted) {
         caption = recognitionCaption(programName(decision.program, m_platform.starter),
@@ -394,8 +402,14 @@ void GestureSession::Comparaison(const DrawingGrid& drawing, const Stroke& strok
                 caption += u" — "_s + launchProblemText(*problem);
         }
     }
-    if (display)
-        display->showDecision(decision, caption, preferences.nameShown);
+    if (m_display) {
+        m_display->showDecision(decision, caption, preferences.nameShown);
+    } else {
+        for (FrmView* shown : std::as_const(m_overlays)) {
+            if (shown)
+                shown->showDecision(decision, caption, preferences.nameShown);
+        }
+    }
     if (!decision.accepted) {
         SymbolGrid white = m_referenceGrid;
         ClearGrid(white);

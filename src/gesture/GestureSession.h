@@ -77,8 +77,8 @@ public:
 
     // isShow: a gesture is under way, from the photograph's request to the overlay's end.
     bool isGestureUp() const { return isShow; }
-    // The overlay of the gesture under way that was drawn on last (the first one before any
-    // drawing), if any.
+    // The first overlay of the gesture under way, if any: the overlays of several screens hold
+    // the same drawing.
     FrmView* overlay() const;
     // Where Comparaison shows its outcome: the overlay while it is up, unless another is set.
     void setRecognitionDisplay(RecognitionDisplay* display) { m_display = display; }
@@ -132,7 +132,6 @@ private:
     int m_gestureNumber = 0;             // counts the gestures started
     QList<QPointer<FrmView>> m_overlays; // one a screen covered
     int m_overlaysLeft = 0;              // not yet deleted
-    QPointer<FrmView> m_drawnOn;
     RecognitionDisplay* m_display = nullptr;
     Thresholds m_sliders;
     Scores m_bars;

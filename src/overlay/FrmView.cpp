@@ -207,8 +207,11 @@ void FrmView::Form_MouseMove(int X, int Y) {
     // under load, leave no gaps.
     const QPoint at(X, Y);
     paintStroke(m_stroke.isEmpty() ? at : m_stroke.back(), at);
-    if (m_stroke.isEmpty() || m_stroke.back() != at)
+    if (m_stroke.isEmpty() || m_stroke.back() != at) {
         m_stroke.append(at);
+        if (!m_following)
+            Q_EMIT strokeExtended(at + geometry().topLeft());
+    }
     minX = std::min(minX, X);
     minY = std::min(minY, Y);
     maxX = std::max(maxX, X);
@@ -223,6 +226,14 @@ void FrmView::makeStrokeLayer() {
     // Black or white is all it holds: one byte a pixel.
     m_strokeLayer = QImage(size(), QImage::Format_Grayscale8);
     m_strokeLayer.fill(Qt::white);
+}
+
+void FrmView::followStroke(QPoint global) {
+    const QPoint at = global - geometry().topLeft();
+    m_strokeShared = true;
+    m_following = true;
+    Form_MouseMove(at.x(), at.y());
+    m_following = false;
 }
 
 void FrmView::paintStroke(QPoint from, QPoint to) {
@@ -291,8 +302,15 @@ void FrmView::Form_MouseDown(int Button, int Shift) {
 }
 
 void FrmView::capture(bool DontLaunch) {
+    const QRect frame = pixelsOf(m_shp);
+    // A stroke that went on over another screen is painted again from its points: the stroke
+    // layer holds only what is over this one.
+    if (m_strokeShared) {
+        Q_EMIT captured(trail::strokeBlock(m_stroke, frame, DrawWidth), m_stroke, DontLaunch);
+        return;
+    }
     makeStrokeLayer();
-    Q_EMIT captured(capture::copyBlock(m_strokeLayer, pixelsOf(m_shp)), m_stroke, DontLaunch);
+    Q_EMIT captured(capture::copyBlock(m_strokeLayer, frame), m_stroke, DontLaunch);
 }
 
 void FrmView::cancel() {

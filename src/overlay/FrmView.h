@@ -47,6 +47,9 @@ public:
     void setPenScreenWidth(int width) { m_penScreenWidth = width; }
 
     void Form_MouseMove(int X, int Y);
+    // The stroke went on over the overlay of another screen (a global position): it is one
+    // drawing, drawn here too where it shows.
+    void followStroke(QPoint global);
     void Form_MouseDown(int Button, int Shift);
     // A click on the overlay.
     void press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
@@ -93,6 +96,8 @@ Q_SIGNALS:
     void gestureEnded();
     // First painted: it takes the keyboard now.
     void shown();
+    // The pointer drew here (a global position), for the overlays of other screens.
+    void strokeExtended(QPoint global);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -142,7 +147,9 @@ private:
     bool m_holding = false;
     std::optional<QPoint> m_holdStart;
     qreal m_holdTravel = 0;
-    int m_penScreenWidth = 0; // 0: the overlay's own width
+    int m_penScreenWidth = 0;    // 0: the overlay's own width
+    bool m_following = false;    // drawing what another overlay was given
+    bool m_strokeShared = false; // the stroke went over another screen's overlay too
     QTimer Timer1;
     LayerPresenter* m_layer = nullptr; // where the overlay is shown on a layer surface
     std::unique_ptr<FrozenScreen> m_frozen;

@@ -140,6 +140,18 @@ QRect paintVisible(QImage& visible, const QImage& strokeLayer, QPointF from, QPo
     return changed;
 }
 
+QImage strokeBlock(const QList<QPoint>& stroke, const QRect& area, int width) {
+    QImage block(area.size(), QImage::Format_Grayscale8);
+    block.fill(Qt::white);
+    for (qsizetype i = 0; i < stroke.size(); ++i) {
+        const QPoint from = stroke[std::max<qsizetype>(i - 1, 0)] - area.topLeft();
+        const QPoint to = stroke[i] - area.topLeft();
+        if (reachOf(from, to, width).intersects(block.rect()))
+            paintStroke(block, from, to, width);
+    }
+    return block;
+}
+
 void paintTrail(QImage& piece, QPoint origin, const QImage& strokeLayer,
                 const QList<QPoint>& stroke, int width) {
     const QRect place(origin, (QSizeF(piece.size()) / piece.devicePixelRatio()).toSize());

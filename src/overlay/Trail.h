@@ -26,6 +26,10 @@ QRect reachOf(QPointF from, QPointF to, int width);
 QRect paintVisible(QImage& visible, const QImage& strokeLayer, QPointF from, QPointF to, int width,
                    QPoint origin = {});
 
+// The block of the stroke layer inside area, painted again from the stroke's points: what a stroke
+// layer without edges would hold there.
+QImage strokeBlock(const QList<QPoint>& stroke, const QRect& area, int width);
+
 // The whole stroke, a point to the next, onto a piece of the visible image whose corner is the
 // overlay's point origin: each step painted again in order, as it was when drawn.
 void paintTrail(QImage& piece, QPoint origin, const QImage& strokeLayer,

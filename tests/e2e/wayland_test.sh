@@ -2,8 +2,8 @@
 # A Wayland session: under a headless sway with two outputs, the second at scale 2, Gestrix runs
 # as a native Wayland client with no trigger of its own; "gestrix --gesture" covers both outputs
 # with full-screen overlays showing the frozen screen, copied by the compositor (no portal runs);
-# the same stroke drawn on either output, and a click there, starts the stored program; a right
-# click on the first output, and Escape, cancel.
+# the same stroke drawn on either output, or from one to the other, and a click, starts the
+# stored program; a right click on the first output, and Escape, cancel.
 # Usage: wayland_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
@@ -23,10 +23,10 @@ pixel() {
 e2e_wait_for 'windows | grep -q Strokely' || e2e_fail "no main window under sway"
 grep -q "no trigger button here" "$E2E_TMP/gestrix.log" || e2e_fail "the log does not say there is no trigger"
 
-in_session swaymsg -q seat seat0 cursor set 300 650
+# The overlay takes the pointer where it is as the start of the stroke: it starts there.
+in_session swaymsg -q seat seat0 cursor set 1350 180
 in_session "$session/gestrix" --gesture || e2e_fail "--gesture was not delivered"
 e2e_wait_for overlays_up || e2e_fail "not one overlay an output: $(windows)"
-in_session swaymsg -q seat seat0 cursor set 1400 650
 # A workspace holds one full-screen window, and each output shows one workspace.
 full_screens() {
     in_session swaymsg -t get_tree | grep -A 12 '"name": "Gestrix geste"' |
@@ -50,12 +50,28 @@ e2e_wait_for '[ -e "$marker" ]' || e2e_fail "the program of the stroke on the sc
 e2e_wait_for 'overlays_up 0' || e2e_fail "the overlays stayed after the click"
 rm "$marker"
 
+in_session swaymsg -q seat seat0 cursor set 400 360
 in_session "$session/gestrix" --gesture
 e2e_wait_for overlays_up || e2e_fail "no overlays for the stroke on the first output"
 bar 400 360
 in_session swaymsg -q seat seat0 cursor press button1
 in_session swaymsg -q seat seat0 cursor release button1
 e2e_wait_for '[ -e "$marker" ]' || e2e_fail "the program of the stroke on the first output did not run"
+e2e_wait_for 'overlays_up 0' || e2e_fail "the overlays stayed after the click"
+rm "$marker"
+
+# A stroke from one output to the other is one drawing: the second output draws the step across
+# the edge too, from the last point on the first. (Under the headless sway the first output is
+# not seen repainted while the pointer is on the second: only the second is looked at.)
+in_session swaymsg -q seat seat0 cursor set 1000 200
+in_session "$session/gestrix" --gesture
+e2e_wait_for overlays_up || e2e_fail "no overlays for the stroke across the outputs"
+for x in 1000 1100 1200 1320 1420 1520; do in_session swaymsg -q seat seat0 cursor set "$x" 200; done
+e2e_wait_for '[ "$(pixel 1300 200)" = "srgb(0,0,0)" ]' ||
+    e2e_fail "the stroke is cut where the outputs meet: $(pixel 1300 200)"
+in_session swaymsg -q seat seat0 cursor press button1
+in_session swaymsg -q seat seat0 cursor release button1
+e2e_wait_for '[ -e "$marker" ]' || e2e_fail "the program of the stroke across the outputs did not run"
 e2e_wait_for 'overlays_up 0' || e2e_fail "the overlays stayed after the click"
 
 in_session "$session/gestrix" --gesture

@@ -264,6 +264,23 @@ TEST_F(FrmViewTest, APieceOfTheTrailPaintedAgainFromTheStrokeIsWhatWasDrawn) {
     EXPECT_EQ(redrawn, overlay.canvas().copy(piece));
 }
 
+TEST_F(FrmViewTest, AStrokeThatGoesOnOverAnotherScreenIsOneDrawing) {
+    FrmView& left = open();
+    FrmView right(QImage(), QRect(1024, 0, 1024, 768), true);
+    right.setAttribute(Qt::WA_DeleteOnClose, false);
+    QObject::connect(&left, &FrmView::strokeExtended, &right, &FrmView::followStroke);
+    QObject::connect(&right, &FrmView::strokeExtended, &left, &FrmView::followStroke);
+    left.Form_MouseMove(900, 300);
+    left.Form_MouseMove(1000, 300);
+    right.Form_MouseMove(100, 300); // 1124 on the desktop
+    EXPECT_TRUE(isBlack(right.canvas(), 0, 300)) << "the step across shows on both screens";
+    left.Form_MouseDown(FrmView::LeftButton, FrmView::ShiftKey);
+    EXPECT_EQ(host.stroke, (Stroke{{900, 300}, {1000, 300}, {1124, 300}}));
+    EXPECT_EQ(host.block.width(), 1124 - 900 + left.DrawWidth);
+    EXPECT_TRUE(isBlack(host.block, host.block.width() - left.DrawWidth / 2, left.DrawWidth / 2))
+        << "the part drawn over the other screen";
+}
+
 TEST_F(FrmViewTest, FrameAndLabelShowTheDecision) {
     FrmView& overlay = open();
     Decision accepted;
