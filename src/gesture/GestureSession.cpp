@@ -25,6 +25,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -244,17 +245,23 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
 }
 
 // Where the display server holds the frozen screens itself, nothing is photographed: one
-// overlay over them all shows what the server holds. Scaled screens are photographed.
+// overlay over them all shows what the server holds. It must map onto the overlay pixel for
+// pixel: a whole pixel ratio, and at a ratio above 1 one screen (Qt's scaled screens do not meet
+// edge to edge). Other screens are photographed.
 bool GestureSession::openFrozenOverlay(const QList<QScreen*>& screens) {
-    if (!m_platform.freezer || windowsPlacedByTheDesktop())
+    const qreal ratio = screens[0]->devicePixelRatio();
+    if (!m_platform.freezer || windowsPlacedByTheDesktop() || ratio != std::floor(ratio) ||
+        (ratio != 1 && screens.size() > 1))
         return false;
     QRect span;
     for (const QScreen* screen : screens) {
-        if (screen->devicePixelRatio() != 1)
+        if (screen->devicePixelRatio() != ratio)
             return false;
         span = span.united(screen->geometry());
     }
-    std::unique_ptr<FrozenScreen> frozen = m_platform.freezer->freeze(span);
+    // A scaled screen keeps its corner where the server has it.
+    std::unique_ptr<FrozenScreen> frozen =
+        m_platform.freezer->freeze(QRect(span.topLeft(), span.size() * ratio));
     if (!frozen)
         return false;
     markTiming("frozen");

@@ -443,10 +443,14 @@ void FrmView::paintOverFrozen(const QRegion& region) {
         drawn += m_label->geometry();
     const QRegion painted = region.intersected(drawn).intersected(rect());
     m_frozenToRestore -= painted;
+    // A whole number of the server's pixels to one of ours.
+    const int ratio = qRound(devicePixelRatioF());
     for (const QRect& area : painted) {
-        QImage piece = m_frozen->piece(area);
+        const QRect pixels(area.topLeft() * ratio, area.size() * ratio);
+        QImage piece = m_frozen->piece(pixels);
         if (piece.isNull())
             continue;
+        piece.setDevicePixelRatio(ratio);
         trail::paintTrail(piece, area.topLeft(), m_strokeLayer, m_stroke, DrawWidth);
         QPainter painter(&piece);
         painter.translate(-area.topLeft());
@@ -458,7 +462,7 @@ void FrmView::paintOverFrozen(const QRegion& region) {
             painter.drawText(m_label->geometry(), int(m_label->alignment()), m_label->text());
         }
         painter.end();
-        m_frozen->put(winId(), piece, area.topLeft());
+        m_frozen->put(winId(), piece, pixels.topLeft());
     }
 }
 

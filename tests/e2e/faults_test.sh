@@ -15,9 +15,9 @@ e2e_store_symbol Barre "$E2E_BAR_GRID" "$(e2e_marker_program "$launched")"
 
 e2e_start_xvfb
 e2e_start_wm
-# At twice the scale the screen is photographed (an unscaled one is frozen by the X server).
+# At a scale of 150 % the screen is photographed (at whole scales the X server freezes it).
 E2E_LOGGING_RULES="gestrix.photographer=true;gestrix.main.debug=true" \
-    e2e_start_gestrix env LD_PRELOAD="$E2E_NO_DESCRIPTOR_LEFT" QT_SCALE_FACTOR=2 "$1"
+    e2e_start_gestrix env LD_PRELOAD="$E2E_NO_DESCRIPTOR_LEFT" QT_SCALE_FACTOR=1.5 "$1"
 window=$(e2e_wait_window "^Strokely v1.2")
 
 # Garbage settings, and no descriptor to copy for the shared photograph: the defaults hold, the
@@ -61,8 +61,8 @@ e2e_wait_for is_shown 5 || e2e_fail "minimised without a notification area, the 
 # The notification area starts later: the icon docks in it.
 tray_icon() {
     xdotool search --onlyvisible --class gestrix 2>/dev/null | while read -r id; do
-        # At twice the scale Qt makes it twice as wide.
-        xdotool getwindowgeometry "$id" | grep -qE 'Geometry: (22|44)x22' && echo "$id"
+        # Scaled, Qt makes it wider by as much.
+        xdotool getwindowgeometry "$id" | grep -qE 'Geometry: (22|33)x22' && echo "$id"
     done
 }
 e2e_start_tray

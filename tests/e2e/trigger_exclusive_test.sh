@@ -115,7 +115,7 @@ e2e_middle_press 0.05
 e2e_wait_for '[ "$(seen "button 2,")" -ge $((before + 2)) ]' 5 || e2e_fail "the middle button no longer reaches the application"
 [ "$(e2e_overlays)" = 0 ] || e2e_fail "the middle button still opens the overlay"
 
-# At twice the scale the photograph is shown pixel for pixel: a one-pixel pattern on the root
+# At twice the scale the frozen screen is shown pixel for pixel: a one-pixel pattern on the root
 # window looks the same through the overlay.
 kill "${E2E_PIDS[1]}" "$E2E_GESTRIX_PID"
 wait "$E2E_GESTRIX_PID" || true
