@@ -40,39 +40,38 @@ bar() {
     local x
     for x in $(seq "$1" 10 $(($1 + 500))); do in_session swaymsg -q seat seat0 cursor set "$x" "$2"; done
 }
+# A click starts the stored program (of the stroke $1) and closes the overlays.
+click_launches() {
+    in_session swaymsg -q seat seat0 cursor press button1
+    in_session swaymsg -q seat seat0 cursor release button1
+    e2e_wait_for '[ -e "$marker" ]' || e2e_fail "the program of the stroke $1 did not run"
+    e2e_wait_for 'overlays_up 0' || e2e_fail "the overlays stayed after the click ($1)"
+    rm "$marker"
+}
+# A gesture whose stroke starts at ($1, $2).
+gesture_at() {
+    in_session swaymsg -q seat seat0 cursor set "$1" "$2"
+    in_session "$session/gestrix" --gesture
+    e2e_wait_for overlays_up || e2e_fail "no overlays for a stroke at $1, $2"
+}
 bar 1350 180
 in_session grim "$session/home/drawn.png"
 mkdir -p "$E2E_SHOTS"
 cp "$session/home/drawn.png" "$E2E_SHOTS/wayland-drawn.png"
-in_session swaymsg -q seat seat0 cursor press button1
-in_session swaymsg -q seat seat0 cursor release button1
-e2e_wait_for '[ -e "$marker" ]' || e2e_fail "the program of the stroke on the scaled output did not run"
-e2e_wait_for 'overlays_up 0' || e2e_fail "the overlays stayed after the click"
-rm "$marker"
+click_launches "on the scaled output"
 
-in_session swaymsg -q seat seat0 cursor set 400 360
-in_session "$session/gestrix" --gesture
-e2e_wait_for overlays_up || e2e_fail "no overlays for the stroke on the first output"
+gesture_at 400 360
 bar 400 360
-in_session swaymsg -q seat seat0 cursor press button1
-in_session swaymsg -q seat seat0 cursor release button1
-e2e_wait_for '[ -e "$marker" ]' || e2e_fail "the program of the stroke on the first output did not run"
-e2e_wait_for 'overlays_up 0' || e2e_fail "the overlays stayed after the click"
-rm "$marker"
+click_launches "on the first output"
 
 # A stroke from one output to the other is one drawing: the second output draws the step across
 # the edge too, from the last point on the first. (Under the headless sway the first output is
 # not seen repainted while the pointer is on the second: only the second is looked at.)
-in_session swaymsg -q seat seat0 cursor set 1000 200
-in_session "$session/gestrix" --gesture
-e2e_wait_for overlays_up || e2e_fail "no overlays for the stroke across the outputs"
+gesture_at 1000 200
 for x in 1000 1100 1200 1320 1420 1520; do in_session swaymsg -q seat seat0 cursor set "$x" 200; done
 e2e_wait_for '[ "$(pixel 1300 200)" = "srgb(0,0,0)" ]' ||
     e2e_fail "the stroke is cut where the outputs meet: $(pixel 1300 200)"
-in_session swaymsg -q seat seat0 cursor press button1
-in_session swaymsg -q seat seat0 cursor release button1
-e2e_wait_for '[ -e "$marker" ]' || e2e_fail "the program of the stroke across the outputs did not run"
-e2e_wait_for 'overlays_up 0' || e2e_fail "the overlays stayed after the click"
+click_launches "across the outputs"
 
 in_session "$session/gestrix" --gesture
 e2e_wait_for overlays_up || e2e_fail "no overlays for the second gesture"
