@@ -40,6 +40,10 @@ e2e_fail() {
     exit 1
 }
 
+# How long a desktop session may take to be ready: the first start on a fresh machine builds its
+# caches, beside other tests.
+E2E_SESSION_PATIENCE=90
+
 # Waits up to $2 seconds (default 10) for the command in $1 to succeed.
 e2e_wait_for() {
     local condition=$1 deadline=$((SECONDS + ${2:-10}))

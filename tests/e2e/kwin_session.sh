@@ -15,11 +15,13 @@ DBUS_SESSION_BUS_ADDRESS="$bus" XDG_RUNTIME_DIR="$E2E_TMP/runtime" HOME="$E2E_TM
     KWIN_COMPOSE=Q "$E2E_TMP/kwin_wayland" --x11-display "$DISPLAY" --width 1280 --height 720 \
     --scale "$kwin_scale" --no-lockscreen --socket gestrix-kwin >"$E2E_TMP/kwin.log" 2>&1 &
 E2E_PIDS+=($!)
-e2e_wait_for '[ -S "$E2E_TMP/runtime/gestrix-kwin" ]' || e2e_fail "KWin did not start: $(tail -n 5 "$E2E_TMP/kwin.log")"
+e2e_wait_for '[ -S "$E2E_TMP/runtime/gestrix-kwin" ]' "$E2E_SESSION_PATIENCE" ||
+    e2e_fail "KWin did not start: $(tail -n 5 "$E2E_TMP/kwin.log")"
 
 wayland=(env WAYLAND_DISPLAY=gestrix-kwin DBUS_SESSION_BUS_ADDRESS="$bus")
 E2E_LOGGING_RULES="gestrix.*=true" e2e_start_gestrix "${wayland[@]}" "$1"
-e2e_wait_for 'grep -q "window shown" "$E2E_TMP/gestrix.log"' || e2e_fail "gestrix did not start"
+e2e_wait_for 'grep -q "window shown" "$E2E_TMP/gestrix.log"' "$E2E_SESSION_PATIENCE" ||
+    e2e_fail "gestrix did not start"
 gestrix=$1
 gesture() {
     "${wayland[@]}" HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/runtime" "$gestrix" --gesture ||

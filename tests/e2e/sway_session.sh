@@ -35,7 +35,7 @@ as_session_user() {
 as_session_user WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS="$outputs" WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     sway -c "$session/sway.conf" >"$E2E_TMP/sway.log" 2>&1 &
 E2E_PIDS+=($!)
-e2e_wait_for 'ls "$session"/runtime/sway-ipc.*.sock >/dev/null 2>&1' ||
+e2e_wait_for 'ls "$session"/runtime/sway-ipc.*.sock >/dev/null 2>&1' "$E2E_SESSION_PATIENCE" ||
     e2e_fail "sway did not start: $(tail -n 5 "$E2E_TMP/sway.log")"
 [ ${#as_user[@]} = 0 ] || chown -R nobody:nogroup "$session"
 e2e_private_bus session "$session/runtime" "${as_user[@]}"
@@ -51,7 +51,8 @@ in_session() {
 # Without a pointer the seat has none to move: a virtual one, as a remote desktop would add.
 in_session "$session/virtual_pointer" >"$E2E_TMP/pointer.log" 2>&1 &
 E2E_PIDS+=($!)
-e2e_wait_for 'grep -q ready "$E2E_TMP/pointer.log"' || e2e_fail "no virtual pointer: $(cat "$E2E_TMP/pointer.log")"
+e2e_wait_for 'grep -q ready "$E2E_TMP/pointer.log"' "$E2E_SESSION_PATIENCE" ||
+    e2e_fail "no virtual pointer: $(cat "$E2E_TMP/pointer.log")"
 
 # No input helper here: the user was told so already, and no message covers the screen.
 mkdir -p "$session/home/config/Gestrix"

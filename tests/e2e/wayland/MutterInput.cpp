@@ -24,12 +24,19 @@ namespace {
 
 const QString service = u"org.gnome.Mutter.RemoteDesktop"_s;
 const QString sessionInterface = u"org.gnome.Mutter.RemoteDesktop.Session"_s;
+// A shell started for the first time on a fresh machine, beside other work, answers late.
+constexpr int patienceMs = 80000;
+
+QDBusMessage call(const QDBusMessage& message) {
+    return QDBusConnection::sessionBus().call(message, QDBus::Block, patienceMs);
+}
 
 QDBusMessage callSession(const QString& session, const QString& method,
                          const QVariantList& arguments) {
-    QDBusMessage call = QDBusMessage::createMethodCall(service, session, sessionInterface, method);
-    call.setArguments(arguments);
-    return QDBusConnection::sessionBus().call(call);
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(service, session, sessionInterface, method);
+    message.setArguments(arguments);
+    return call(message);
 }
 
 bool failed(const QDBusMessage& reply) {
@@ -43,9 +50,8 @@ bool failed(const QDBusMessage& reply) {
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    const QDBusReply<QDBusObjectPath> created =
-        QDBusConnection::sessionBus().call(QDBusMessage::createMethodCall(
-            service, u"/org/gnome/Mutter/RemoteDesktop"_s, service, u"CreateSession"_s));
+    const QDBusReply<QDBusObjectPath> created = call(QDBusMessage::createMethodCall(
+        service, u"/org/gnome/Mutter/RemoteDesktop"_s, service, u"CreateSession"_s));
     if (!created.isValid()) {
         std::fprintf(stderr, "mutter: %s\n", qPrintable(created.error().message()));
         return 1;
