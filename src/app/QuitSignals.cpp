@@ -23,6 +23,7 @@ void forwardToEventLoop(int signal) {
 
 QuitSignals::QuitSignals() {
     std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pipe) != 0) {
         qCWarning(lcSignals) << "no pipe for signals: they end the program at once";
         return;
