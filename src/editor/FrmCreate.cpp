@@ -271,9 +271,8 @@ void FrmCreate::Command1_Click() {
 
 // A stored shortcut whose name differs from this one in case only: to the user, the same name.
 std::optional<QString> FrmCreate::caseTwin(const QString& name) const {
-    const QStringList files = QDir(m_symbolDirectory).entryList({u"*.ini"_s}, QDir::Files);
-    for (const QString& file : files) {
-        const QString stored = file.chopped(4);
+    for (const QString& file : symbols::fileNames(m_symbolDirectory)) {
+        const QString stored = symbols::shortcutName(file);
         if (stored != name && stored.compare(name, Qt::CaseInsensitive) == 0)
             return stored;
     }

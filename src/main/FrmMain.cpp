@@ -215,9 +215,8 @@ void FrmMain::watchSymbolFolder() {
     if (!watched.isEmpty())
         m_folderWatch->removePaths(watched);
     m_folderWatch->addPath(Fl.path());
-    const QDir folder(Fl.path());
-    for (const QString& name : folder.entryList({u"*.ini"_s}, QDir::Files))
-        m_folderWatch->addPath(folder.filePath(name));
+    for (const QString& name : symbols::fileNames(Fl.path()))
+        m_folderWatch->addPath(Fl.path() + u'/' + name);
 }
 
 bool FrmMain::Ouvrir(int index) {

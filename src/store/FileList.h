@@ -3,10 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// The symbol folder's file list: the names of the regular files matching "*.ini*", in ascending
-// name order without regard to case, as a Windows file list box shows them. Folders, dangling
-// links and other special files are not listed; names that start with a dot are (".ini" is the
-// file of the shortcut with the empty name).
+// The symbol folder's shortcut files (symbols::fileNames), in ascending name order without regard
+// to case, as a Windows file list box shows them.
 class FileList {
 public:
     void setPath(const QString& path) { m_path = path; }

@@ -47,7 +47,7 @@ Outcome<SaveError> save(const QString& directory, const QString& name,
                         const symbolfile::Content& content) {
     if (!isValidName(name))
         return Failure<SaveError>{SaveError::InvalidName, name};
-    if (QFile::encodeName(name + u".ini"_s).size() > longestFileName)
+    if (QFile::encodeName(symbols::fileName(name)).size() > longestFileName)
         return Failure<SaveError>{SaveError::NameTooLong, name};
     const QString path = symbols::filePath(directory, name);
     if (leadsOutside(directory, path))

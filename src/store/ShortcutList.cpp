@@ -1,6 +1,7 @@
 #include "store/ShortcutList.h"
 
 #include "store/FileList.h"
+#include "store/SymbolDirectory.h"
 #include "store/SymbolFile.h"
 
 void ShortcutList::rebuild(FileList& files) {
@@ -9,8 +10,8 @@ void ShortcutList::rebuild(FileList& files) {
     m_items.reserve(files.names().size());
     for (const QString& name : files.names()) {
         const symbolfile::Content stored = symbolfile::read(files.path() + u'/' + name);
-        m_items.append({name.chopped(4), stored.gridString, stored.moreDrawings, stored.traces,
-                        stored.program});
+        m_items.append({symbols::shortcutName(name), stored.gridString, stored.moreDrawings,
+                        stored.traces, stored.program});
     }
 }
 

@@ -25,8 +25,25 @@ QString directory() {
                            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 }
 
+namespace {
+constexpr QLatin1StringView fileSuffix(".ini");
+}
+
+QString fileName(const QString& name) {
+    return name + fileSuffix;
+}
+
 QString filePath(const QString& directory, const QString& name) {
-    return directory + u'/' + name + u".ini"_s;
+    return directory + u'/' + fileName(name);
+}
+
+QStringList fileNames(const QString& directory) {
+    return QDir(directory).entryList(
+        {u'*' + fileSuffix}, QDir::Files | QDir::Hidden | QDir::CaseSensitive, QDir::Unsorted);
+}
+
+QString shortcutName(const QString& fileName) {
+    return fileName.chopped(fileSuffix.size());
 }
 
 } // namespace symbols

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where the shortcuts live, and the path of one shortcut's file.
 namespace symbols {
@@ -18,7 +19,15 @@ QString chooseDirectory(const QString& override, const QString& applicationDir,
 // chooseDirectory for this process: the environment, the executable's folder, XDG_DATA_HOME.
 QString directory();
 
-// The file of the shortcut called name: the name is used as typed, then ".ini".
+// A shortcut's file is its name as typed, then ".ini", exactly: an editor's backup ("x.ini~",
+// "x.ini.bak") or a sync tool's temporary (".x.ini.tmp") is no shortcut.
+QString fileName(const QString& name);
 QString filePath(const QString& directory, const QString& name);
+
+// The shortcut files of the folder: regular files or links to them, hidden ones too (".ini" is
+// the shortcut with the empty name), in no particular order; nothing when it cannot be read.
+QStringList fileNames(const QString& directory);
+// The shortcut a file name of fileNames stands for.
+QString shortcutName(const QString& fileName);
 
 } // namespace symbols
