@@ -2,6 +2,9 @@
 # Each source folder includes only from itself and the folders below it:
 # app -> main -> gesture -> {overlay, editor, prefs, tray, widgets} -> {recognition, store} -> platform.
 # widgets is the base of its level, and recognition builds on store; store needs nothing.
+# What is particular to one display server or to the kernel's input (platform/x11, wayland,
+# evdev) is seen through platform's interfaces: only the programs' mains (app, inputd) and
+# platform itself include it.
 # Usage: layers_test.sh SOURCE_ROOT
 set -euo pipefail
 src=$1
@@ -37,5 +40,12 @@ for folder in "${!below[@]}"; do
         esac
     done < <(grep -rHE '^#include "[a-z]+/' "$src/$folder" || true)
 done
+while IFS= read -r hit; do
+    file=${hit%%:*}
+    target=${hit#*#include \"}
+    echo "${file#"$src"/}: only app, inputd and platform may include ${target%\"}"
+    status=1
+done < <(grep -rHE '^#include "platform/(x11|wayland|evdev)/' "$src" |
+    grep -vE "^$src/(app|inputd|platform)/" || true)
 [ "$status" -eq 0 ] && echo "layers: ok"
 exit "$status"

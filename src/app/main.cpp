@@ -3,16 +3,8 @@
 #include "app/Translations.h"
 #include "app/XdgEnvironment.h"
 #include "main/FrmMain.h"
-#include "platform/desktop/DesktopProgramStarter.h"
-#include "platform/evdev/InputHelperTrigger.h"
+#include "platform/DesktopPlatform.h"
 #include "platform/process/Memory.h"
-#include "platform/wayland/KWinScreenPhotographer.h"
-#include "platform/wayland/LayerShell.h"
-#include "platform/wayland/PortalScreenPhotographer.h"
-#include "platform/wayland/ScreencopyPhotographer.h"
-#include "platform/x11/X11ScreenFreezer.h"
-#include "platform/x11/X11ScreenPhotographer.h"
-#include "platform/x11/X11TriggerButton.h"
 #include "prefs/Preferences.h"
 #include "store/SymbolDirectory.h"
 #include "tray/QtNotificationShell.h"
@@ -95,48 +87,6 @@ int requestGesture(int argc, char* argv[], const Translations& translations) {
     return 1;
 }
 
-// In a Wayland session the desktop is Wayland's: X11 (through Xwayland) would see neither the
-// mouse over other programs nor their windows. X11 stays the fallback when Qt cannot speak
-// Wayland here.
-void preferWayland() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "wayland;xcb");
-}
-
-// The screen is read directly on X11; on Wayland by the compositor's screencopy where it offers
-// it, by KWin where it lets us, else only the desktop may, through its portal.
-std::unique_ptr<ScreenPhotographer> photographerForThisDesktop() {
-    if (!QGuiApplication::platformName().startsWith(u"wayland"_s))
-        return std::make_unique<X11ScreenPhotographer>();
-    if (std::unique_ptr<ScreencopyPhotographer> screencopy = ScreencopyPhotographer::connect())
-        return screencopy;
-    auto portal = std::make_unique<PortalScreenPhotographer>();
-    if (KWinScreenPhotographer::offered())
-        return std::make_unique<KWinScreenPhotographer>(std::move(portal));
-    return portal;
-}
-
-// X11 lets us take the button from the server; Wayland gives it to no program, so it is read
-// from the mouse itself by the system's input helper.
-std::unique_ptr<TriggerButton> triggerForThisDesktop() {
-    if (QGuiApplication::platformName().startsWith(u"wayland"_s))
-        return std::make_unique<InputHelperTrigger>();
-    return std::make_unique<X11TriggerButton>();
-}
-
-std::unique_ptr<ScreenFreezer> freezerForThisDesktop() {
-    if (QGuiApplication::platformName() != u"xcb"_s)
-        return nullptr;
-    return std::make_unique<X11ScreenFreezer>();
-}
-
-std::unique_ptr<LayerShell> layerShellForThisDesktop() {
-    if (!QGuiApplication::platformName().startsWith(u"wayland"_s))
-        return nullptr;
-    return LayerShell::connect();
-}
-
 // The help as the parser would write it, in the program's own words.
 template <typename Text>
 QString helpText(const QList<QCommandLineOption>& options, const Text& text) {
@@ -214,7 +164,7 @@ int main(int argc, char* argv[]) {
 
     // Every pointer movement is a piece of the stroke: none is merged with the next.
     QApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
-    preferWayland();
+    DesktopPlatform::preferWayland();
     QApplication app(argc, argv);
     translations.install();
     // The window hides in the notification area; only closing it ends the program.
@@ -226,17 +176,12 @@ int main(int argc, char* argv[]) {
     const QuitSignals quitSignals;
 
     returnLargeBlocksWhenFreed();
-    const std::unique_ptr<TriggerButton> trigger = triggerForThisDesktop();
-    const std::unique_ptr<ScreenPhotographer> photographer = photographerForThisDesktop();
-    DesktopProgramStarter starter;
-    const std::unique_ptr<LayerShell> layers = layerShellForThisDesktop();
-    const std::unique_ptr<ScreenFreezer> freezer = freezerForThisDesktop();
+    const DesktopPlatform platform;
     QtNotificationShell shell;
     QMenu trayMenu;
     shell.setContextMenu(&trayMenu);
 
-    FrmMain window(symbols::directory(),
-                   Platform{*trigger, *photographer, starter, layers.get(), freezer.get()}, shell);
+    FrmMain window(symbols::directory(), platform.platform(), shell);
     window.fillTrayMenu(trayMenu);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &FrmMain::showFromTray);
     QObject::connect(&instance, &SingleInstance::gestureRequested, &window.gesture(),

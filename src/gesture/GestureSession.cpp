@@ -3,13 +3,12 @@
 
 #include "overlay/Capture.h"
 #include "overlay/FrmView.h"
+#include "platform/OverlaySurface.h"
 #include "platform/ScreenFreezer.h"
 #include "platform/ScreenPhotographer.h"
 #include "platform/Twips.h"
 #include "platform/process/Memory.h"
 #include "platform/process/Timing.h"
-#include "platform/qt/WindowPlacement.h"
-#include "platform/wayland/LayerShell.h"
 #include "prefs/Preferences.h"
 #include "recognition/Launcher.h"
 #include "recognition/OutcomeText.h"
@@ -37,8 +36,8 @@ constexpr int triggerPollIntervalMs = 100;
 
 // Where the desktop places windows, every screen is covered, each by an overlay of its own.
 // Elsewhere the screens of the pointer's desktop are, its own first, by one overlay.
-QList<QScreen*> screensToCover() {
-    if (windowsPlacedByTheDesktop())
+QList<QScreen*> screensToCover(bool windowsPlacedByTheDesktop) {
+    if (windowsPlacedByTheDesktop)
         return QGuiApplication::screens();
     QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
@@ -194,7 +193,7 @@ void GestureSession::teach() {
 // 2. The photographs, taken before the overlays exist so that they never show an overlay.
 void GestureSession::startGesture() {
     markTiming("trigger");
-    const QList<QScreen*> screens = screensToCover();
+    const QList<QScreen*> screens = screensToCover(m_platform.windowsPlacedByTheDesktop);
     // Without a screen there is no overlay, so no gesture is under way.
     if (screens.isEmpty()) {
         m_teaching = false;
@@ -232,7 +231,7 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
         return;
     }
     const bool frameShown = prefs::load().frameShown;
-    if (windowsPlacedByTheDesktop() || screens.size() == 1) {
+    if (m_platform.windowsPlacedByTheDesktop || screens.size() == 1) {
         for (qsizetype i = 0; i < screens.size(); ++i) {
             // A screen that went away while the photographs were on their way is not covered.
             if (screens[i])
@@ -250,7 +249,7 @@ void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
 // edge to edge). Other screens are photographed.
 bool GestureSession::openFrozenOverlay(const QList<QScreen*>& screens) {
     const qreal ratio = screens[0]->devicePixelRatio();
-    if (!m_platform.freezer || windowsPlacedByTheDesktop() || ratio != std::floor(ratio) ||
+    if (!m_platform.freezer || m_platform.windowsPlacedByTheDesktop || ratio != std::floor(ratio) ||
         (ratio != 1 && screens.size() > 1))
         return false;
     QRect span;
@@ -316,8 +315,8 @@ void GestureSession::showOverlays() {
 // Without a photograph, the desktop shows through a surface above everything where the
 // compositor offers one.
 FrmView* GestureSession::openOverlay(QScreen& screen, QImage photograph, bool frameShown) {
-    if (photograph.isNull() && m_platform.layers) {
-        if (std::unique_ptr<LayerSurface> surface = m_platform.layers->cover(screen))
+    if (photograph.isNull() && m_platform.surfaces) {
+        if (std::unique_ptr<OverlaySurface> surface = m_platform.surfaces->cover(screen))
             return new FrmView(std::move(surface), screen.geometry(), frameShown);
     }
     // The gesture's first window is modal; the others are its own, which leaves them their input.
@@ -327,6 +326,8 @@ FrmView* GestureSession::openOverlay(QScreen& screen, QImage photograph, bool fr
     auto* overlay = new FrmView(std::move(photograph), screen.geometry(), frameShown,
                                 window == m_overlays.end() ? nullptr : window->data());
     overlay->setScreen(&screen);
+    if (m_platform.windowsPlacedByTheDesktop)
+        overlay->setWindowState(Qt::WindowFullScreen);
     return overlay;
 }
 

@@ -59,7 +59,8 @@ QString removalProblem(const QString& name, RemoveError error) {
 
 FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, NotificationShell& shell,
                  QWidget* parent)
-    : QWidget(parent), m_shell(shell), m_shortcutModel(m_shortcuts, appIcon()) {
+    : QWidget(parent), m_shell(shell), m_windowPicker(platform.windowPicker),
+      m_shortcutModel(m_shortcuts, appIcon()) {
     buildWindow();
     m_gesture = std::make_unique<GestureSession>(platform, m_shortcuts, symbolDirectory,
                                                  PicCompare->image().size());
@@ -340,7 +341,7 @@ void FrmMain::paintEvent(QPaintEvent* event) {
 }
 
 void FrmMain::Label12_Click() {
-    FrmOption dialog(this);
+    FrmOption dialog(m_windowPicker, this);
     if (dialog.exec() == QDialog::Accepted)
         m_gesture->configureTrigger(prefs::load().trigger);
 }

@@ -132,6 +132,7 @@ private:
     void buildScorePanel();
 
     NotificationShell& m_shell;
+    WindowPicker* m_windowPicker; // for the preferences' exclusions
     QPointer<FrmCreate> m_editor;
     QTimer m_trayWatch;
     std::unique_ptr<QFileSystemWatcher> m_folderWatch;

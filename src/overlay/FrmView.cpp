@@ -3,11 +3,10 @@
 #include "overlay/Capture.h"
 #include "overlay/LayerPresenter.h"
 #include "overlay/Trail.h"
+#include "platform/OverlaySurface.h"
 #include "platform/ScreenFreezer.h"
 #include "platform/Twips.h"
 #include "platform/process/Timing.h"
-#include "platform/qt/WindowPlacement.h"
-#include "platform/wayland/LayerShell.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -91,7 +90,7 @@ QRect pixelsOf(const QRectF& frame) {
 FrmView::FrmView(QImage photograph, const QRect& screen, bool frameShown, QWidget* parent)
     : FrmView(std::move(photograph), nullptr, nullptr, screen, frameShown, parent) {}
 
-FrmView::FrmView(std::unique_ptr<LayerSurface> surface, const QRect& screen, bool frameShown)
+FrmView::FrmView(std::unique_ptr<OverlaySurface> surface, const QRect& screen, bool frameShown)
     : FrmView(QImage(), std::move(surface), nullptr, screen, frameShown, nullptr) {}
 
 FrmView::FrmView(std::unique_ptr<FrozenScreen> frozen, const QRect& screen, bool frameShown)
@@ -99,7 +98,7 @@ FrmView::FrmView(std::unique_ptr<FrozenScreen> frozen, const QRect& screen, bool
 
 FrmView::~FrmView() = default;
 
-FrmView::FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface,
+FrmView::FrmView(QImage photograph, std::unique_ptr<OverlaySurface> surface,
                  std::unique_ptr<FrozenScreen> frozen, const QRect& screen, bool frameShown,
                  QWidget* parent)
     : QWidget(parent, overlayWindowFlags()), m_frameShown(frameShown), m_frozen(std::move(frozen)) {
@@ -119,8 +118,6 @@ FrmView::FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface,
     // one's: its modality leaves them their input.
     setWindowModality(parent ? Qt::NonModal : Qt::ApplicationModal);
     setGeometry(screen);
-    if (windowsPlacedByTheDesktop())
-        setWindowState(Qt::WindowFullScreen);
     setMouseTracking(true);
 
     m_label = new QLabel(this);

@@ -14,7 +14,7 @@
 
 class FrozenScreen;
 class LayerPresenter;
-class LayerSurface;
+class OverlaySurface;
 class QLabel;
 
 // The full-screen overlay on which a gesture is drawn: the frozen screen, the stroke where the
@@ -37,7 +37,7 @@ public:
     // same gesture.
     FrmView(QImage photograph, const QRect& screen, bool frameShown, QWidget* parent = nullptr);
     // Shown on a surface of the compositor's layer shell: the live desktop under a light veil.
-    FrmView(std::unique_ptr<LayerSurface> surface, const QRect& screen, bool frameShown);
+    FrmView(std::unique_ptr<OverlaySurface> surface, const QRect& screen, bool frameShown);
     // Over the screen as the display server holds it (unscaled): only the stroke, the frame and
     // the label are drawn, a piece at a time.
     FrmView(std::unique_ptr<FrozenScreen> frozen, const QRect& screen, bool frameShown);
@@ -108,7 +108,7 @@ protected:
     QPaintEngine* paintEngine() const override;
 
 private:
-    FrmView(QImage photograph, std::unique_ptr<LayerSurface> surface,
+    FrmView(QImage photograph, std::unique_ptr<OverlaySurface> surface,
             std::unique_ptr<FrozenScreen> frozen, const QRect& screen, bool frameShown,
             QWidget* parent);
     void Form_Load(QImage photograph);

@@ -1,20 +1,20 @@
 #include "overlay/LayerPresenter.h"
 
 #include "overlay/FrmView.h"
-#include "platform/wayland/LayerShell.h"
+#include "platform/OverlaySurface.h"
 
 #include <QPainter>
 #include <QTimer>
 
-LayerPresenter::LayerPresenter(FrmView& view, std::unique_ptr<LayerSurface> surface)
+LayerPresenter::LayerPresenter(FrmView& view, std::unique_ptr<OverlaySurface> surface)
     : QObject(&view), m_view(view), m_surface(std::move(surface)) {
-    LayerSurface* shown = m_surface.get();
-    connect(shown, &LayerSurface::configured, this, [this] { refresh(m_view.rect()); });
-    connect(shown, &LayerSurface::pointerMoved, this,
+    OverlaySurface* shown = m_surface.get();
+    connect(shown, &OverlaySurface::configured, this, [this] { refresh(m_view.rect()); });
+    connect(shown, &OverlaySurface::pointerMoved, this,
             [this](QPoint at) { m_view.Form_MouseMove(at.x(), at.y()); });
-    connect(shown, &LayerSurface::pressed, &m_view, &FrmView::press);
-    connect(shown, &LayerSurface::escapePressed, &m_view, &FrmView::cancel);
-    connect(shown, &LayerSurface::closed, &m_view, &FrmView::cancel);
+    connect(shown, &OverlaySurface::pressed, &m_view, &FrmView::press);
+    connect(shown, &OverlaySurface::escapePressed, &m_view, &FrmView::cancel);
+    connect(shown, &OverlaySurface::closed, &m_view, &FrmView::cancel);
 }
 
 LayerPresenter::~LayerPresenter() = default;

@@ -6,14 +6,14 @@
 #include <memory>
 
 class FrmView;
-class LayerSurface;
+class OverlaySurface;
 
 // Shows an overlay on a surface of the compositor's layer shell instead of a window of its own:
 // what the overlay paints is drawn into the surface's picture, and the surface's pointer and
 // keys come back to it. The overlay itself stays hidden.
 class LayerPresenter final : public QObject {
 public:
-    LayerPresenter(FrmView& view, std::unique_ptr<LayerSurface> surface);
+    LayerPresenter(FrmView& view, std::unique_ptr<OverlaySurface> surface);
     ~LayerPresenter() override;
 
     // Shown: painted as soon as the surface has its size. Hidden: the surface goes at once.
@@ -27,7 +27,7 @@ private:
     void paint();
 
     FrmView& m_view;
-    std::unique_ptr<LayerSurface> m_surface;
+    std::unique_ptr<OverlaySurface> m_surface;
     QRegion m_changed;
     bool m_shown = false;
     bool m_paintQueued = false;

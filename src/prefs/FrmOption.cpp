@@ -1,6 +1,6 @@
 #include "prefs/FrmOption.h"
 
-#include "platform/x11/X11WindowPicker.h"
+#include "platform/WindowPicker.h"
 
 #include "prefs/Autostart.h"
 #include "prefs/Preferences.h"
@@ -65,7 +65,8 @@ const std::pair<const char*, Qt::KeyboardModifier> passThroughKeys[] = {
 
 } // namespace
 
-FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
+FrmOption::FrmOption(WindowPicker* picker, QWidget* parent)
+    : PlainDialog(parent), m_picker(picker) {
     setWindowTitle(tr("Préférence"));
     setFixedSize(325, 389);
     look::applyToWindow(this);
@@ -151,6 +152,10 @@ FrmOption::FrmOption(QWidget* parent) : PlainDialog(parent) {
     setTabOrder(Command2, Command1);
 
     connect(cmdPickWindow, &QPushButton::clicked, this, &FrmOption::pickWindow);
+    if (m_picker)
+        connect(m_picker, &WindowPicker::picked, this, [this](const QStringList& windowClass) {
+            txtExcluded->setText(prefs::withWindowClass(txtExcluded->text(), windowClass));
+        });
     connect(Command1, &QPushButton::clicked, this, &FrmOption::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
     look::fitOnScreen(this);
@@ -173,21 +178,18 @@ void FrmOption::Form_Load() {
     cboLanguage->setCurrentIndex(cboLanguage->findData(QVariant::fromValue(stored.language)));
 }
 
-FrmOption::~FrmOption() = default;
+// A pick not made lets the pointer go with the dialog.
+FrmOption::~FrmOption() {
+    if (m_picker)
+        m_picker->stop();
+}
 
 // The next click on a window adds its class; where windows cannot be picked, the user is told.
 void FrmOption::pickWindow() {
-    m_picker = X11WindowPicker::start();
-    if (!m_picker) {
+    if (!m_picker || !m_picker->start())
         messages::warn(this,
                        tr("Aucune fenêtre ne peut être choisie ici (sur Wayland, un "
                           "programme ne voit pas les fenêtres des autres) : tapez sa classe."));
-        return;
-    }
-    connect(m_picker.get(), &X11WindowPicker::picked, this, [this](const QStringList& windowClass) {
-        txtExcluded->setText(prefs::withWindowClass(txtExcluded->text(), windowClass));
-        m_picker.release()->deleteLater();
-    });
 }
 
 // What is saved stays saved; the dialog stays open for the user to see what was not.

@@ -2,13 +2,11 @@
 
 #include "widgets/PlainDialog.h"
 
-#include <memory>
-
 class QCheckBox;
-class X11WindowPicker;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class WindowPicker;
 
 // The preferences dialog: shows the stored display preferences, the trigger's settings, the
 // recognition mode, starting with the session and the language, and saves them all on "OK".
@@ -16,7 +14,9 @@ class FrmOption : public PlainDialog {
     Q_OBJECT
 
 public:
-    explicit FrmOption(QWidget* parent = nullptr);
+    // Without a window picker (Wayland: a program does not see the others' windows), the class
+    // is typed.
+    explicit FrmOption(WindowPicker* picker = nullptr, QWidget* parent = nullptr);
 
     QCheckBox* chkGrid = nullptr;
     QCheckBox* chkName = nullptr;
@@ -40,5 +40,5 @@ private:
     void Command1_Click();
     void pickWindow();
 
-    std::unique_ptr<X11WindowPicker> m_picker; // while a window is being picked
+    WindowPicker* m_picker;
 };

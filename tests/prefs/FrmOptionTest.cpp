@@ -1,3 +1,4 @@
+#include "platform/WindowPicker.h"
 #include "prefs/FrmOption.h"
 #include "prefs/Language.h"
 #include "prefs/Preferences.h"
@@ -108,15 +109,32 @@ TEST_F(FrmOptionTest, TabOrderRunsFromTheBoxesToAnnulerThenOk) {
 }
 
 // A picked window's class joins the exclusions once, whichever of its names is already there;
-// offscreen, no window can be picked, and the user is told.
+// where no window can be picked, the user is told; a pick not made ends with the dialog.
 TEST_F(FrmOptionTest, APickedWindowsClassJoinsTheExclusionsOnce) {
     EXPECT_EQ(prefs::withWindowClass(u"gimp"_s, {u"xterm"_s, u"XTerm"_s}), u"gimp, XTerm"_s);
     EXPECT_EQ(prefs::withWindowClass(u"Gimp, xterm"_s, {u"xterm"_s, u"XTerm"_s}), u"Gimp, xterm"_s);
     EXPECT_EQ(prefs::withWindowClass(u"gimp"_s, {}), u"gimp"_s);
-    FrmOption dialog;
-    EXPECT_EQ(dialog.findChild<QMessageBox*>(), nullptr);
-    dialog.cmdPickWindow->click();
-    EXPECT_NE(dialog.findChild<QMessageBox*>(), nullptr) << "not told that no window can be picked";
+    {
+        FrmOption dialog;
+        dialog.cmdPickWindow->click();
+        EXPECT_NE(dialog.findChild<QMessageBox*>(), nullptr) << "not told that none can be picked";
+    }
+    struct CountingPicker final : WindowPicker {
+        bool start() override { return ++started; }
+        void stop() override { ++stopped; }
+        int started = 0;
+        int stopped = 0;
+    } picker;
+    {
+        FrmOption dialog(&picker);
+        dialog.txtExcluded->setText(u"gimp"_s);
+        dialog.cmdPickWindow->click();
+        ASSERT_EQ(picker.started, 1);
+        EXPECT_EQ(dialog.findChild<QMessageBox*>(), nullptr);
+        Q_EMIT picker.picked({u"xterm"_s, u"XTerm"_s});
+        EXPECT_EQ(dialog.txtExcluded->text(), u"gimp, XTerm"_s);
+    }
+    EXPECT_GE(picker.stopped, 1) << "the pointer stays taken after the dialog";
 }
 
 TEST_F(FrmOptionTest, TriggerSettingsReadBackAndBadValuesMeanTheDefaults) {
@@ -161,7 +179,7 @@ TEST_F(FrmOptionTest, TheLanguageIsFrenchUnlessEnglishOrAnEnglishSpeakingSystemI
 TEST_F(FrmOptionTest, EscapeClosesNothingAndTheDialogOpensCentredOnTheScreen) {
     QWidget owner;
     owner.setGeometry(0, 0, 100, 100);
-    FrmOption dialog(&owner);
+    FrmOption dialog(nullptr, &owner);
     dialog.show();
     EXPECT_EQ(dialog.frameGeometry().center(), dialog.screen()->availableGeometry().center());
     QTest::keyClick(&dialog, Qt::Key_Escape);

@@ -134,7 +134,7 @@ const wl_buffer_listener bufferListener = {
 
 } // namespace
 
-std::unique_ptr<LayerShell> LayerShell::connect() {
+std::unique_ptr<LayerShell> LayerShell::open() {
     std::unique_ptr<WaylandConnection> connection = WaylandConnection::open();
     if (!connection)
         return nullptr;
@@ -167,7 +167,7 @@ LayerShell::LayerShell(std::unique_ptr<WaylandConnection> connection, wl_composi
       m_reader(new QSocketNotifier(wl_display_get_fd(m_connection->display()),
                                    QSocketNotifier::Read, this)) {
     wl_seat_add_listener(m_seat, &seatListener, this);
-    QObject::connect(m_reader, &QSocketNotifier::activated, this, &LayerShell::readEvents);
+    connect(m_reader, &QSocketNotifier::activated, this, &LayerShell::readEvents);
     m_cursorTheme = wl_cursor_theme_load(nullptr, cursorSizePixels, m_connection->shm());
     wl_cursor* arrow =
         m_cursorTheme ? wl_cursor_theme_get_cursor(m_cursorTheme, "left_ptr") : nullptr;
@@ -196,7 +196,7 @@ LayerShell::~LayerShell() {
     flush();
 }
 
-std::unique_ptr<LayerSurface> LayerShell::cover(const QScreen& screen) {
+std::unique_ptr<OverlaySurface> LayerShell::cover(const QScreen& screen) {
     // The connection is read as events come: its outputs are known, unless one has just come.
     wl_output* output = m_connection->outputOf(screen);
     if (!output) {

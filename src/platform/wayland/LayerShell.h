@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QImage>
-#include <QObject>
-#include <QRegion>
+#include "platform/OverlaySurface.h"
 
 #include <array>
 #include <cstdint>
@@ -28,17 +26,15 @@ struct zwlr_layer_surface_v1;
 // above everything, panels included, through which the live desktop shows wherever they are
 // clear, with the pointer and the keyboard theirs while they are up. They keep a Wayland
 // connection of their own, read whenever it has something to say.
-class LayerShell final : public QObject {
+class LayerShell final : public QObject, public OverlaySurfaces {
     Q_OBJECT
 
 public:
     // Nothing where there is no Wayland display, or it offers no layer shell or no seat.
-    static std::unique_ptr<LayerShell> connect();
+    static std::unique_ptr<LayerShell> open();
     ~LayerShell() override;
 
-    // A surface covering this screen, shown once it has a picture; nothing where the screen is
-    // none of the compositor's outputs.
-    std::unique_ptr<LayerSurface> cover(const QScreen& screen);
+    std::unique_ptr<OverlaySurface> cover(const QScreen& screen) override;
 
 private:
     friend class LayerSurface;
@@ -72,30 +68,15 @@ private:
     Qt::KeyboardModifiers m_modifiers;
 };
 
-// One output's surface: a picture shown where it changed, and the input that reaches it.
-class LayerSurface final : public QObject {
-    Q_OBJECT
-
+// One output's surface: its scale is the output's; a change is shown as soon as the compositor
+// has a buffer free.
+class LayerSurface final : public OverlaySurface {
 public:
     ~LayerSurface() override;
 
-    // What the surface shows, premultiplied (clear is see-through), in the output's own pixels:
-    // its pixel ratio is the output's scale. Drawn into freely; shown by present().
-    QImage& picture() { return m_picture; }
-    // The output's scale: pixels of the picture to a pixel of the surface.
-    int scale() const { return m_scale; }
-    // Shows the picture where it changed (in the surface's pixels), as soon as the compositor
-    // has a buffer free.
-    void present(const QRegion& changed);
-
-Q_SIGNALS:
-    // The compositor gave the surface its size: the picture is new, and clear.
-    void configured();
-    void pointerMoved(QPoint at);
-    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void escapePressed();
-    // The compositor took the surface away (its output went, or the connection failed).
-    void closed();
+    QImage& picture() override { return m_picture; }
+    int scale() const override { return m_scale; }
+    void present(const QRegion& changed) override;
 
 private:
     friend class LayerShell;

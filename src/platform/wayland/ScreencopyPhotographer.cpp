@@ -111,7 +111,7 @@ const zwlr_screencopy_frame_v1_listener frameListener = {
 
 } // namespace
 
-std::unique_ptr<ScreencopyPhotographer> ScreencopyPhotographer::connect() {
+std::unique_ptr<ScreencopyPhotographer> ScreencopyPhotographer::open() {
     std::unique_ptr<WaylandConnection> connection = WaylandConnection::open();
     if (!connection)
         return nullptr;

@@ -14,7 +14,7 @@ struct zwlr_screencopy_manager_v1;
 class ScreencopyPhotographer final : public ScreenPhotographer {
 public:
     // Nothing where there is no Wayland display or it offers no screencopy.
-    static std::unique_ptr<ScreencopyPhotographer> connect();
+    static std::unique_ptr<ScreencopyPhotographer> open();
     ~ScreencopyPhotographer() override;
 
     void photograph(const QList<QScreen*>& screens, Delivery deliver) override;

@@ -25,38 +25,43 @@ std::uint32_t crosshair(xcb_connection_t* connection) {
 
 } // namespace
 
-std::unique_ptr<X11WindowPicker> X11WindowPicker::start() {
+X11WindowPicker::X11WindowPicker() = default;
+
+X11WindowPicker::~X11WindowPicker() {
+    stop();
+}
+
+bool X11WindowPicker::start() {
+    stop();
     if (!qtConnection())
-        return nullptr;
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+        return false;
+    m_connection = xcb_connect(nullptr, nullptr);
     const xcb_screen_t* screen =
-        xcb_connection_has_error(connection) ? nullptr : firstScreen(connection);
+        xcb_connection_has_error(m_connection) ? nullptr : firstScreen(m_connection);
     const XcbPointer<xcb_grab_pointer_reply_t> grab(
-        screen ? xcb_grab_pointer_reply(
-                     connection,
-                     xcb_grab_pointer(connection, false, screen->root, XCB_EVENT_MASK_BUTTON_PRESS,
-                                      XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, XCB_NONE,
-                                      crosshair(connection), XCB_CURRENT_TIME),
-                     nullptr)
-               : nullptr);
+        screen
+            ? xcb_grab_pointer_reply(
+                  m_connection,
+                  xcb_grab_pointer(m_connection, false, screen->root, XCB_EVENT_MASK_BUTTON_PRESS,
+                                   XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, XCB_NONE,
+                                   crosshair(m_connection), XCB_CURRENT_TIME),
+                  nullptr)
+            : nullptr);
     if (!grab || grab->status != XCB_GRAB_STATUS_SUCCESS) {
         qCWarning(lcPicker) << "cannot take the pointer to pick a window";
-        xcb_disconnect(connection);
-        return nullptr;
+        stop();
+        return false;
     }
-    return std::unique_ptr<X11WindowPicker>(new X11WindowPicker(connection));
-}
-
-X11WindowPicker::X11WindowPicker(xcb_connection_t* connection)
-    : m_connection(connection), m_notifier(std::make_unique<QSocketNotifier>(
-                                    xcb_get_file_descriptor(connection), QSocketNotifier::Read)) {
+    m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection),
+                                                   QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &X11WindowPicker::readEvents);
+    return true;
 }
 
-// The connection's end lets the pointer go.
-X11WindowPicker::~X11WindowPicker() {
+void X11WindowPicker::stop() {
     m_notifier.reset();
-    xcb_disconnect(m_connection);
+    if (m_connection)
+        xcb_disconnect(std::exchange(m_connection, nullptr));
 }
 
 void X11WindowPicker::readEvents() {
@@ -64,11 +69,14 @@ void X11WindowPicker::readEvents() {
         if ((event->response_type & 0x7F) != XCB_BUTTON_PRESS)
             continue;
         const auto& press = *reinterpret_cast<const xcb_button_press_event_t*>(event.get());
-        xcb_ungrab_pointer(m_connection, XCB_CURRENT_TIME);
-        xcb_flush(m_connection);
+        const QStringList windowClass = press.detail == XCB_BUTTON_INDEX_1
+                                            ? windowClassAt(m_connection, press.child)
+                                            : QStringList();
+        // Called from the notifier's own signal: it goes once the event loop is back.
         m_notifier->setEnabled(false);
-        Q_EMIT picked(press.detail == XCB_BUTTON_INDEX_1 ? windowClassAt(m_connection, press.child)
-                                                         : QStringList());
+        m_notifier.release()->deleteLater();
+        xcb_disconnect(std::exchange(m_connection, nullptr));
+        Q_EMIT picked(windowClass);
         return;
     }
 }
