@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Each source folder includes only from itself and the folders below it:
-# app -> main -> gesture -> {overlay, editor, prefs, tray, widgets} -> {recognition, store} -> platform.
-# widgets is the base of its level, and recognition builds on store; store needs nothing.
+# app -> main -> gesture -> {overlay, editor, prefs, tray, widgets} -> recognition -> launch
+# -> {store, platform}. widgets is the base of its level; store needs nothing.
 # What is particular to one display server or to the kernel's input (platform/x11, wayland,
 # evdev) is seen through platform's interfaces: only the programs' mains (app, inputd) and
 # platform itself include it.
@@ -12,15 +12,16 @@ src=$1
 declare -A below=(
     [platform]=""
     [store]=""
-    [recognition]="store platform"
-    [widgets]="recognition store platform"
-    [overlay]="widgets recognition store platform"
-    [editor]="widgets recognition store platform"
-    [prefs]="widgets recognition store platform"
+    [launch]="store platform"
+    [recognition]="launch store platform"
+    [widgets]="recognition launch store platform"
+    [overlay]="widgets recognition launch store platform"
+    [editor]="widgets recognition launch store platform"
+    [prefs]="widgets recognition launch store platform"
     [tray]="widgets platform"
-    [gesture]="overlay prefs widgets recognition store platform"
-    [main]="gesture overlay editor prefs tray widgets recognition store platform"
-    [app]="main gesture overlay editor prefs tray widgets recognition store platform"
+    [gesture]="overlay prefs widgets recognition launch store platform"
+    [main]="gesture overlay editor prefs tray widgets recognition launch store platform"
+    [app]="main gesture overlay editor prefs tray widgets recognition launch store platform"
     [inputd]="platform"
 )
 

@@ -2,8 +2,8 @@
 
 #include "editor/FrmApplications.h"
 
+#include "launch/ProgramText.h"
 #include "platform/Twips.h"
-#include "recognition/Launcher.h"
 #include "recognition/OutcomeText.h"
 #include "store/ShortcutFiles.h"
 #include "store/SymbolDirectory.h"
@@ -281,7 +281,7 @@ std::optional<QString> FrmCreate::caseTwin(const QString& name) const {
 
 // A program that could not be started is stored only when the user says so; none at all is fine.
 bool FrmCreate::confirmProgram() {
-    const std::optional<LaunchError> problem = launchProblem(TxtRep->text());
+    const std::optional<LaunchError> problem = ProgramText(TxtRep->text()).problem();
     if (!problem || *problem == LaunchError::NoProgram)
         return true;
     return messages::ask(this, tr("« %1 » : %2. Enregistrer quand même ?")

@@ -10,12 +10,8 @@
 #include "platform/process/Memory.h"
 #include "platform/process/Timing.h"
 #include "prefs/Preferences.h"
-#include "recognition/Launcher.h"
 #include "recognition/OutcomeText.h"
 #include "recognition/RecognitionDisplay.h"
-#include "recognition/RecognitionMode.h"
-#include "store/SymbolDirectory.h"
-#include "store/SymbolFile.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -74,9 +70,12 @@ QImage joined(const QList<QPointer<QScreen>>& screens, const QList<QImage>& phot
 GestureSession::GestureSession(const Platform& platform, const ShortcutList& shortcuts,
                                const QString& symbolDirectory, QSize comparisonSize,
                                QObject* parent)
-    : QObject(parent), m_platform(platform), m_shortcuts(shortcuts),
-      m_symbolDirectory(symbolDirectory), m_comparisonSize(comparisonSize) {
-    ClearGrid(m_referenceGrid);
+    : QObject(parent), m_platform(platform), m_symbols(shortcuts, symbolDirectory),
+      m_comparisonSize(comparisonSize), m_referenceGrid([] {
+          SymbolGrid white;
+          ClearGrid(white);
+          return white;
+      }) {
     m_platform.trigger.setHandler(this);
     connect(&TimDetect, &QTimer::timeout, this, &GestureSession::TimDetect_Timer);
 }
@@ -107,19 +106,6 @@ void GestureSession::setGestureUp(bool up) {
 void GestureSession::setPaused(bool paused) {
     m_paused = paused;
     m_platform.trigger.setTaking(!m_paused && !isShow);
-}
-
-void GestureSession::shortcutsChanged() {
-    m_prepared.reset();
-}
-
-// Only the precise matcher needs them: the default mode never pays for it.
-const PreparedSymbols& GestureSession::preparedSymbols() {
-    if (!m_prepared) {
-        m_prepared.emplace(m_shortcuts.items());
-        qCDebug(lcGesture) << "prepared" << m_prepared->symbols().size() << "symbols";
-    }
-    return *m_prepared;
 }
 
 // 1. The trigger. An idle program wakes for nothing: the poll runs only where presses cannot
@@ -383,67 +369,31 @@ void GestureSession::recognise(const QImage& block, const Stroke& stroke, bool D
 void GestureSession::Comparaison(const DrawingGrid& drawing, const Stroke& stroke,
                                  bool DontLaunch) {
     const prefs::Preferences preferences = prefs::load();
-    static const PreparedSymbols unneeded;
-    const PreparedSymbols& prepared =
-        preferences.recognition == RecognitionMode::Precise ? preparedSymbols() : unneeded;
-    const Recognition found =
-        ::recognise(preferences.recognition, drawing, stroke, m_shortcuts.items(), prepared,
-                    m_referenceGrid, [this](const QString& name) {
-                        return symbolfile::read(symbols::filePath(m_symbolDirectory, name));
-                    });
-    showReferenceGrid(found.referenceGrid);
-    Decision decision = decide(found, m_bars, m_sliders);
-    // Stretched to the comparison picture, a slip of the hand would look like anything.
-    if (isTooSmallToMean(stroke))
-        decision.accepted = false;
-    m_bars = decision.bars;
+    const RecognitionResult result = recogniseGesture({drawing,
+                                                       stroke,
+                                                       {preferences.recognition, m_sliders},
+                                                       m_bars,
+                                                       m_referenceGrid(),
+                                                       DontLaunch},
+                                                      m_symbols, m_platform.starter);
+    m_bars = result.decision.bars;
     Q_EMIT barsChanged(m_bars);
-
-    QString caption;
-    if (decision.accepted) {
-        caption = recognitionCaption(programName(decision.program, m_platform.starter),
-                                     decision.bars.black);
-        // While previewing, the label already says when the program cannot be started.
-        if (DontLaunch) {
-            if (const std::optional<LaunchError> problem =
-                    launchProblem(decision.program, m_platform.starter))
-                caption += u" — "_s + launchProblemText(*problem);
-        }
-    }
     if (m_display) {
-        m_display->showDecision(decision, caption, preferences.nameShown);
+        m_display->showDecision(result.decision, result.caption, preferences.nameShown);
     } else {
         for (FrmView* shown : std::as_const(m_overlays)) {
             if (shown)
-                shown->showDecision(decision, caption, preferences.nameShown);
+                shown->showDecision(result.decision, result.caption, preferences.nameShown);
         }
     }
-    if (!decision.accepted) {
-        SymbolGrid white = m_referenceGrid;
-        ClearGrid(white);
-        showReferenceGrid(white);
-    } else if (!DontLaunch) {
-        launch(decision);
+    if (result.program) {
+        if (const Outcome<LaunchError> failure = result.program->launch(m_platform.starter)) {
+            qCWarning(lcGesture) << "cannot start" << failure->detail;
+            Q_EMIT launchFailed(tr("« %1 » n'a rien lancé : %2.")
+                                    .arg(result.shortcut, launchProblemText(failure->error)));
+        } else {
+            markTiming("started");
+        }
     }
-}
-
-void GestureSession::launch(const Decision& decision) {
-    const QString name = m_shortcuts.item(decision.selected)->text;
-    if (const Outcome<LaunchError> failure =
-            launchRepertoire(decision.program, m_platform.starter)) {
-        qCWarning(lcGesture) << "cannot start" << failure->detail;
-        Q_EMIT launchFailed(
-            tr("« %1 » n'a rien lancé : %2.").arg(name, launchProblemText(failure->error)));
-    } else {
-        markTiming("started");
-    }
-    // The grid shows the symbol whose program was asked for.
-    SymbolGrid grid = m_referenceGrid;
-    symbolfile::paintGridString(grid, m_shortcuts.item(decision.selected)->tag);
-    showReferenceGrid(grid);
-}
-
-void GestureSession::showReferenceGrid(const SymbolGrid& grid) {
-    m_referenceGrid = grid;
-    Q_EMIT referenceGridChanged(grid);
+    Q_EMIT referenceGridChanged(result.referenceGrid);
 }

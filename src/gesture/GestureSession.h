@@ -4,7 +4,7 @@
 #include "platform/TriggerButton.h"
 #include "recognition/DrawingSampler.h"
 #include "recognition/GestureDecision.h"
-#include "recognition/PreparedSymbols.h"
+#include "recognition/GestureRecognition.h"
 #include "recognition/Stroke.h"
 #include "store/ShortcutList.h"
 #include "store/SymbolGrid.h"
@@ -67,13 +67,14 @@ public:
     // starts the recognised program.
     void Comparaison(const DrawingGrid& drawing, const Stroke& stroke, bool DontLaunch);
 
-    // What the main window tells: the sliders' positions, the reference grid as it shows it, and
-    // where its notification icon is (a press there is the icon's).
+    // What the main window tells: the sliders' positions, where the reference grid is (a
+    // recognition starts from it as the window shows it), and where its notification icon is (a
+    // press there is the icon's).
     void setThresholds(Thresholds sliders) { m_sliders = sliders; }
-    void setReferenceGrid(const SymbolGrid& grid) { m_referenceGrid = grid; }
+    void setReferenceGrid(std::function<SymbolGrid()> grid) { m_referenceGrid = std::move(grid); }
     void setIconArea(std::function<QRect()> iconArea) { m_iconArea = std::move(iconArea); }
     // The shortcut list was rebuilt: its symbols are prepared again when next recognised.
-    void shortcutsChanged();
+    void shortcutsChanged() { m_symbols.changed(); }
 
     // isShow: a gesture is under way, from the photograph's request to the overlay's end.
     bool isGestureUp() const { return isShow; }
@@ -114,15 +115,11 @@ private:
     void setGestureUp(bool up);
     void closed();
     void recognise(const QImage& block, const Stroke& stroke, bool DontLaunch);
-    void launch(const Decision& decision);
-    void showReferenceGrid(const SymbolGrid& grid);
-    const PreparedSymbols& preparedSymbols();
 
     Platform m_platform;
-    const ShortcutList& m_shortcuts;
-    std::optional<PreparedSymbols> m_prepared; // nothing until needed after a rebuild
-    QString m_symbolDirectory;
+    ShortcutSymbols m_symbols;
     QSize m_comparisonSize;
+    std::function<SymbolGrid()> m_referenceGrid;
     std::function<QRect()> m_iconArea;
     QTimer TimDetect;
     bool isShow = false;
@@ -135,5 +132,4 @@ private:
     RecognitionDisplay* m_display = nullptr;
     Thresholds m_sliders;
     Scores m_bars;
-    SymbolGrid m_referenceGrid;
 };

@@ -226,21 +226,14 @@ bool FrmMain::Ouvrir(int index) {
         return false;
     SymbolGrid grid = PicD->grid();
     const bool painted = symbolfile::paintGridString(grid, shortcut->tag);
-    showReferenceGrid(grid);
+    PicD->setGrid(grid);
     return painted;
 }
 
 void FrmMain::whitenReferenceGrid() {
     SymbolGrid white = PicD->grid();
     ClearGrid(white);
-    showReferenceGrid(white);
-}
-
-// The gestures start from the grid as the window shows it.
-void FrmMain::showReferenceGrid(const SymbolGrid& grid) {
-    PicD->setGrid(grid);
-    if (m_gesture)
-        m_gesture->setReferenceGrid(grid);
+    PicD->setGrid(white);
 }
 
 int FrmMain::selectedIndex() const {

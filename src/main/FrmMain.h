@@ -120,7 +120,6 @@ private:
     // Tells the user something went wrong: a notification from the icon, or a box without one.
     void tellUser(const QString& text);
     void tellSettingsProblem();
-    void showReferenceGrid(const SymbolGrid& grid);
     void whitenReferenceGrid();
 
     // The layout: the window, then one part of it each.

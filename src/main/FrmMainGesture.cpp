@@ -17,6 +17,7 @@
 
 void FrmMain::followGestures() {
     m_gesture->setIconArea([this] { return SysIcon ? SysIcon->Geometry() : QRect(); });
+    m_gesture->setReferenceGrid([this] { return PicD->grid(); });
     connect(m_gesture.get(), &GestureSession::captured, this, &FrmMain::showCapture);
     connect(m_gesture.get(), &GestureSession::barsChanged, this, &FrmMain::showBars);
     connect(m_gesture.get(), &GestureSession::referenceGridChanged, PicD, &GridWidget::setGrid);

@@ -1,7 +1,7 @@
 #include "main/ShortcutListModel.h"
 
+#include "launch/ProgramText.h"
 #include "platform/desktop/InstalledApplications.h"
-#include "recognition/Launcher.h"
 
 #include <QFileInfo>
 
@@ -22,7 +22,8 @@ void ShortcutListModel::rebuild(FileList& files) {
 // A desktop entry's application icon, else the icon theme's for the program of that name, else
 // the program's own.
 QIcon ShortcutListModel::iconOf(const QString& program) const {
-    const std::optional<ProgramCommand> command = commandFromRepertoire(program);
+    const ProgramText text(program);
+    const std::optional<ProgramCommand>& command = text.command();
     if (!command)
         return m_icon;
     if (command->kind == ProgramCommand::Kind::DesktopEntry) {

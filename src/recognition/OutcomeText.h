@@ -1,7 +1,5 @@
 #pragma once
 
-#include "recognition/Launcher.h"
-
 #include <QString>
 
 // What follows the last occurrence of the one-character separator in text: the whole text when
@@ -14,6 +12,3 @@ QString percentageText(float percentage);
 
 // The recognition label: the program's name and the black percentage, "bloc (92.5%)".
 QString recognitionCaption(const QString& name, float percentage);
-
-// What stops a shortcut's program from starting, in a few words: "programme introuvable".
-QString launchProblemText(LaunchError error);

@@ -1,4 +1,4 @@
-#include "recognition/Launcher.h"
+#include "launch/ProgramText.h"
 #include "platform/desktop/DesktopProgramStarter.h"
 #include "support/FakeProgramStarter.h"
 #include "support/TestFiles.h"
@@ -16,9 +16,9 @@ using Kind = ProgramCommand::Kind;
 namespace {
 
 // A folder with an executable whose name has a space, a document, a desktop entry and a folder.
-class LauncherTest : public ::testing::Test {
+class ProgramTextTest : public ::testing::Test {
 protected:
-    LauncherTest() {
+    ProgramTextTest() {
         folder.write(u"My Editor"_s, "#!/bin/sh\ntouch \"$1.ran\"\n");
         QFile::setPermissions(editor, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         folder.write(u"notes.txt"_s, "notes\n");
@@ -33,7 +33,7 @@ protected:
     const QString documents = folder.file(u"Documents"_s);
 };
 
-TEST_F(LauncherTest, TheTextBecomesACommandWithoutAShell) {
+TEST_F(ProgramTextTest, TheTextBecomesACommandWithoutAShell) {
     const struct {
         QString repertoire;
         ProgramCommand expected;
@@ -51,11 +51,11 @@ TEST_F(LauncherTest, TheTextBecomesACommandWithoutAShell) {
         {entry, {Kind::DesktopEntry, entry, {}}},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(commandFromRepertoire(row.repertoire), row.expected)
+        EXPECT_EQ(ProgramText(row.repertoire).command(), row.expected)
             << row.repertoire.toStdString();
 }
 
-TEST_F(LauncherTest, ProblemsAreFoundWithoutStartingAnything) {
+TEST_F(ProgramTextTest, ProblemsAreFoundWithoutStartingAnything) {
     const struct {
         QString repertoire;
         std::optional<LaunchError> problem;
@@ -72,42 +72,43 @@ TEST_F(LauncherTest, ProblemsAreFoundWithoutStartingAnything) {
         {notes, std::nullopt},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(launchProblem(row.repertoire), row.problem) << row.repertoire.toStdString();
+        EXPECT_EQ(ProgramText(row.repertoire).problem(), row.problem)
+            << row.repertoire.toStdString();
 }
 
-TEST_F(LauncherTest, EachKindStartsItsWay) {
+TEST_F(ProgramTextTest, EachKindStartsItsWay) {
     FakeProgramStarter starter;
-    EXPECT_FALSE(launchRepertoire(u"sh -c true"_s, starter));
-    EXPECT_FALSE(launchRepertoire(notes, starter));
-    EXPECT_FALSE(launchRepertoire(documents, starter));
-    EXPECT_FALSE(launchRepertoire(entry, starter));
+    EXPECT_FALSE(ProgramText(u"sh -c true"_s).launch(starter));
+    EXPECT_FALSE(ProgramText(notes).launch(starter));
+    EXPECT_FALSE(ProgramText(documents).launch(starter));
+    EXPECT_FALSE(ProgramText(entry).launch(starter));
     EXPECT_EQ(starter.calls, (QList<Call>{{u"sh"_s, {u"-c"_s, u"true"_s}}}));
     EXPECT_EQ(starter.opened, (QStringList{notes, documents}));
     EXPECT_EQ(starter.desktopEntries, QStringList{entry});
 
-    EXPECT_EQ(launchRepertoire(u"/no/such/program"_s, starter)->error, LaunchError::NotFound);
+    EXPECT_EQ(ProgramText(u"/no/such/program"_s).launch(starter)->error, LaunchError::NotFound);
     EXPECT_EQ(starter.calls.size(), 1) << "a problem found beforehand starts nothing";
     starter.opens = false;
-    EXPECT_EQ(launchRepertoire(notes, starter)->error, LaunchError::NoApplication);
+    EXPECT_EQ(ProgramText(notes).launch(starter)->error, LaunchError::NoApplication);
     EXPECT_EQ(starter.opened.size(), 2) << "a document no application opens is not opened";
     starter.succeeds = false;
-    EXPECT_EQ(launchRepertoire(entry, starter)->error, LaunchError::StartFailed);
+    EXPECT_EQ(ProgramText(entry).launch(starter)->error, LaunchError::StartFailed);
 }
 
 // The label's name: never an argument's, and a desktop entry's application rather than its file.
-TEST_F(LauncherTest, TheProgramIsNamedWithoutItsFolderOrArguments) {
+TEST_F(ProgramTextTest, TheProgramIsNamedWithoutItsFolderOrArguments) {
     const FakeProgramStarter starter;
-    EXPECT_EQ(programName(u"sh -c \"touch /tmp/marker\""_s, starter), u"sh"_s);
-    EXPECT_EQ(programName(u"/usr/bin/bloc --x /y"_s, starter), u"bloc"_s);
-    EXPECT_EQ(programName(u"\""_s + editor + u"\" --flag"_s, starter), u"My Editor"_s);
-    EXPECT_EQ(programName(documents + u"/"_s, starter), u"Documents"_s);
-    EXPECT_EQ(programName(entry, starter), u"Fake App"_s);
-    EXPECT_EQ(programName(entry, DesktopProgramStarter()), u"App"_s);
+    EXPECT_EQ(ProgramText(u"sh -c \"touch /tmp/marker\""_s).name(starter), u"sh"_s);
+    EXPECT_EQ(ProgramText(u"/usr/bin/bloc --x /y"_s).name(starter), u"bloc"_s);
+    EXPECT_EQ(ProgramText(u"\""_s + editor + u"\" --flag"_s).name(starter), u"My Editor"_s);
+    EXPECT_EQ(ProgramText(documents + u"/"_s).name(starter), u"Documents"_s);
+    EXPECT_EQ(ProgramText(entry).name(starter), u"Fake App"_s);
+    EXPECT_EQ(ProgramText(entry).name(DesktopProgramStarter()), u"App"_s);
 }
 
-TEST_F(LauncherTest, ADesktopEntryRunsItsExecLineWithFieldCodes) {
+TEST_F(ProgramTextTest, ADesktopEntryRunsItsExecLineWithFieldCodes) {
     DesktopProgramStarter desktop;
-    ASSERT_FALSE(launchRepertoire(entry, desktop));
+    ASSERT_FALSE(ProgramText(entry).launch(desktop));
     // %k is the entry's own path: the program marks it.
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(entry + u".ran"_s); }, 5000));
 }
