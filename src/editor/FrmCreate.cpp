@@ -39,13 +39,6 @@ T* placed(T* widget, const QRect& geometry, const char* name, bool bold = false)
     return widget;
 }
 
-QPushButton* button(const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    // Neither OK nor Annuler answers Enter or Escape.
-    button->setAutoDefault(false);
-    return button;
-}
-
 // What the user reads when a save fails.
 QString saveProblem(const QString& name, SaveError error) {
     switch (error) {
@@ -111,30 +104,31 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
 
     // Teaching by drawing, and the symbol's several drawings: a row under the grid that moves
     // everything below it down by 480 twips.
-    cmdDraw =
-        placed(button(tr("Dessiner"), this), twips::toPixels(120, 3060, 1455, 345), "cmdDraw");
+    cmdDraw = placed(look::button(this, tr("Dessiner")), twips::toPixels(120, 3060, 1455, 345),
+                     "cmdDraw");
     cmdDraw->setToolTip(tr("Dessinez le symbole à l'écran : la grille le reçoit tel que la "
                            "reconnaissance le verra."));
     placed(new QLabel(tr("Dessin :"), this), twips::toPixels(1680, 3120, 0, 0), "Label5")
         ->adjustSize();
     cboDrawing = placed(new QComboBox(this), twips::toPixels(2520, 3060, 900, 345), "cboDrawing");
-    cmdRemove =
-        placed(button(tr("Retirer"), this), twips::toPixels(3480, 3060, 1095, 345), "cmdRemove");
+    cmdRemove = placed(look::button(this, tr("Retirer")), twips::toPixels(3480, 3060, 1095, 345),
+                       "cmdRemove");
 
     opt1 = placed(new QRadioButton(tr("Lancer un programme"), this),
                   twips::toPixels(120, 3720, 2175, 255), "opt1");
-    cmdApplication = placed(button(tr("Choisir une application…"), this),
+    cmdApplication = placed(look::button(this, tr("Choisir une application…")),
                             twips::toPixels(2400, 3660, 2175, 345), "cmdApplication");
     opt1->setFont(QFont());
     opt1->setChecked(true);
     TxtRep = placed(new QLineEdit(this), twips::toPixels(360, 4080, 3615, 285), "TxtRep");
     TxtName->setFont(QFont());
     TxtRep->setFont(QFont());
-    Command3 = placed(button(u"..."_s, this), twips::toPixels(4080, 4080, 495, 255), "Command3");
-    Command1 =
-        placed(button(tr("OK"), this), twips::toPixels(1800, 4560, 1335, 375), "Command1", true);
-    Command2 =
-        placed(button(tr("Annuler"), this), twips::toPixels(3240, 4560, 1335, 375), "Command2");
+    Command3 =
+        placed(look::button(this, u"..."_s), twips::toPixels(4080, 4080, 495, 255), "Command3");
+    Command1 = placed(look::button(this, tr("OK")), twips::toPixels(1800, 4560, 1335, 375),
+                      "Command1", true);
+    Command2 = placed(look::button(this, tr("Annuler")), twips::toPixels(3240, 4560, 1335, 375),
+                      "Command2");
 
     connect(PicD, &GridWidget::cellPressed, this, &FrmCreate::PicD_MouseDown);
     connect(chkGrid, &QCheckBox::toggled, this, &FrmCreate::chkGrid_Click);

@@ -28,24 +28,11 @@ QFrame* captionlessFrame(QWidget* parent, const QRect& geometry) {
     return frame;
 }
 
-// Fonts differ from system to system: a label never cuts its text, it grows to the right instead.
-void fitText(QLabel* label) {
-    if (!label->wordWrap())
-        label->resize(label->size().expandedTo(label->sizeHint()));
-}
-
-QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    if (bold)
-        look::makeBold(label);
-    label->setGeometry(geometry);
-    fitText(label);
-    return label;
-}
+using look::label;
 
 // An auto-sized label: only its top-left corner is given.
 QLabel* label(QWidget* parent, const QString& text, QPoint at, bool bold = false) {
-    return label(parent, text, QRect(at, QSize()), bold);
+    return look::label(parent, text, QRect(at, QSize()), bold);
 }
 
 QScrollBar* slider(QWidget* parent, const QRect& geometry, int position) {
@@ -144,7 +131,7 @@ void FrmMain::buildLinks() {
         auto* link = new LinkLabel(text, frame2);
         link->setGeometry(geometry);
         link->setObjectName(name);
-        fitText(link);
+        look::fitText(link);
         return link;
     };
     Label6 = link(tr("Ajouter"), {16, 16, 35, 14}, u"Label6"_s);

@@ -6,16 +6,16 @@
 #include <cstring>
 
 namespace capture {
+
+int roundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}
 namespace {
 
 QImage whiteImage(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
-}
-
-int roundHalfEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
 }
 
 // The block in grey levels where pure black, and only pure black, is 0.

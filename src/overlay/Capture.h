@@ -11,6 +11,9 @@
 // into the comparison picture.
 namespace capture {
 
+// A whole number of pixels, halves to even: the overlay's sizes are rounded so throughout.
+int roundHalfEven(double value);
+
 // The block of image inside rect, in the image's format; parts of rect outside the image read as
 // white.
 QImage copyBlock(const QImage& image, const QRect& rect);

@@ -70,10 +70,6 @@ int shiftOf(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? FrmView::AltKey : 0);
 }
 
-int roundHalfEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
 // Whole pixels for positions that keep halves: the half is cut.
 QPoint pixelOf(QPointF point) {
     return {static_cast<int>(std::floor(point.x())), static_cast<int>(std::floor(point.y()))};
@@ -82,7 +78,7 @@ QPoint pixelOf(QPointF point) {
 // The frame in whole pixels, as it is drawn and captured.
 QRect pixelsOf(const QRectF& frame) {
     return {pixelOf(frame.topLeft()),
-            QSize(roundHalfEven(frame.width()), roundHalfEven(frame.height()))};
+            QSize(capture::roundHalfEven(frame.width()), capture::roundHalfEven(frame.height()))};
 }
 
 } // namespace
@@ -169,8 +165,8 @@ void FrmView::Form_Load(QImage photograph) {
         painter.drawImage(0, 0, photograph);
     }
     // Larger than any pixel coordinate, so the first movement sets all four bounds.
-    minX = roundHalfEven(width() * twips::perPixel);
-    minY = roundHalfEven(height() * twips::perPixel);
+    minX = capture::roundHalfEven(width() * twips::perPixel);
+    minY = capture::roundHalfEven(height() * twips::perPixel);
     maxX = 0;
     maxY = 0;
     m_shp =
@@ -199,7 +195,7 @@ void FrmView::Form_MouseMove(int X, int Y) {
             m_holdStart = QPoint(X, Y);
         m_holdTravel = std::max(m_holdTravel, QLineF(*m_holdStart, QPoint(X, Y)).length());
     }
-    DrawWidth = roundHalfEven((m_penScreenWidth > 0 ? m_penScreenWidth : width()) / 24.0);
+    DrawWidth = capture::roundHalfEven((m_penScreenWidth > 0 ? m_penScreenWidth : width()) / 24.0);
     // Each movement joins the previous position: a fast stroke, or movements the system merged
     // under load, leave no gaps.
     const QPoint at(X, Y);

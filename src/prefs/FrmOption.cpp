@@ -28,26 +28,10 @@ QCheckBox* checkBox(QWidget* parent, const QString& text, const QRect& geometry)
     return box;
 }
 
-QPushButton* button(QWidget* parent, const QString& text, const QRect& geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setGeometry(geometry);
-    // Neither button answers Enter.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
-
 QComboBox* comboBox(QWidget* parent, const QRect& geometry) {
     auto* box = new QComboBox(parent);
     box->setGeometry(geometry);
     return box;
-}
-
-QLabel* label(QWidget* parent, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    look::makeBold(label);
-    label->setGeometry(geometry);
-    return label;
 }
 
 const std::pair<const char*, int> triggerButtons[] = {
@@ -84,20 +68,20 @@ FrmOption::FrmOption(WindowPicker* picker, QWidget* parent)
     chkEtire->hide();
 
     // The trigger, where the hidden box would be and below.
-    label(this, tr("Bouton du geste :"), {16, 112, 140, 17});
+    look::label(this, tr("Bouton du geste :"), {16, 112, 140, 17}, true);
     cboButton = comboBox(this, {160, 109, 150, 22});
     for (const auto& [text, number] : triggerButtons)
         cboButton->addItem(tr(text), number);
-    label(this, tr("Laisser passer avec :"), {16, 140, 140, 17});
+    look::label(this, tr("Laisser passer avec :"), {16, 140, 140, 17}, true);
     cboPassThrough = comboBox(this, {160, 137, 150, 22});
     for (const auto& [text, modifier] : passThroughKeys)
         cboPassThrough->addItem(tr(text), QVariant::fromValue(modifier));
-    label(this, tr("Applications exclues :"), {16, 168, 140, 17});
+    look::label(this, tr("Applications exclues :"), {16, 168, 140, 17}, true);
     txtExcluded = new QLineEdit(this);
     txtExcluded->setGeometry(160, 165, 150, 22);
     txtExcluded->setToolTip(tr("Classes de fenêtre (WM_CLASS) où le bouton garde son rôle, "
                                "séparées par des virgules"));
-    cmdPickWindow = button(this, tr("Choisir une fenêtre…"), {160, 192, 150, 25});
+    cmdPickWindow = look::button(this, tr("Choisir une fenêtre…"), {160, 192, 150, 25});
     cmdPickWindow->setToolTip(tr("Puis cliquez sur une fenêtre de l'application à exclure."));
 
     chkClickBack =
@@ -112,7 +96,7 @@ FrmOption::FrmOption(WindowPicker* picker, QWidget* parent)
         checkBox(this, tr("Lancer Gestrix à l'ouverture de session"), {16, 272, 305, 17});
     chkCloseToTray = checkBox(this, tr("Fermer la fenêtre la garde dans la zone de notification"),
                               {16, 296, 305, 17});
-    label(this, tr("Langue :"), {16, 324, 140, 17});
+    look::label(this, tr("Langue :"), {16, 324, 140, 17}, true);
     cboLanguage = comboBox(this, {160, 321, 150, 22});
     // Each language is named in itself.
     cboLanguage->addItem(u"Français"_s, QVariant::fromValue(prefs::Language::French));
@@ -120,9 +104,9 @@ FrmOption::FrmOption(WindowPicker* picker, QWidget* parent)
     cboLanguage->addItem(tr("Langue du système"), QVariant::fromValue(prefs::Language::System));
     cboLanguage->setToolTip(tr("Prend effet au prochain démarrage de Gestrix."));
 
-    Command1 = button(this, tr("OK"), {128, 356, 89, 25});
+    Command1 = look::button(this, tr("OK"), {128, 356, 89, 25});
     look::makeBold(Command1);
-    Command2 = button(this, tr("Annuler"), {224, 356, 89, 25});
+    Command2 = look::button(this, tr("Annuler"), {224, 356, 89, 25});
     chkGrid->setObjectName(u"chkGrid"_s);
     chkName->setObjectName(u"chkName"_s);
     chkEtire->setObjectName(u"chkEtire"_s);

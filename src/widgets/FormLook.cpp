@@ -2,6 +2,8 @@
 
 #include "widgets/AppIcon.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -16,6 +18,28 @@ void applyToWindow(QWidget* window) {
     QPalette grey = window->palette();
     grey.setColor(QPalette::Window, panelGrey);
     window->setPalette(grey);
+}
+
+void fitText(QLabel* label) {
+    if (!label->wordWrap())
+        label->resize(label->size().expandedTo(label->sizeHint()));
+}
+
+QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, bool bold) {
+    auto* label = new QLabel(text, parent);
+    if (bold)
+        makeBold(label);
+    label->setGeometry(geometry);
+    fitText(label);
+    return label;
+}
+
+QPushButton* button(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
 }
 
 QWidget* filledRectangle(QWidget* parent, const QRect& geometry, const QColor& colour) {

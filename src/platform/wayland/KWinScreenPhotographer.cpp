@@ -1,5 +1,7 @@
 #include "platform/wayland/KWinScreenPhotographer.h"
 
+#include "platform/Patience.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -22,8 +24,6 @@ Q_LOGGING_CATEGORY(lcKWin, "gestrix.photographer", QtCriticalMsg)
 
 namespace {
 
-// How long a gesture waits for KWin's copies: it usually takes a frame.
-constexpr int patienceMs = 1000;
 constexpr qsizetype readChunkBytes = 1 << 18;
 const QString service = u"org.kde.KWin.ScreenShot2"_s;
 
@@ -160,7 +160,7 @@ void KWinScreenPhotographer::photograph(const QList<QScreen*>& screens, Delivery
              << QVariant::fromValue(QDBusUnixFileDescriptor(ends[1]));
         // The message holds its own copy of our end: KWin's closing it is the end of the data.
         auto* watcher = new QDBusPendingCallWatcher(
-            QDBusConnection::sessionBus().asyncCall(call, patienceMs), this);
+            QDBusConnection::sessionBus().asyncCall(call, desktopPatienceMs), this);
         ::close(ends[1]);
         connect(watcher, &QDBusPendingCallWatcher::finished, this,
                 [this, watcher, reading, request] {
@@ -179,7 +179,7 @@ void KWinScreenPhotographer::photograph(const QList<QScreen*>& screens, Delivery
                 });
         m_copies.push_back(std::move(copy));
     }
-    m_patience.start(patienceMs);
+    m_patience.start(desktopPatienceMs);
     copied();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/wayland/PortalScreenPhotographer.h"
 
+#include "platform/Patience.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -22,8 +24,6 @@ Q_LOGGING_CATEGORY(lcPortal, "gestrix.portal", QtCriticalMsg)
 
 namespace {
 
-// How long a gesture waits for the desktop's photograph before showing the live desktop.
-constexpr int patienceMs = 1000;
 // A photograph of several 8K screens, and then some.
 constexpr off_t maxPictureBytes = off_t(1) << 30;
 
@@ -134,7 +134,7 @@ void PortalScreenPhotographer::photograph(const QList<QScreen*>& screens, Delive
             m_taken = true;
         }
     });
-    m_patience.start(patienceMs);
+    m_patience.start(desktopPatienceMs);
 }
 
 void PortalScreenPhotographer::respond(uint response, const QVariantMap& results) {

@@ -1,5 +1,6 @@
 #include "platform/wayland/ScreencopyPhotographer.h"
 
+#include "platform/Patience.h"
 #include "platform/wayland/ShmBuffer.h"
 #include "platform/wayland/WaylandConnection.h"
 
@@ -18,8 +19,6 @@ Q_LOGGING_CATEGORY(lcScreencopy, "gestrix.photographer", QtCriticalMsg)
 
 namespace {
 
-// How long a gesture waits for the compositor's copies: one frame is what it usually takes.
-constexpr int patienceMs = 1000;
 constexpr std::uint32_t supportedCopyVersion = 3;
 
 // The pixel layouts a desktop is copied in, as the compositor names them.
@@ -151,7 +150,7 @@ void ScreencopyPhotographer::photograph(const QList<QScreen*>& screens, Delivery
         }
         copies.push_back(std::move(copy));
     }
-    const bool complete = connection.dispatchUntil(QDeadlineTimer(patienceMs), [&copies] {
+    const bool complete = connection.dispatchUntil(QDeadlineTimer(desktopPatienceMs), [&copies] {
         return std::all_of(copies.begin(), copies.end(),
                            [](const auto& copy) { return copy->finished; });
     });

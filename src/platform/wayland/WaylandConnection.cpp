@@ -1,5 +1,7 @@
 #include "platform/wayland/WaylandConnection.h"
 
+#include "platform/Patience.h"
+
 #include "xdg-output-client.h"
 
 #include <QPoint>
@@ -14,8 +16,6 @@
 
 namespace {
 
-// How long anything waits for the compositor: one frame is what it usually takes.
-constexpr int patienceMs = 1000;
 // Version 2 names the output's connector, as Qt names its screen.
 constexpr std::uint32_t supportedDescriptionVersion = 2;
 
@@ -135,7 +135,7 @@ bool WaylandConnection::roundtrip() {
     };
     wl_callback_add_listener(sync, &syncListener, &answered);
     const bool complete =
-        dispatchUntil(QDeadlineTimer(patienceMs), [&answered] { return answered; });
+        dispatchUntil(QDeadlineTimer(desktopPatienceMs), [&answered] { return answered; });
     wl_callback_destroy(sync);
     return complete;
 }
