@@ -8,7 +8,7 @@ class FileList;
 
 // One stored shortcut as the list holds it.
 struct Shortcut {
-    QString text; // the shortcut's name: the file name less its last four characters
+    QString text; // the shortcut's name: its file name less ".ini"
     QString tag;  // the file's Grid string, cached when the list was built
     QStringList moreDrawings = {}; // further drawings of the symbol, cached with it
     QStringList traces = {};       // the strokes its drawings were drawn with, cached with them

@@ -80,6 +80,31 @@ TEST(ShapeMatcher, SelectsByShapeOverEveryStoredDrawing) {
     }
 }
 
+// Strokes too far to matter are not measured to the end, but the runner-up always is: the
+// contour bar is the margin over it.
+TEST(ShapeMatcher, TheRunnerUpStrokeIsMeasuredWhole) {
+    const auto arc = [](int from) {
+        Stroke stroke;
+        for (int step = 0; step <= 48; ++step) {
+            const double angle = 2 * 3.14159265 * (from + step) / 64;
+            stroke.append(
+                {qRound(300 + 200 * std::cos(angle)), qRound(300 + 200 * std::sin(angle))});
+        }
+        return stroke;
+    };
+    QList<Shortcut> shortcuts;
+    for (const auto& [name, from] : {std::pair(u"near"_s, 0), std::pair(u"next"_s, 8)})
+        shortcuts.append({name, gridString(bar), {}, {traceOf(arc(from))}});
+    SymbolGrid white;
+    ClearGrid(white);
+    const Recognition found =
+        recognisePrecisely(bar, arc(1), PreparedSymbols(shortcuts), white,
+                           [](const QString&) { return symbolfile::Content{}; });
+    EXPECT_EQ(found.selected, 1);
+    EXPECT_GT(found.contourPercentage, 0.0f);
+    EXPECT_LT(found.contourPercentage, 100.0f) << "the runner-up was left unmeasured";
+}
+
 TEST(ShapeMatcher, DistanceIsSymmetricZeroForTheSameGridAndCapped) {
     EXPECT_EQ(shapeDistance(bar, bar), 0.0f);
     EXPECT_EQ(shapeDistance(bar, column), shapeDistance(column, bar));
