@@ -40,13 +40,15 @@ private:
 };
 
 TEST(XdgEnvironment, RelativePathsAreIgnoredAndAMissingHomeIsTheUsers) {
-    const Environment environment{{"XDG_CONFIG_HOME", "config"},
-                                  {"XDG_DATA_HOME", "/data/home"},
-                                  {"XDG_DATA_DIRS", "share:/usr/share:./more"},
-                                  {"XDG_CONFIG_DIRS", "etc"},
-                                  {"HOME", nullptr}};
+    const Environment environment{
+        {"XDG_CONFIG_HOME", "config"},   {"XDG_CACHE_HOME", "cache"},
+        {"XDG_STATE_HOME", "./state"},   {"XDG_RUNTIME_DIR", "run"},
+        {"XDG_DATA_HOME", "/data/home"}, {"XDG_DATA_DIRS", "share:/usr/share:./more"},
+        {"XDG_CONFIG_DIRS", "etc"},      {"HOME", nullptr}};
     followXdgRules();
-    EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"));
+    for (const char* relative :
+         {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME", "XDG_RUNTIME_DIR"})
+        EXPECT_FALSE(qEnvironmentVariableIsSet(relative)) << relative;
     EXPECT_EQ(qgetenv("XDG_DATA_HOME"), "/data/home");
     EXPECT_EQ(qgetenv("XDG_DATA_DIRS"), "/usr/share");
     EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_CONFIG_DIRS"));

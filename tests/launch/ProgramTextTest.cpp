@@ -104,6 +104,10 @@ TEST_F(ProgramTextTest, TheProgramIsNamedWithoutItsFolderOrArguments) {
     EXPECT_EQ(ProgramText(documents + u"/"_s).name(starter), u"Documents"_s);
     EXPECT_EQ(ProgramText(entry).name(starter), u"Fake App"_s);
     EXPECT_EQ(ProgramText(entry).name(DesktopProgramStarter()), u"App"_s);
+    FakeProgramStarter nameless;
+    nameless.application.clear();
+    EXPECT_EQ(ProgramText(entry).name(nameless), u"app.desktop"_s) << "an entry without a name";
+    EXPECT_EQ(ProgramText(u" \"\" "_s).name(starter), u"\"\""_s) << "no program: the text";
 }
 
 TEST_F(ProgramTextTest, ADesktopEntryRunsItsExecLineWithFieldCodes) {

@@ -22,7 +22,7 @@ public:
         return succeeds;
     }
     bool hasApplicationFor(const QString&) const override { return opens; }
-    QString applicationName(const QString&) const override { return QStringLiteral("Fake App"); }
+    QString applicationName(const QString&) const override { return application; }
     bool launchDesktopEntry(const QString& path) override {
         desktopEntries.append(path);
         return succeeds;
@@ -32,5 +32,6 @@ public:
     QStringList opened;
     QStringList desktopEntries;
     bool succeeds = true;
-    bool opens = true; // documents and folders have an application
+    bool opens = true;                                // documents and folders have an application
+    QString application = QStringLiteral("Fake App"); // every desktop entry's name
 };
