@@ -28,7 +28,7 @@ TEST(Settings, StoredTextReadsBackAndAbsentKeysGiveTheDefault) {
 
 // A settings file that cannot serve is said, neither read nor replaced; what is saved meanwhile
 // reads back for the rest of the run.
-TEST(Settings, AFileThatCannotServeKeepsTheDefaultsAndStaysAsItWas) {
+TEST(SettingsWithoutRoot, AFileThatCannotServeKeepsTheDefaultsAndStaysAsItWas) {
     TempFolder folder;
     QDir(folder.path()).mkdir(u"folder.conf"_s);
     folder.write(u"huge.conf"_s, "[Option]\nGrid=0\n" + QByteArray(2 << 20, '#'));
@@ -49,7 +49,7 @@ TEST(Settings, AFileThatCannotServeKeepsTheDefaultsAndStaysAsItWas) {
     for (const auto& row : rows) {
         const QString name = QString::fromUtf16(row.name);
         SCOPED_TRACE(name.toStdString());
-        // Root writes where the permissions say no.
+        // Root writes where the permissions say no: this row is run again unprivileged.
         if (row.problem == settings::FileProblem::ReadOnly && ::geteuid() == 0)
             continue;
         const QByteArray before = row.regular ? folder.read(name) : QByteArray();
