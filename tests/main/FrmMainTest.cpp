@@ -50,6 +50,19 @@ TEST_F(FrmMainTest, WindowHasTheDesignedLayout) {
     EXPECT_EQ(child<QWidget>("PicCompare")->size(), QSize(97, 97));
 }
 
+// Files written by another program show: a burst of writes is one rebuild, once it settles.
+TEST_F(FrmMainTest, ShortcutsWrittenElsewhereShowAfterOneRebuild) {
+    FrmMain& w = window();
+    int rebuilds = 0;
+    QObject::connect(child<QTreeView>("lstV")->model(), &QAbstractItemModel::modelReset,
+                     [&rebuilds] { ++rebuilds; });
+    writeSymbol(u"a"_s, u"1"_s);
+    writeSymbol(u"b"_s, u"1"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return w.shortcuts().count() == 2; }, 10000));
+    QTest::qWait(1000); // three times the settling time
+    EXPECT_EQ(rebuilds, 1);
+}
+
 TEST_F(FrmMainTest, StartUpCreatesTheFolderWhitensTheGridAndListsShortcuts) {
     FrmMain& w = window();
     EXPECT_TRUE(QDir(symbolFolder()).exists());
