@@ -9,7 +9,11 @@ E2E_SHOTS=$2
 
 e2e_start_xvfb
 e2e_start_tray
-e2e_start_gestrix "$1" --minimized
+# Run from a folder whose name the entry's Exec line must quote and escape.
+odd="$E2E_TMP/odd \$HOME \"quoted\" \\ \`x\`"
+mkdir -p "$odd"
+cp "$1" "$odd/gestrix"
+e2e_start_gestrix "$odd/gestrix" --minimized
 tray_icon() {
     xdotool search --onlyvisible --class gestrix 2>/dev/null | while read -r id; do
         xdotool getwindowgeometry "$id" | grep -q 'Geometry: 22x22' && echo "$id"
@@ -36,8 +40,10 @@ toggle_autostart() {
 }
 toggle_autostart
 e2e_wait_for '[ -s "$entry" ]' 5 || e2e_fail "no autostart entry"
-# Not installed on the PATH: the entry names this program by its path.
-grep -qxF "Exec=\"$(realpath "$1")\" --minimized" "$entry" ||
+# Not installed on the PATH: the entry names this program by its path, quoted as desktop entries
+# quote (\" \` \$ \\ in quotes), each backslash doubled as string values are.
+escaped=$(realpath "$odd/gestrix" | sed -e 's/[\\"`$]/\\\\&/g')
+grep -qxF "Exec=\"$escaped\" --minimized" "$entry" ||
     e2e_fail "the entry does not start this program minimised: $(cat "$entry")"
 toggle_autostart
 e2e_wait_for '[ ! -e "$entry" ]' 5 || e2e_fail "the autostart entry stayed"
