@@ -209,6 +209,29 @@ TEST_F(FrmCreateTest, DrawingsMadeOnScreenFillThenAddAndAreAllSaved) {
     EXPECT_EQ(saved.traces, QStringList{u"0,500 900,500"_s});
 }
 
+// A drawing removed takes its stroke with it; the last one left is whitened, stroke and all.
+TEST_F(FrmCreateTest, ARemovedDrawingTakesItsStroke) {
+    FrmCreate& e = openEditor();
+    DrawingGrid bar;
+    for (int cell = 72; cell < 84; ++cell)
+        bar[cell] = true;
+    e.addDrawing(bar, {{0, 500}, {900, 500}});
+    e.addDrawing(bar >> 12, {{0, 400}, {900, 400}});
+    e.cboDrawing->setCurrentIndex(0);
+    Q_EMIT e.cboDrawing->activated(0); // as the user picks it
+    e.cmdRemove->click();
+    e.TxtName->setText(u"Barre"_s);
+    e.Command1->click();
+    EXPECT_EQ(stored(u"Barre"_s).traces, QStringList{u"0,400 900,400"_s});
+
+    FrmCreate& again = openEditor();
+    again.addDrawing(bar, {{0, 500}, {900, 500}});
+    again.cmdRemove->click();
+    again.TxtName->setText(u"Autre"_s);
+    again.Command1->click();
+    EXPECT_EQ(stored(u"Autre"_s).traces, QStringList{}) << "the whitened drawing kept a stroke";
+}
+
 TEST_F(FrmCreateTest, DrawingForTheEditorIsGuidedAndOffersThePreciseModeOnce) {
     writeSymbol(u"Door"_s, u"1"_s.repeated(144), u"/bin/sh"_s);
     fakes.photographer.picture = QImage(1024, 768, QImage::Format_RGB32);
