@@ -168,12 +168,17 @@ TEST_F(PortalScreenPhotographerTest, OnlyThePortalsPictureIsReadAndRemoved) {
     folder.write(u"precious.txt"_s, "the user's own words");
     QImage(8, 8, QImage::Format_RGB32).save(folder.file(u"picture.png"_s));
     ASSERT_EQ(::mkfifo(QFile::encodeName(folder.file(u"pipe"_s)).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(folder.file(u"picture.png"_s), folder.file(u"link.png"_s)));
+    // A picture, then more than a gigabyte of nothing (a sparse file).
+    ASSERT_TRUE(QFile::copy(folder.file(u"picture.png"_s), folder.file(u"huge.png"_s)));
+    ASSERT_TRUE(QFile(folder.file(u"huge.png"_s)).resize((qint64(1) << 30) + 1));
     const QString previous = QDir::currentPath();
     QDir::setCurrent(folder.path());
     const QString folderUrl = QUrl::fromLocalFile(folder.path()).toString();
     for (const QString& uri :
          {folderUrl + u"/precious.txt"_s, u"file:precious.txt"_s, folderUrl + u"/pr%65cious.txt"_s,
-          folderUrl + u"/pipe"_s, folderUrl + u"/picture.png?x#y"_s}) {
+          folderUrl + u"/pipe"_s, folderUrl + u"/picture.png?x#y"_s, folderUrl + u"/link.png"_s,
+          folderUrl + u"/huge.png"_s}) {
         SCOPED_TRACE(uri.toStdString());
         portal.answers = {[&](const QDBusMessage& call, const QString& request) {
             serviceBus.send(call.createReply(QVariant::fromValue(QDBusObjectPath(request))));
@@ -189,7 +194,8 @@ TEST_F(PortalScreenPhotographerTest, OnlyThePortalsPictureIsReadAndRemoved) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return photograph.has_value(); }, 5000));
         EXPECT_TRUE(photograph->isNull());
         EXPECT_TRUE(QFile::exists(folder.file(u"precious.txt"_s)));
-        EXPECT_TRUE(QFile::exists(folder.file(u"picture.png"_s)));
+        for (const QString& kept : {u"picture.png"_s, u"link.png"_s, u"huge.png"_s})
+            EXPECT_TRUE(QFile::exists(folder.file(kept))) << kept.toStdString();
     }
     QDir::setCurrent(previous);
 }
