@@ -110,6 +110,34 @@ TEST_F(ProgramTextTest, TheProgramIsNamedWithoutItsFolderOrArguments) {
     EXPECT_EQ(ProgramText(u" \"\" "_s).name(starter), u"\"\""_s) << "no program: the text";
 }
 
+// The desktop's own starter: a document opens in its application, given the document; a program
+// that cannot be started is no success.
+TEST_F(ProgramTextTest, TheDesktopOpensADocumentInItsApplicationAndSaysWhenNothingStarted) {
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    ASSERT_TRUE(QDir().mkpath(data + u"/applications"_s));
+    QFile opener(data + u"/applications/gestrix-test-opener.desktop"_s);
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("[Desktop Entry]\nType=Application\nName=Opener\nMimeType=text/plain;\nExec=\"" +
+                 editor.toUtf8() + "\" %f\n");
+    opener.close();
+    QFile choice(qEnvironmentVariable("XDG_CONFIG_HOME") + u"/mimeapps.list"_s);
+    ASSERT_TRUE(choice.open(QIODevice::WriteOnly));
+    choice.write("[Default Applications]\ntext/plain=gestrix-test-opener.desktop\n");
+    choice.close();
+    DesktopProgramStarter desktop;
+    ASSERT_FALSE(ProgramText(notes).launch(desktop));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(notes + u".ran"_s); }, 5000))
+        << "the application was not given the document";
+
+    // Its program is there, but the folder it is to run in is not.
+    folder.write(u"broken.desktop"_s, "[Desktop Entry]\nType=Application\nName=Broken\nExec=\"" +
+                                          editor.toUtf8() + "\"\nPath=/no/such/folder\n");
+    const Outcome<LaunchError> failure =
+        ProgramText(folder.file(u"broken.desktop"_s)).launch(desktop);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->error, LaunchError::StartFailed);
+}
+
 TEST_F(ProgramTextTest, ADesktopEntryRunsItsExecLineWithFieldCodes) {
     DesktopProgramStarter desktop;
     ASSERT_FALSE(ProgramText(entry).launch(desktop));
