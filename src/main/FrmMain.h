@@ -142,7 +142,7 @@ private:
         QString path; // in the trash
     };
     std::optional<Trashed> m_trashed;
-    QTimer m_undoExpiry;
+    QTimer m_undoExpiry{this};
     bool m_painted = false;
     // A settings file that refuses the sliders' positions is told once, not at every step.
     bool m_settingsFailureTold = false;

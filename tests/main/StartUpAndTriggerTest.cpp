@@ -4,6 +4,7 @@
 #include "widgets/LinkLabel.h"
 
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 using namespace Qt::StringLiterals;
@@ -313,6 +314,20 @@ TEST_F(StartUpAndTriggerTest, ADeleteGoesToTheTrashAndCanBeUndone) {
     EXPECT_EQ(folder.read(u"symbol/a.ini"_s), stored);
     EXPECT_EQ(w.shortcuts().count(), 1);
     EXPECT_TRUE(undo->isHidden());
+    const QString trash = qEnvironmentVariable("XDG_DATA_HOME") + u"/Trash"_s;
+    EXPECT_FALSE(QFile::exists(trash + u"/info/a.ini.trashinfo"_s)) << "the trash's note stayed";
+
+    // The link is offered for a while only; once it has gone, nothing comes back.
+    list->setCurrentIndex(list->model()->index(0, 0));
+    w.Label8_Click();
+    auto* expiry = w.findChild<QTimer*>(u"undoExpiry"_s);
+    ASSERT_NE(expiry, nullptr);
+    EXPECT_TRUE(expiry->isActive());
+    expiry->start(0); // its time is up
+    ASSERT_TRUE(QTest::qWaitFor([undo] { return undo->isHidden(); }));
+    w.undoLastDelete();
+    EXPECT_EQ(w.shortcuts().count(), 0);
+    EXPECT_TRUE(QFile::exists(trash + u"/files/a.ini"_s));
 }
 
 } // namespace
