@@ -20,6 +20,20 @@ LayerPresenter::LayerPresenter(FrmView& view, std::unique_ptr<OverlaySurface> su
     connect(shown, &OverlaySurface::pressed, &m_view, &FrmView::press);
     connect(shown, &OverlaySurface::escapePressed, &m_view, &FrmView::cancel);
     connect(shown, &OverlaySurface::closed, &m_view, &FrmView::cancel);
+    // The overlay paints over what is there: what was there goes first.
+    shown->setPainter([this](QImage& picture, const QRegion& area) {
+        QElapsedTimer spent;
+        spent.start();
+        QPainter painter(&picture);
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
+        for (const QRect& rect : area)
+            painter.fillRect(rect, Qt::transparent);
+        painter.end();
+        m_view.render(&picture, area.boundingRect().topLeft(), area, QWidget::DrawChildren);
+        qCDebug(lcFrames).nospace()
+            << "frame of " << area.boundingRect().width() << "x" << area.boundingRect().height()
+            << " in " << spent.nsecsElapsed() / 1000 << " µs";
+    });
 }
 
 LayerPresenter::~LayerPresenter() = default;
@@ -45,24 +59,9 @@ int LayerPresenter::scale() const {
 }
 
 void LayerPresenter::paint() {
-    QElapsedTimer spent;
-    spent.start();
     m_paintQueued = false;
-    if (!m_shown || !m_surface || m_surface->picture().isNull())
+    const QRegion changed = std::exchange(m_changed, QRegion());
+    if (!m_shown || !m_surface)
         return;
-    QImage& picture = m_surface->picture();
-    const QRegion changed =
-        m_changed.intersected(QRect(QPoint(), picture.deviceIndependentSize().toSize()));
-    m_changed = QRegion();
-    // The overlay paints over what is there: what was there goes first.
-    QPainter painter(&picture);
-    painter.setCompositionMode(QPainter::CompositionMode_Clear);
-    for (const QRect& rect : changed)
-        painter.fillRect(rect, Qt::transparent);
-    painter.end();
-    m_view.render(&picture, changed.boundingRect().topLeft(), changed, QWidget::DrawChildren);
     m_surface->present(changed);
-    qCDebug(lcFrames).nospace() << "frame of " << changed.boundingRect().width() << "x"
-                                << changed.boundingRect().height() << " in "
-                                << spent.nsecsElapsed() / 1000 << " µs";
 }

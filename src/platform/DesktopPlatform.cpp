@@ -6,6 +6,7 @@
 #include "platform/wayland/LayerShell.h"
 #include "platform/wayland/PortalScreenPhotographer.h"
 #include "platform/wayland/ScreencopyPhotographer.h"
+#include "platform/wayland/WaylandConnection.h"
 #include "platform/x11/X11ScreenFreezer.h"
 #include "platform/x11/X11ScreenPhotographer.h"
 #include "platform/x11/X11TriggerButton.h"
@@ -15,11 +16,9 @@
 
 namespace {
 
-// The screen is read directly on X11; on Wayland by the compositor's screencopy where it offers
-// it, by KWin where it lets us, else only the desktop may, through its portal.
-std::unique_ptr<ScreenPhotographer> waylandPhotographer() {
-    if (std::unique_ptr<ScreencopyPhotographer> screencopy = ScreencopyPhotographer::open())
-        return screencopy;
+// Where the compositor does not copy its outputs for us, KWin may; else only the desktop may,
+// through its portal.
+std::unique_ptr<ScreenPhotographer> desktopPhotographer() {
     auto portal = std::make_unique<PortalScreenPhotographer>();
     if (KWinScreenPhotographer::offered())
         return std::make_unique<KWinScreenPhotographer>(std::move(portal));
@@ -41,8 +40,16 @@ DesktopPlatform::DesktopPlatform()
       m_starter(std::make_unique<DesktopProgramStarter>()) {
     if (m_wayland) {
         m_trigger = std::make_unique<InputHelperTrigger>();
-        m_photographer = waylandPhotographer();
-        m_surfaces = LayerShell::open();
+        // One connection of our own serves the compositor's screencopy and its layer shell.
+        m_connection = WaylandConnection::open();
+        if (m_connection) {
+            m_photographer = ScreencopyPhotographer::open(*m_connection);
+            m_surfaces = LayerShell::open(*m_connection);
+            if (!m_photographer && !m_surfaces)
+                m_connection.reset();
+        }
+        if (!m_photographer)
+            m_photographer = desktopPhotographer();
         return;
     }
     m_trigger = std::make_unique<X11TriggerButton>();

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class WaylandConnection;
+
 // The services of the desktop this program runs on, chosen once: X11's, or Wayland's and what
 // its compositor offers. Made after the application, which opens the display.
 class DesktopPlatform {
@@ -20,6 +22,7 @@ public:
 
 private:
     bool m_wayland;
+    std::unique_ptr<WaylandConnection> m_connection; // made first, gone last
     std::unique_ptr<TriggerButton> m_trigger;
     std::unique_ptr<ScreenPhotographer> m_photographer;
     std::unique_ptr<ProgramStarter> m_starter;

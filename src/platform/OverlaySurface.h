@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QRegion>
 
+#include <functional>
 #include <memory>
 
 class QScreen;
@@ -15,12 +16,16 @@ class OverlaySurface : public QObject {
     Q_OBJECT
 
 public:
-    // What the surface shows, premultiplied (clear is see-through), in the screen's own pixels:
-    // its pixel ratio is the screen's scale. Drawn into freely; shown by present().
-    virtual QImage& picture() = 0;
+    // What paints the surface: given the picture of a buffer the compositor does not hold
+    // (premultiplied, clear is see-through, in the screen's own pixels: its pixel ratio is the
+    // screen's scale) and the area of it to paint anew, in the surface's pixels. The area may be
+    // more than what last changed: what changed since that buffer was last shown.
+    using Painter = std::function<void(QImage& picture, const QRegion& area)>;
+    virtual void setPainter(Painter painter) = 0;
     // Pixels of the picture to a pixel of the surface.
     virtual int scale() const = 0;
-    // Shows the picture where it changed (in the surface's pixels), as soon as it can.
+    // Shows what changed (in the surface's pixels): painted straight into a free buffer, as soon
+    // as the compositor has one free.
     virtual void present(const QRegion& changed) = 0;
 
 Q_SIGNALS:

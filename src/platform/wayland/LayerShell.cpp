@@ -6,7 +6,6 @@
 #include "wlr-layer-shell-client.h"
 
 #include <QLoggingCategory>
-#include <QPainter>
 #include <QScreen>
 #include <QSocketNotifier>
 
@@ -134,15 +133,12 @@ const wl_buffer_listener bufferListener = {
 
 } // namespace
 
-std::unique_ptr<LayerShell> LayerShell::open() {
-    std::unique_ptr<WaylandConnection> connection = WaylandConnection::open();
-    if (!connection)
-        return nullptr;
+std::unique_ptr<LayerShell> LayerShell::open(WaylandConnection& connection) {
     auto* shell = static_cast<zwlr_layer_shell_v1*>(
-        connection->bind(zwlr_layer_shell_v1_interface, supportedShellVersion));
+        connection.bind(zwlr_layer_shell_v1_interface, supportedShellVersion));
     auto* compositor = static_cast<wl_compositor*>(
-        connection->bind(wl_compositor_interface, scaledSurfacesVersion));
-    auto* seat = static_cast<wl_seat*>(connection->bind(wl_seat_interface, supportedSeatVersion));
+        connection.bind(wl_compositor_interface, scaledSurfacesVersion));
+    auto* seat = static_cast<wl_seat*>(connection.bind(wl_seat_interface, supportedSeatVersion));
     if (!shell || !compositor || !seat) {
         if (shell)
             wl_proxy_destroy(reinterpret_cast<wl_proxy*>(shell));
@@ -152,23 +148,22 @@ std::unique_ptr<LayerShell> LayerShell::open() {
             wl_seat_destroy(seat);
         return nullptr;
     }
-    std::unique_ptr<LayerShell> layers(
-        new LayerShell(std::move(connection), compositor, shell, seat));
+    std::unique_ptr<LayerShell> layers(new LayerShell(connection, compositor, shell, seat));
     // The seat's pointer and keyboard, before the first surface needs them.
-    if (!layers->m_connection->roundtrip())
+    if (!layers->m_connection.roundtrip())
         return nullptr;
     qCInfo(lcLayers) << "overlays on the compositor's layer shell";
     return layers;
 }
 
-LayerShell::LayerShell(std::unique_ptr<WaylandConnection> connection, wl_compositor* compositor,
+LayerShell::LayerShell(WaylandConnection& connection, wl_compositor* compositor,
                        zwlr_layer_shell_v1* shell, wl_seat* seat)
-    : m_connection(std::move(connection)), m_compositor(compositor), m_shell(shell), m_seat(seat),
-      m_reader(new QSocketNotifier(wl_display_get_fd(m_connection->display()),
-                                   QSocketNotifier::Read, this)) {
+    : m_connection(connection), m_compositor(compositor), m_shell(shell), m_seat(seat),
+      m_reader(new QSocketNotifier(wl_display_get_fd(m_connection.display()), QSocketNotifier::Read,
+                                   this)) {
     wl_seat_add_listener(m_seat, &seatListener, this);
     connect(m_reader, &QSocketNotifier::activated, this, &LayerShell::readEvents);
-    m_cursorTheme = wl_cursor_theme_load(nullptr, cursorSizePixels, m_connection->shm());
+    m_cursorTheme = wl_cursor_theme_load(nullptr, cursorSizePixels, m_connection.shm());
     wl_cursor* arrow =
         m_cursorTheme ? wl_cursor_theme_get_cursor(m_cursorTheme, "left_ptr") : nullptr;
     if (arrow && arrow->image_count > 0) {
@@ -198,10 +193,10 @@ LayerShell::~LayerShell() {
 
 std::unique_ptr<OverlaySurface> LayerShell::cover(const QScreen& screen) {
     // The connection is read as events come: its outputs are known, unless one has just come.
-    wl_output* output = m_connection->outputOf(screen);
+    wl_output* output = m_connection.outputOf(screen);
     if (!output) {
-        m_connection->refreshOutputs();
-        output = m_connection->outputOf(screen);
+        m_connection.refreshOutputs();
+        output = m_connection.outputOf(screen);
     }
     if (!output) {
         qCWarning(lcLayers) << "no output for the screen" << screen.name();
@@ -229,7 +224,7 @@ std::unique_ptr<OverlaySurface> LayerShell::cover(const QScreen& screen) {
 }
 
 void LayerShell::readEvents() {
-    if (!m_connection->dispatchArrived()) {
+    if (!m_connection.dispatchArrived()) {
         qCWarning(lcLayers) << "the connection to the compositor failed";
         m_reader->setEnabled(false);
         for (LayerSurface* surface : std::vector(m_surfaces))
@@ -239,7 +234,7 @@ void LayerShell::readEvents() {
 }
 
 void LayerShell::flush() {
-    wl_display_flush(m_connection->display());
+    wl_display_flush(m_connection.display());
 }
 
 LayerSurface* LayerShell::surfaceOf(wl_surface* surface) const {
@@ -320,46 +315,39 @@ LayerSurface::~LayerSurface() {
 
 void LayerSurface::configure(std::uint32_t serial, QSize size) {
     zwlr_layer_surface_v1_ack_configure(m_role, serial);
-    const QSize pixels = size * m_scale;
-    if (pixels == m_picture.size() || size.isEmpty())
+    if (size == m_area.size() || size.isEmpty())
         return;
-    m_picture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    m_picture.setDevicePixelRatio(m_scale);
-    m_picture.fill(Qt::transparent);
+    m_area = QRect(QPoint(), size);
     if (m_scale > 1)
         wl_surface_set_buffer_scale(m_surface, m_scale);
+    const QSize pixels = size * m_scale;
     for (Buffer& buffer : m_buffers) {
         // Premultiplied, as the compositor reads it.
-        buffer.memory = ShmBuffer::create(m_shell.m_connection->shm(), pixels,
-                                          int(m_picture.bytesPerLine()), WL_SHM_FORMAT_ARGB8888);
+        buffer.memory = ShmBuffer::create(m_shell.m_connection.shm(), pixels, pixels.width() * 4,
+                                          WL_SHM_FORMAT_ARGB8888);
         if (!buffer.memory) {
             Q_EMIT closed();
             return;
         }
         wl_buffer_add_listener(buffer.memory->buffer(), &bufferListener, this);
         buffer.view = buffer.memory->view(QImage::Format_ARGB32_Premultiplied);
+        buffer.view.setDevicePixelRatio(m_scale);
         buffer.held = false;
-        buffer.stale = QRegion(QRect(QPoint(), size));
+        buffer.stale = m_area;
     }
     Q_EMIT configured();
 }
 
 void LayerSurface::present(const QRegion& changed) {
     for (Buffer& buffer : m_buffers)
-        buffer.stale += changed;
+        buffer.stale += changed.intersected(m_area);
     const auto free = std::find_if(m_buffers.begin(), m_buffers.end(), [](const Buffer& buffer) {
         return buffer.memory && !buffer.held;
     });
     m_waiting = free == m_buffers.end();
-    if (m_waiting)
+    if (m_waiting || !m_painter || free->stale.isEmpty())
         return;
-    QPainter painter(&free->view);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& rect : free->stale) {
-        const QRect pixels(rect.topLeft() * m_scale, rect.size() * m_scale);
-        painter.drawImage(pixels, m_picture, pixels);
-    }
-    painter.end();
+    m_painter(free->view, free->stale);
     wl_surface_attach(m_surface, free->memory->buffer(), 0, 0);
     for (const QRect& rect : free->stale)
         wl_surface_damage(m_surface, rect.x(), rect.y(), rect.width(), rect.height());

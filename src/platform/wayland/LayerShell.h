@@ -24,14 +24,14 @@ struct zwlr_layer_surface_v1;
 
 // Where the compositor offers wlroots' layer shell (sway, KDE, Hyprland…): surfaces of ours
 // above everything, panels included, through which the live desktop shows wherever they are
-// clear, with the pointer and the keyboard theirs while they are up. They keep a Wayland
-// connection of their own, read whenever it has something to say.
+// clear, with the pointer and the keyboard theirs while they are up. The connection they are
+// made on is read whenever it has something to say.
 class LayerShell final : public QObject, public OverlaySurfaces {
     Q_OBJECT
 
 public:
-    // Nothing where there is no Wayland display, or it offers no layer shell or no seat.
-    static std::unique_ptr<LayerShell> open();
+    // Nothing where the compositor offers no layer shell or no seat. The connection outlives it.
+    static std::unique_ptr<LayerShell> open(WaylandConnection& connection);
     ~LayerShell() override;
 
     std::unique_ptr<OverlaySurface> cover(const QScreen& screen) override;
@@ -39,8 +39,8 @@ public:
 private:
     friend class LayerSurface;
     friend struct LayerShellEvents;
-    LayerShell(std::unique_ptr<WaylandConnection> connection, wl_compositor* compositor,
-               zwlr_layer_shell_v1* shell, wl_seat* seat);
+    LayerShell(WaylandConnection& connection, wl_compositor* compositor, zwlr_layer_shell_v1* shell,
+               wl_seat* seat);
 
     void readEvents();
     void flush();
@@ -52,7 +52,7 @@ private:
     void keyChanged(std::uint32_t key, bool pressed);
     void modifiersChanged(std::uint32_t depressed);
 
-    std::unique_ptr<WaylandConnection> m_connection;
+    WaylandConnection& m_connection;
     wl_compositor* m_compositor;
     zwlr_layer_shell_v1* m_shell;
     wl_seat* m_seat;
@@ -74,7 +74,7 @@ class LayerSurface final : public OverlaySurface {
 public:
     ~LayerSurface() override;
 
-    QImage& picture() override { return m_picture; }
+    void setPainter(Painter painter) override { m_painter = std::move(painter); }
     int scale() const override { return m_scale; }
     void present(const QRegion& changed) override;
 
@@ -85,8 +85,7 @@ private:
     void configure(std::uint32_t serial, QSize size);
     void released(wl_buffer* buffer);
 
-    // A buffer the compositor may hold, and what changed in the picture since it was last
-    // filled.
+    // A buffer the compositor may hold, and what changed since it was last painted.
     struct Buffer {
         std::unique_ptr<ShmBuffer> memory;
         QImage view;
@@ -98,7 +97,8 @@ private:
     wl_surface* m_surface;
     zwlr_layer_surface_v1* m_role;
     int m_scale;
-    QImage m_picture;
+    QRect m_area; // the surface's, in its pixels
+    Painter m_painter;
     std::array<Buffer, 2> m_buffers;
     bool m_waiting = false; // a change not shown for want of a free buffer
 };

@@ -110,22 +110,19 @@ const zwlr_screencopy_frame_v1_listener frameListener = {
 
 } // namespace
 
-std::unique_ptr<ScreencopyPhotographer> ScreencopyPhotographer::open() {
-    std::unique_ptr<WaylandConnection> connection = WaylandConnection::open();
-    if (!connection)
-        return nullptr;
+std::unique_ptr<ScreencopyPhotographer>
+ScreencopyPhotographer::open(WaylandConnection& connection) {
     auto* manager = static_cast<zwlr_screencopy_manager_v1*>(
-        connection->bind(zwlr_screencopy_manager_v1_interface, supportedCopyVersion));
+        connection.bind(zwlr_screencopy_manager_v1_interface, supportedCopyVersion));
     if (!manager)
         return nullptr;
     qCInfo(lcScreencopy) << "photographs through the compositor's screencopy";
-    return std::unique_ptr<ScreencopyPhotographer>(
-        new ScreencopyPhotographer(std::move(connection), manager));
+    return std::unique_ptr<ScreencopyPhotographer>(new ScreencopyPhotographer(connection, manager));
 }
 
-ScreencopyPhotographer::ScreencopyPhotographer(std::unique_ptr<WaylandConnection> connection,
+ScreencopyPhotographer::ScreencopyPhotographer(WaylandConnection& connection,
                                                zwlr_screencopy_manager_v1* manager)
-    : m_connection(std::move(connection)), m_manager(manager) {}
+    : m_connection(connection), m_manager(manager) {}
 
 ScreencopyPhotographer::~ScreencopyPhotographer() {
     zwlr_screencopy_manager_v1_destroy(m_manager);
@@ -133,7 +130,7 @@ ScreencopyPhotographer::~ScreencopyPhotographer() {
 
 // Every output is asked at once; each copy comes when the compositor next draws it.
 void ScreencopyPhotographer::photograph(const QList<QScreen*>& screens, Delivery deliver) {
-    WaylandConnection& connection = *m_connection;
+    WaylandConnection& connection = m_connection;
     connection.refreshOutputs();
     std::vector<std::unique_ptr<Copy>> copies;
     for (QScreen* screen : screens) {

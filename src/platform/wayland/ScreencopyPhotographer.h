@@ -8,22 +8,21 @@ class WaylandConnection;
 struct zwlr_screencopy_manager_v1;
 
 // Where the compositor offers wlroots' screencopy (sway, Hyprland, labwc…), each output is
-// copied straight into memory of ours, without the pointer and without asking anyone. It keeps
-// a Wayland connection of its own, read only while photographs are taken, and never waits on it
-// for longer than a short patience.
+// copied straight into memory of ours, without the pointer and without asking anyone. It waits
+// on the connection it is made on only while photographs are taken, and never for longer than
+// a short patience.
 class ScreencopyPhotographer final : public ScreenPhotographer {
 public:
-    // Nothing where there is no Wayland display or it offers no screencopy.
-    static std::unique_ptr<ScreencopyPhotographer> open();
+    // Nothing where the compositor offers no screencopy. The connection outlives it.
+    static std::unique_ptr<ScreencopyPhotographer> open(WaylandConnection& connection);
     ~ScreencopyPhotographer() override;
 
     void photograph(const QList<QScreen*>& screens, Delivery deliver) override;
     void release() override {}
 
 private:
-    ScreencopyPhotographer(std::unique_ptr<WaylandConnection> connection,
-                           zwlr_screencopy_manager_v1* manager);
+    ScreencopyPhotographer(WaylandConnection& connection, zwlr_screencopy_manager_v1* manager);
 
-    std::unique_ptr<WaylandConnection> m_connection;
+    WaylandConnection& m_connection;
     zwlr_screencopy_manager_v1* m_manager;
 };

@@ -1,5 +1,7 @@
 #include "platform/wayland/ShmBuffer.h"
 
+#include "platform/process/SharedMemory.h"
+
 #include <QLoggingCategory>
 
 #include <wayland-client.h>
@@ -29,28 +31,20 @@ std::unique_ptr<ShmBuffer> ShmBuffer::create(wl_shm* shm, QSize size, int stride
     const std::size_t bytes = std::size_t(stride) * std::size_t(size.height());
     if (bytes == 0 || size.width() <= 0)
         return nullptr;
-    const int file = ::memfd_create("gestrix-shm", MFD_CLOEXEC);
-    if (file < 0 || ::ftruncate(file, off_t(bytes)) != 0) {
+    const std::optional<SharedMemory> memory = makeSharedMemory("gestrix-shm", bytes);
+    if (!memory) {
         qCWarning(lcShm) << "no memory to share with the compositor:" << strerror(errno);
-        if (file >= 0)
-            ::close(file);
-        return nullptr;
-    }
-    void* address = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, file, 0);
-    if (address == MAP_FAILED) {
-        qCWarning(lcShm) << "cannot map memory shared with the compositor:" << strerror(errno);
-        ::close(file);
         return nullptr;
     }
     std::unique_ptr<ShmBuffer> shared(new ShmBuffer);
-    shared->m_mapping = new Mapping{address, bytes};
+    shared->m_mapping = new Mapping{memory->address, bytes};
     shared->m_size = size;
     shared->m_stride = stride;
-    wl_shm_pool* pool = wl_shm_create_pool(shm, file, int(bytes));
+    wl_shm_pool* pool = wl_shm_create_pool(shm, memory->file, int(bytes));
     shared->m_buffer =
         wl_shm_pool_create_buffer(pool, 0, size.width(), size.height(), stride, format);
     wl_shm_pool_destroy(pool);
-    ::close(file);
+    ::close(memory->file);
     return shared;
 }
 

@@ -17,8 +17,9 @@ struct wl_registry;
 struct wl_shm;
 struct zxdg_output_manager_v1;
 
-// A Wayland connection of our own, beside Qt's: the compositor's globals, its outputs and the
-// names Qt knows them by, and waits that never outlast a patience.
+// A Wayland connection of our own, beside Qt's, shared by the overlay surfaces and the
+// photographer: the compositor's globals, its outputs and the names Qt knows them by, and waits
+// that never outlast a patience.
 class WaylandConnection {
 public:
     // Nothing where there is no Wayland display, or it does not answer.

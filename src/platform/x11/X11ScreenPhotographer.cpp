@@ -1,5 +1,6 @@
 #include "platform/x11/X11ScreenPhotographer.h"
 
+#include "platform/process/SharedMemory.h"
 #include "platform/qt/ScreenGrabber.h"
 #include "platform/x11/Xcb.h"
 
@@ -118,16 +119,13 @@ void X11ScreenPhotographer::release() {
 bool X11ScreenPhotographer::makeSegment(std::size_t size) {
     dropSegment();
     xcb_connection_t* connection = qtConnection();
-    const int file = ::memfd_create("gestrix-photograph", MFD_CLOEXEC);
-    void* memory = file >= 0 && ::ftruncate(file, static_cast<off_t>(size)) == 0
-                       ? ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, file, 0)
-                       : MAP_FAILED;
-    if (memory == MAP_FAILED) {
-        qCWarning(lcPhotographer) << "no shared memory of" << size << "bytes";
-        if (file >= 0)
-            ::close(file);
+    const std::optional<SharedMemory> shared = makeSharedMemory("gestrix-photograph", size);
+    if (!shared) {
+        qCWarning(lcPhotographer) << "no shared memory of" << size << "bytes:" << strerror(errno);
         return false;
     }
+    const int file = shared->file;
+    void* memory = shared->address;
     // xcb sends the descriptor and closes it: it gets a copy. Without one (no descriptor left),
     // the server would wait for a descriptor that never comes, and so would we.
     const int copy = ::dup(file);
