@@ -78,6 +78,7 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, Notif
     connect(Label8, &LinkLabel::clicked, this, &FrmMain::Label8_Click);
     connect(Label12, &LinkLabel::clicked, this, &FrmMain::Label12_Click);
     connect(undoDelete, &LinkLabel::clicked, this, &FrmMain::undoLastDelete);
+    m_undoExpiry.setObjectName(u"undoExpiry"_s);
     m_undoExpiry.setSingleShot(true);
     connect(&m_undoExpiry, &QTimer::timeout, this, [this] {
         undoDelete->hide();
@@ -285,12 +286,12 @@ void FrmMain::Label8_Click() {
     if (!shortcut)
         return;
     const QString name = shortcut->text;
-    const auto trashed = shortcuts::moveToTrash(Fl.path(), name);
-    if (const auto* failure = std::get_if<Failure<RemoveError>>(&trashed)) {
+    QString trashed;
+    if (const Outcome<RemoveError> failure = shortcuts::moveToTrash(Fl.path(), name, trashed)) {
         qCWarning(lcMain) << "cannot delete" << name << failure->detail;
         messages::warn(this, removalProblem(name, failure->error));
     } else {
-        m_trashed = Trashed{name, std::get<QString>(trashed)};
+        m_trashed = Trashed{name, trashed};
         undoDelete->show();
         m_undoExpiry.start(undoShownMs);
     }

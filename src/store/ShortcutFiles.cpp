@@ -71,12 +71,10 @@ Outcome<RemoveError> remove(const QString& directory, const QString& name) {
     return Failure<RemoveError>{gone ? RemoveError::Gone : RemoveError::Io, file.errorString()};
 }
 
-std::variant<QString, Failure<RemoveError>> moveToTrash(const QString& directory,
-                                                        const QString& name) {
+Outcome<RemoveError> moveToTrash(const QString& directory, const QString& name, QString& trashed) {
     const QString path = symbols::filePath(directory, name);
-    QString trashed;
     if (QFile::moveToTrash(path, &trashed))
-        return trashed;
+        return std::nullopt;
     const QFileInfo left(path);
     const bool gone = !left.exists() && !left.isSymLink();
     return Failure<RemoveError>{gone ? RemoveError::Gone : RemoveError::Io,

@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <optional>
-#include <variant>
 
 // Saving and deleting one shortcut's file in the symbol folder.
 namespace shortcuts {
@@ -27,10 +26,9 @@ std::optional<QByteArray> snapshot(const QString& directory, const QString& name
 
 // Deletes the shortcut's file (a link, not where it leads). Nothing on success.
 Outcome<RemoveError> remove(const QString& directory, const QString& name);
-// Moves the shortcut's file to the desktop's trash, and says where it went; a failure when it
-// cannot go there (the file is then where it was).
-std::variant<QString, Failure<RemoveError>> moveToTrash(const QString& directory,
-                                                        const QString& name);
+// Moves the shortcut's file to the desktop's trash, and says where it went (trashed); a failure
+// when it cannot go there (the file is then where it was).
+Outcome<RemoveError> moveToTrash(const QString& directory, const QString& name, QString& trashed);
 // Brings a shortcut's file back from the trash, unless another file of that name has come.
 Outcome<SaveError> restore(const QString& trashed, const QString& directory, const QString& name);
 
