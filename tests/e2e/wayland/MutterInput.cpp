@@ -24,8 +24,8 @@ namespace {
 
 const QString service = u"org.gnome.Mutter.RemoteDesktop"_s;
 const QString sessionInterface = u"org.gnome.Mutter.RemoteDesktop.Session"_s;
-// A shell started for the first time on a fresh machine, beside other work, answers late.
-constexpr int patienceMs = 80000;
+// A shell that is up answers at once; one that has not answered by then never will.
+constexpr int patienceMs = 30000;
 
 QDBusMessage call(const QDBusMessage& message) {
     return QDBusConnection::sessionBus().call(message, QDBus::Block, patienceMs);
