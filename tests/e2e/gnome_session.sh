@@ -62,14 +62,18 @@ start_desktop() {
     grep -q ready "$E2E_TMP/input.log"
 }
 # GNOME Shell 43 can hang for good as it starts beside other work: it forks a child for its
-# input method daemon and runs script code in it before the daemon starts. A desktop that does
-# not answer is started again.
+# input method daemon and runs script code in it before the daemon starts, and the child can
+# deadlock. A desktop that does not answer is started again; the hung shell, which no longer
+# handles signals, is killed with its child.
 for attempt in 1 2 3; do
     start_desktop && break
     [ "$attempt" -lt 3 ] || e2e_fail "not ready after three starts: $not_ready"
     echo "desktop not ready ($not_ready): started again" >&2
-    for pid in "${desktop_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${desktop_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    for pid in "${desktop_pids[@]}"; do
+        pkill -KILL -P "$pid" 2>/dev/null || true
+        kill -KILL "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
 done
 # The shell starts in its overview, which takes the input.
 echo "key 0xff1b" >&7

@@ -23,8 +23,11 @@ e2e_cleanup() {
         kill -- "-$pid" 2>/dev/null || kill "$pid" 2>/dev/null || true
     done
     for pid in "${E2E_PIDS[@]}"; do
-        while kill -0 -- "-$pid" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do sleep 0.05; done
-        kill -KILL -- "-$pid" 2>/dev/null || true
+        while { kill -0 -- "-$pid" || kill -0 "$pid"; } 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do
+            sleep 0.05
+        done
+        # A process that is no group's leader, and no longer handles its signals, is killed alone.
+        kill -KILL -- "-$pid" 2>/dev/null || kill -KILL "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
     rm -rf "$E2E_TMP"

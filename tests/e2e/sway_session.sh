@@ -2,7 +2,7 @@
 # $1 the gestrix binary and $E2E_VIRTUAL_POINTER the pointer helper. Store shortcuts before
 # sourcing it. It starts sway, a session bus, a virtual pointer and Gestrix (log: $E2E_TMP/gestrix.log);
 # in_session runs a client of the session. E2E_OUTPUTS=2 gives sway a second output, right of
-# the first, at the scale E2E_SECOND_SCALE (1 unless set).
+# the first, at the scale E2E_SECOND_SCALE (1 unless set), with a background of its own.
 # sway refuses to run as root: then it and Gestrix run as nobody, from copies it can reach.
 
 as_user=()
@@ -19,10 +19,10 @@ outputs=${E2E_OUTPUTS:-1}
 {
     echo 'xwayland disable'
     for output in $(seq 1 "$outputs"); do
-        scale=1
-        [ "$output" = 1 ] || scale=${E2E_SECOND_SCALE:-1}
+        scale=1 background="#305070"
+        [ "$output" = 1 ] || scale=${E2E_SECOND_SCALE:-1} background="#703050"
         echo "output HEADLESS-$output resolution 1280x720 position $(( (output - 1) * 1280 )) 0" \
-            "scale $scale bg #305070 solid_color"
+            "scale $scale bg $background solid_color"
     done
 } >"$session/sway.conf"
 [ ${#as_user[@]} = 0 ] || chown -R nobody:nogroup "$E2E_TMP"
