@@ -33,9 +33,12 @@ full_screens() {
         grep -c '"fullscreen_mode": 1' || true
 }
 e2e_wait_for '[ "$(full_screens)" = 2 ]' || e2e_fail "not two full-screen overlays: $(full_screens)"
-# Each output's overlay shows that output's background as it stood.
+# Each output's overlay shows that output's background as it stood, whatever it shows now.
+in_session swaymsg -q output HEADLESS-2 bg "#000000" solid_color
 [ "$(pixel 640 600)" = "srgb(48,80,112)" ] || e2e_fail "no photograph of the first output: $(pixel 640 600)"
-[ "$(pixel 1800 300)" = "srgb(112,48,80)" ] || e2e_fail "no photograph of the second output: $(pixel 1800 300)"
+e2e_wait_for '[ "$(pixel 1800 300)" = "srgb(112,48,80)" ]' ||
+    e2e_fail "no photograph of the second output: $(pixel 1800 300)"
+in_session swaymsg -q output HEADLESS-2 bg "#703050" solid_color
 # The second output is 640 x 360 in the layout's pixels; the bar is drawn as long on each.
 bar() {
     local x
