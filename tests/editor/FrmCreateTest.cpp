@@ -41,6 +41,13 @@ protected:
         return symbolfile::read(folder.file(u"symbol/"_s + name + u".ini"_s));
     }
     QMessageBox* problem(QWidget* over) { return over->findChild<QMessageBox*>(); }
+    // The middle row, as a drawing made on the screen.
+    static DrawingGrid bar() {
+        DrawingGrid cells;
+        for (int cell = 72; cell < 84; ++cell)
+            cells[cell] = true;
+        return cells;
+    }
 
     QWidget owner; // frees the editors a test leaves open
     QPointer<FrmCreate> editor;
@@ -190,13 +197,10 @@ TEST_F(FrmCreateTest, ModifyShowsTheStoredShortcutAndRenamingKeepsBoth) {
 
 TEST_F(FrmCreateTest, DrawingsMadeOnScreenFillThenAddAndAreAllSaved) {
     FrmCreate& e = openEditor();
-    DrawingGrid bar;
-    for (int cell = 72; cell < 84; ++cell)
-        bar[cell] = true;
-    e.addDrawing(bar, {{0, 500}, {900, 500}});
+    e.addDrawing(bar(), {{0, 500}, {900, 500}});
     EXPECT_EQ(e.cboDrawing->count(), 1) << "a blank grid is filled";
     EXPECT_EQ(e.PicD->grid().backColor(72), CellColour::Black);
-    e.addDrawing(bar >> 12, {{0, 400}, {900, 400}});
+    e.addDrawing(bar() >> 12, {{0, 400}, {900, 400}});
     EXPECT_EQ(e.cboDrawing->count(), 2) << "a drawn grid gets another drawing";
     EXPECT_EQ(e.PicD->grid().backColor(60), CellColour::Black) << "the new one is shown";
     click(0); // touched up by hand: its stroke is no longer what it shows
@@ -212,11 +216,8 @@ TEST_F(FrmCreateTest, DrawingsMadeOnScreenFillThenAddAndAreAllSaved) {
 // A drawing removed takes its stroke with it; the last one left is whitened, stroke and all.
 TEST_F(FrmCreateTest, ARemovedDrawingTakesItsStroke) {
     FrmCreate& e = openEditor();
-    DrawingGrid bar;
-    for (int cell = 72; cell < 84; ++cell)
-        bar[cell] = true;
-    e.addDrawing(bar, {{0, 500}, {900, 500}});
-    e.addDrawing(bar >> 12, {{0, 400}, {900, 400}});
+    e.addDrawing(bar(), {{0, 500}, {900, 500}});
+    e.addDrawing(bar() >> 12, {{0, 400}, {900, 400}});
     e.cboDrawing->setCurrentIndex(0);
     Q_EMIT e.cboDrawing->activated(0); // as the user picks it
     e.cmdRemove->click();
@@ -225,7 +226,7 @@ TEST_F(FrmCreateTest, ARemovedDrawingTakesItsStroke) {
     EXPECT_EQ(stored(u"Barre"_s).traces, QStringList{u"0,400 900,400"_s});
 
     FrmCreate& again = openEditor();
-    again.addDrawing(bar, {{0, 500}, {900, 500}});
+    again.addDrawing(bar(), {{0, 500}, {900, 500}});
     again.cmdRemove->click();
     again.TxtName->setText(u"Autre"_s);
     again.Command1->click();

@@ -5,6 +5,7 @@
 #include "store/FileList.h"
 #include "store/Settings.h"
 #include "support/FakePlatform.h"
+#include "support/GridStrings.h"
 #include "support/TestFiles.h"
 
 #include <QLocale>
@@ -30,14 +31,6 @@ public:
     QString caption;
     bool nameShown = false;
 };
-
-// A Grid string whose cells first..last are black.
-QString cells(int first, int last) {
-    QString grid(144, u'0');
-    for (int i = first; i <= last; ++i)
-        grid[i] = u'1';
-    return grid;
-}
 
 // A gesture session over the shortcuts of a temporary folder, with empty settings and a fake
 // platform; no main window.

@@ -3,6 +3,7 @@
 #include "recognition/ShapeMatcher.h"
 #include "store/FileList.h"
 #include "support/FakeProgramStarter.h"
+#include "support/GridStrings.h"
 #include "support/TestFiles.h"
 
 #include <QLocale>
@@ -15,14 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// A Grid string whose cells first..last are black.
-QString cells(int first, int last) {
-    QString grid(144, u'0');
-    for (int i = first; i <= last; ++i)
-        grid[i] = u'1';
-    return grid;
-}
 
 // Recognitions against the shortcuts of a temporary folder, each starting from the last one's
 // bars and reference grid, as the window keeps them.
