@@ -44,8 +44,10 @@ start_desktop() {
     in_background shell gnome-shell --headless --wayland --wayland-display gestrix-gnome \
         --virtual-monitor 1280x720
     desktop_pids=("${E2E_PIDS[@]:first}")
-    not_ready="GNOME Shell: $(tail -n 5 "$E2E_TMP/shell.log")"
-    e2e_wait_for '[ -S "$runtime/gestrix-gnome" ]' "$E2E_SESSION_PATIENCE" || return 1
+    if ! e2e_wait_for '[ -S "$runtime/gestrix-gnome" ]' "$E2E_SESSION_PATIENCE"; then
+        not_ready="GNOME Shell: $(tail -n 5 "$E2E_TMP/shell.log")"
+        return 1
+    fi
     in_background permissions /usr/libexec/xdg-permission-store
     in_background portal-gnome /usr/libexec/xdg-desktop-portal-gnome
     in_background portal /usr/libexec/xdg-desktop-portal
