@@ -29,7 +29,7 @@ public:
     virtual void present(const QRegion& changed) = 0;
 
 Q_SIGNALS:
-    // The compositor gave the surface its size: the picture is new, and clear.
+    // The compositor gave the surface its size: all of it is to be painted.
     void configured();
     void pointerMoved(QPoint at);
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
