@@ -100,18 +100,23 @@ FrmView* GestureSession::overlayAt(std::optional<QPoint> global) const {
 
 void GestureSession::setGestureUp(bool up) {
     isShow = up;
-    m_platform.trigger.setTaking(!m_paused && !isShow);
+    m_platform.trigger.setWelcome(welcome());
 }
 
 void GestureSession::setPaused(bool paused) {
     m_paused = paused;
-    m_platform.trigger.setTaking(!m_paused && !isShow);
+    m_platform.trigger.setWelcome(welcome());
+}
+
+PressWelcome GestureSession::welcome() const {
+    return {.taking = !m_paused && !isShow, .iconArea = m_iconArea ? m_iconArea() : QRect()};
 }
 
 // 1. The trigger. An idle program wakes for nothing: the poll runs only where presses cannot
 // arrive as events.
 void GestureSession::configureTrigger(const TriggerSettings& settings) {
     m_platform.trigger.configure(settings);
+    m_platform.trigger.setWelcome(welcome());
     if (m_platform.trigger.watchedElsewhere()) {
         TimDetect.stop();
         qCWarning(lcGesture) << "another Gestrix answers the button on this display";
@@ -139,13 +144,8 @@ void GestureSession::TimDetect_Timer() {
     m_gestureUpAtLastPoll = isShow;
 }
 
-bool GestureSession::acceptsPress(const TriggerPress& press) const {
-    return !m_paused && !isShow &&
-           !(m_iconArea && press.position && m_iconArea().contains(*press.position));
-}
-
 bool GestureSession::triggerPressed(const TriggerPress& press) {
-    if (!acceptsPress(press))
+    if (!welcome().takes(press))
         return false;
     startGesture();
     // Where the photograph comes later, the press is over before the overlay opens.

@@ -46,7 +46,6 @@ public:
 
     // TriggerHandler: a press starts a gesture unless one is up (the press is then a click on
     // the overlay) or it is on our own notification icon.
-    bool acceptsPress(const TriggerPress& press) const override;
     bool triggerPressed(const TriggerPress& press) override;
     void triggerHeldMove(QPoint position) override;
     void triggerReleased(std::optional<QPoint> position) override;
@@ -113,6 +112,8 @@ private:
     FrmView* overlayAt(std::optional<QPoint> global) const;
     // isShow, and what the trigger is told of it.
     void setGestureUp(bool up);
+    // What the trigger is told, so that it decides presses without asking.
+    PressWelcome welcome() const;
     void closed();
     void recognise(const QImage& block, const Stroke& stroke, bool DontLaunch);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QStringList>
 
 #include <cstdint>
@@ -37,14 +38,22 @@ bool letsThrough(const TriggerSettings& settings, const TriggerPress& press);
 class TriggerHandler {
 public:
     virtual ~TriggerHandler() = default;
-    // Whether such a press would start a gesture now: asked before a press is kept back.
-    virtual bool acceptsPress(const TriggerPress& press) const = 0;
     // True takes the press and a gesture starts; false lets it through to the window below.
     virtual bool triggerPressed(const TriggerPress& press) = 0;
     // While a taken press is held: the pointer moved, then the button was released (where, if
     // known).
     virtual void triggerHeldMove(QPoint position) = 0;
     virtual void triggerReleased(std::optional<QPoint> position) = 0;
+};
+
+// Whether a press would start a gesture now, and where a press belongs to our own notification
+// icon: told as it changes, so that presses are decided without asking the user interface.
+struct PressWelcome {
+    bool taking = true;
+    QRect iconArea; // global, in device-independent pixels
+    bool takes(const TriggerPress& press) const {
+        return taking && !(press.position && iconArea.contains(*press.position));
+    }
 };
 
 // The button's state read by a poll, for when presses do not arrive as events.
@@ -69,9 +78,7 @@ public:
     virtual void setHandler(TriggerHandler* handler) = 0;
     virtual void configure(const TriggerSettings& settings) = 0;
     virtual TriggerState read() = 0;
-    // Whether a press would start a gesture now, told as it changes: where presses are decided
-    // away from the user interface, without asking it.
-    virtual void setTaking(bool) {}
+    virtual void setWelcome(const PressWelcome&) {}
     // A taken press takes the keyboard too, so that no key typed with it reaches the window
     // below; it goes back once the overlay has it, or when there is none.
     virtual void releaseKeyboard() {}

@@ -90,6 +90,22 @@ xdotool mouseup 2
 e2e_wait_for '[ -e "$launched" ]' 5 || e2e_fail "releasing after a held stroke started nothing"
 e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "the overlay stayed after hold-to-draw"
 
+# With the window's thread stopped, the desktop's pointer still goes where the mouse takes it,
+# a press of the trigger or not; the gesture comes once the window is back.
+"$E2E_STOP_THREAD" "$E2E_GESTRIX_PID" 5 >"$E2E_TMP/stopped" &
+stopper=$!
+e2e_wait_for 'grep -q stopped "$E2E_TMP/stopped"' 5 || e2e_fail "the window's thread could not be stopped"
+gestures=$(grep -c " trigger " "$E2E_TMP/gestrix.log")
+xdotool mousemove 600 500 mousedown 2 mousemove 700 550
+e2e_wait_for '[ "$(xdotool getmouselocation | cut -d" " -f1-2)" = "x:700 y:550" ]' 2 ||
+    e2e_fail "the pointer waited for the window's thread"
+xdotool mouseup 2
+wait "$stopper"
+e2e_wait_for '[ "$(grep -c " trigger " "$E2E_TMP/gestrix.log")" -gt "$gestures" ]' 5 ||
+    e2e_fail "the press taken while the window was stopped started no gesture"
+xdotool key Escape
+e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "the late gesture did not end"
+
 # An excluded application keeps its middle button, inside a window manager's frame.
 e2e_start_wm
 e2e_wait_for "! xwininfo -root -children | grep -q \"Event Tester\"" 5 || e2e_fail "xev was not framed"

@@ -21,7 +21,7 @@ public:
         ++reads;
         return {down, std::exchange(pressed, false)};
     }
-    void setTaking(bool nowTaking) override { taking = nowTaking; }
+    void setWelcome(const PressWelcome& welcome) override { taking = welcome.taking; }
 
     TriggerHandler* handler = nullptr;
     TriggerSettings settings;

@@ -50,8 +50,9 @@ void InputHelperTrigger::configure(const TriggerSettings& settings) {
     tell();
 }
 
-void InputHelperTrigger::setTaking(bool taking) {
-    if (std::exchange(m_choice.taking, taking) != taking)
+// A press read from the mouse has no place: only whether a gesture may start counts.
+void InputHelperTrigger::setWelcome(const PressWelcome& welcome) {
+    if (std::exchange(m_choice.taking, welcome.taking) != welcome.taking)
         tell();
 }
 

@@ -26,7 +26,7 @@ public:
     void setHandler(TriggerHandler* handler) override { m_handler = handler; }
     void configure(const TriggerSettings& settings) override;
     TriggerState read() override { return {}; }
-    void setTaking(bool taking) override;
+    void setWelcome(const PressWelcome& welcome) override;
 
 private:
     void hear();

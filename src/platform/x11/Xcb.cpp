@@ -11,8 +11,7 @@ xcb_connection_t* qtConnection() {
     return x11 ? x11->connection() : nullptr;
 }
 
-QPoint logicalOf(std::int16_t rootX, std::int16_t rootY) {
-    const QPoint native(rootX, rootY);
+QPoint logicalOf(QPoint native) {
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect logical = screen->geometry();
         const qreal ratio = screen->devicePixelRatio();
@@ -20,6 +19,15 @@ QPoint logicalOf(std::int16_t rootX, std::int16_t rootY) {
             return logical.topLeft() + (native - logical.topLeft()) / ratio;
     }
     return native;
+}
+
+QRect nativeOf(const QRect& logical) {
+    const QScreen* screen = QGuiApplication::screenAt(logical.center());
+    if (!screen)
+        return logical;
+    const QPoint corner = screen->geometry().topLeft();
+    const qreal ratio = screen->devicePixelRatio();
+    return {corner + (logical.topLeft() - corner) * ratio, logical.size() * ratio};
 }
 
 const xcb_screen_t* firstScreen(xcb_connection_t* connection) {

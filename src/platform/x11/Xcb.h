@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QStringList>
 
 #include <xcb/xcb.h>
@@ -31,4 +32,6 @@ QStringList windowClassAt(xcb_connection_t* connection, std::uint32_t window);
 
 // A point of the root window, in the server's pixels, in Qt's device-independent pixels: a scaled
 // screen keeps its corner where the server has it and divides the rest by its pixel ratio.
-QPoint logicalOf(std::int16_t rootX, std::int16_t rootY);
+QPoint logicalOf(QPoint native);
+// The other way: an area in device-independent pixels, in the server's pixels.
+QRect nativeOf(const QRect& logical);
