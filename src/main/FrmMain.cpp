@@ -47,6 +47,10 @@ QString removalProblem(const QString& name, RemoveError error) {
         return FrmMain::tr("Le raccourci « %1 » n'a pas pu être supprimé : son fichier n'existe "
                            "plus.")
             .arg(name);
+    case RemoveError::Trash:
+        return FrmMain::tr("Le raccourci « %1 » n'a pas pu être mis à la corbeille : la "
+                           "corbeille refuse le fichier, qui est resté à sa place.")
+            .arg(name);
     case RemoveError::Io:
         break;
     }

@@ -23,6 +23,7 @@ enum class SaveError {
 };
 
 enum class RemoveError {
-    Gone, // the file was no longer there
-    Io,   // the folder refused the deletion
+    Gone,  // the file was no longer there
+    Io,    // the folder refused the deletion
+    Trash, // the trash refused the file, which stayed where it was
 };

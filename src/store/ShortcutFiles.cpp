@@ -1,6 +1,7 @@
 #include "store/ShortcutFiles.h"
 
 #include "store/SymbolDirectory.h"
+#include "store/Trash.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,12 +74,15 @@ Outcome<RemoveError> remove(const QString& directory, const QString& name) {
 
 Outcome<RemoveError> moveToTrash(const QString& directory, const QString& name, QString& trashed) {
     const QString path = symbols::filePath(directory, name);
-    if (QFile::moveToTrash(path, &trashed))
-        return std::nullopt;
-    const QFileInfo left(path);
-    const bool gone = !left.exists() && !left.isSymLink();
-    return Failure<RemoveError>{gone ? RemoveError::Gone : RemoveError::Io,
-                                u"cannot move "_s + path + u" to the trash"_s};
+    const QFileInfo there(path);
+    if (!there.exists() && !there.isSymLink())
+        return Failure<RemoveError>{RemoveError::Gone, path + u" is gone"_s};
+    QString problem;
+    const std::optional<QString> moved = trash::move(path, problem);
+    if (!moved)
+        return Failure<RemoveError>{RemoveError::Trash, problem};
+    trashed = *moved;
+    return std::nullopt;
 }
 
 Outcome<SaveError> restore(const QString& trashed, const QString& directory, const QString& name) {

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,40 @@ TEST(ShortcutFiles, ANameTooLongForAFileIsRefusedAsSuch) {
     EXPECT_EQ(failure->error, SaveError::NameTooLong);
     EXPECT_FALSE(shortcuts::save(symbols.path(), u"é"_s.repeated(125), {u"1"_s, {}}))
         << "250 bytes and \".ini\" fit";
+}
+
+// A trash that refuses files (here its notes' folder is somewhere nothing can be written, even by
+// root) is a failure at once, and the file stays; a trash that takes it keeps a second file of
+// the same name apart, each with a note of where it came from.
+TEST(ShortcutFiles, TheTrashRefusesAtOnceOrKeepsEveryFileApart) {
+    TempFolder home;
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    ASSERT_TRUE(QDir(home.path()).mkdir(u"my symbols"_s));
+    home.writeSymbol(u"my symbols/a.ini"_s, u"1"_s);
+    const QString symbols = home.file(u"my symbols"_s);
+    QString trashed;
+
+    ASSERT_TRUE(QDir(home.path()).mkpath(u"Trash/files"_s));
+    ASSERT_TRUE(QFile::link(u"/proc"_s, home.file(u"Trash/info"_s)));
+    const auto refused = shortcuts::moveToTrash(symbols, u"a"_s, trashed);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->error, RemoveError::Trash);
+    EXPECT_TRUE(QFile::exists(home.file(u"my symbols/a.ini"_s)));
+
+    ASSERT_TRUE(QFile::remove(home.file(u"Trash/info"_s)));
+    EXPECT_FALSE(shortcuts::moveToTrash(symbols, u"a"_s, trashed));
+    home.writeSymbol(u"my symbols/a.ini"_s, u"01"_s);
+    QString second;
+    EXPECT_FALSE(shortcuts::moveToTrash(symbols, u"a"_s, second));
+    EXPECT_NE(second, trashed);
+    EXPECT_EQ(symbolfile::read(second).gridString, u"01"_s);
+    const QByteArray note =
+        home.read(u"Trash/info/"_s + QFileInfo(second).fileName() + u".trashinfo"_s);
+    EXPECT_TRUE(
+        note.contains("\nPath=" + QFile::encodeName(symbols).replace(" ", "%20") + "/a.ini\n"))
+        << note.toStdString();
+    qputenv("XDG_DATA_HOME", dataHome);
 }
 
 } // namespace
