@@ -23,13 +23,19 @@ Recognition recognise(const DrawingGrid& drawing, std::span<const Shortcut> shor
         symbolfile::paintGridString(grid, shortcuts[i].tag);
         int black = 0;
         int contour = 0;
+        int symbolCells = 0;
         for (int cell = 0; cell < SymbolGrid::cellCount; ++cell) {
             const CellColour colour = grid.backColor(cell);
+            symbolCells += colour == CellColour::Black;
             if (drawing[cell])
                 black += colour == CellColour::Black;
             else
                 contour += colour == CellColour::White;
         }
+        // A grid with no black cell is no symbol: its uncovered white cells would outnumber any
+        // symbol's and reject every drawing.
+        if (symbolCells == 0)
+            continue;
         if (black > result.bestBlack) {
             result.bestBlack = black;
             result.selected = static_cast<int>(i) + 1;

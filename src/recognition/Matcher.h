@@ -20,7 +20,7 @@ struct Recognition {
     // computed (no symbol selected, or no black or no white cell stored).
     std::optional<float> blackPercentage;
     std::optional<float> contourPercentage;
-    // The selected symbol's program, read from its file with the Grid string.
+    // The selected symbol's program, read with its Grid string.
     QString program;
     // The reference grid after each symbol was painted into it in turn, as the matcher walks it:
     // a short or broken Grid string leaves the previous symbol's cells in place.
@@ -29,8 +29,8 @@ struct Recognition {
 
 // Compares the drawing with each shortcut's cached Grid string, in list order, starting from the
 // reference grid as it stands. Ties keep the earlier symbol; a symbol without a covered black cell
-// is never selected. The percentages and the program come from the selected symbol's file, read
-// afresh once through readStored(name).
+// is never selected, and a grid with no black cell at all is no symbol. The percentages and the
+// program come from the selected symbol's stored content, read once through readStored(name).
 Recognition recognise(const DrawingGrid& drawing, std::span<const Shortcut> shortcuts,
                       const SymbolGrid& referenceGrid,
                       const std::function<symbolfile::Content(const QString& name)>& readStored);
