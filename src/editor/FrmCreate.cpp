@@ -45,7 +45,7 @@ QString saveProblem(const QString& name, SaveError error) {
     case SaveError::InvalidName:
         return FrmCreate::tr("Nom de raccourci invalide : un nom ne peut être vide ou fait "
                              "d'espaces, contenir « / », « \\ », un saut de ligne ou un caractère "
-                             "nul, ni être « . » ou « .. ».");
+                             "nul, ni commencer par « . ».");
     case SaveError::NameTooLong:
         return FrmCreate::tr("Nom de raccourci trop long : avec « .ini », le nom de son fichier "
                              "ne peut dépasser 255 octets.");

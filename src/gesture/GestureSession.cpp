@@ -68,10 +68,9 @@ QImage joined(const QList<QPointer<QScreen>>& screens, const QList<QImage>& phot
 } // namespace
 
 GestureSession::GestureSession(const Platform& platform, const ShortcutList& shortcuts,
-                               const QString& symbolDirectory, QSize comparisonSize,
-                               QObject* parent)
-    : QObject(parent), m_platform(platform), m_symbols(shortcuts, symbolDirectory),
-      m_comparisonSize(comparisonSize), m_referenceGrid([] {
+                               QSize comparisonSize, QObject* parent)
+    : QObject(parent), m_platform(platform), m_symbols(shortcuts), m_comparisonSize(comparisonSize),
+      m_referenceGrid([] {
           SymbolGrid white;
           ClearGrid(white);
           return white;

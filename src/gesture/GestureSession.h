@@ -32,10 +32,10 @@ class GestureSession final : public QObject, public TriggerHandler {
     Q_OBJECT
 
 public:
-    // shortcuts: the list recognised against, kept up to date by its owner, whose files are in
-    // symbolDirectory. comparisonSize: the comparison picture captures are reduced into.
-    GestureSession(const Platform& platform, const ShortcutList& shortcuts,
-                   const QString& symbolDirectory, QSize comparisonSize, QObject* parent = nullptr);
+    // shortcuts: the list recognised against, kept up to date by its owner. comparisonSize: the
+    // comparison picture captures are reduced into.
+    GestureSession(const Platform& platform, const ShortcutList& shortcuts, QSize comparisonSize,
+                   QObject* parent = nullptr);
     ~GestureSession() override;
 
     // Watches the trigger button with these settings: by its events where they come, by the

@@ -8,6 +8,7 @@
 #include "store/ShortcutFiles.h"
 #include "store/SymbolDirectory.h"
 #include "store/SymbolFile.h"
+#include "store/SymbolFolderWatch.h"
 #include "store/SymbolGrid.h"
 #include "widgets/AppIcon.h"
 #include "widgets/GridWidget.h"
@@ -17,7 +18,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileSystemWatcher>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,8 +37,6 @@ namespace {
 
 // How often a missing notification area is looked for.
 constexpr int trayWatchIntervalMs = 2000;
-// A copy or a synchronisation writes a few files in a row: the list waits for the last.
-constexpr int folderSettleMs = 300;
 // How long a deleted shortcut can be brought back from the window.
 constexpr int undoShownMs = 8000;
 
@@ -66,8 +65,7 @@ FrmMain::FrmMain(const QString& symbolDirectory, const Platform& platform, Notif
     : QWidget(parent), m_shell(shell), m_windowPicker(platform.windowPicker),
       m_shortcutModel(m_shortcuts, appIcon()) {
     buildWindow();
-    m_gesture = std::make_unique<GestureSession>(platform, m_shortcuts, symbolDirectory,
-                                                 PicCompare->image().size());
+    m_gesture = std::make_unique<GestureSession>(platform, m_shortcuts, PicCompare->image().size());
     followGestures();
     connect(lstV, &QTreeView::clicked, this, &FrmMain::lstV_Click);
     // Selecting with the keyboard previews too. Only a selection counts: Qt makes a row current
@@ -197,32 +195,23 @@ void FrmMain::saveSensitivity(prefs::Setting setting) {
     }
 }
 
+// Shortcuts written by anything else (a synchronisation tool, an editor) show too: the folder is
+// watched, and read again once its changes settle, re-reading only the files that changed.
 void FrmMain::OuvrirListe() {
-    m_shortcutModel.rebuild(Fl);
-    m_gesture->shortcutsChanged();
-    watchSymbolFolder();
-    qCDebug(lcMain) << "shortcuts listed:" << m_shortcuts.count();
-}
-
-// Shortcuts written by anything else (a synchronisation tool, an editor) show too: the folder and
-// its files are watched, and the list is rebuilt a moment after the last change.
-void FrmMain::watchSymbolFolder() {
+    QElapsedTimer took;
+    took.start();
+    const ShortcutList::Refresh refreshed = m_shortcutModel.refresh(Fl);
+    if (refreshed.changed)
+        m_gesture->shortcutsChanged();
     if (!m_folderWatch) {
-        m_folderWatch = std::make_unique<QFileSystemWatcher>();
-        m_folderSettled.setSingleShot(true);
-        m_folderSettled.setInterval(folderSettleMs);
-        connect(m_folderWatch.get(), &QFileSystemWatcher::directoryChanged, &m_folderSettled,
-                qOverload<>(&QTimer::start));
-        connect(m_folderWatch.get(), &QFileSystemWatcher::fileChanged, &m_folderSettled,
-                qOverload<>(&QTimer::start));
-        connect(&m_folderSettled, &QTimer::timeout, this, &FrmMain::OuvrirListe);
+        m_folderWatch = std::make_unique<SymbolFolderWatch>(Fl.path());
+        connect(m_folderWatch.get(), &SymbolFolderWatch::changed, this, &FrmMain::OuvrirListe);
     }
-    const QStringList watched = m_folderWatch->files() + m_folderWatch->directories();
-    if (!watched.isEmpty())
-        m_folderWatch->removePaths(watched);
-    m_folderWatch->addPath(Fl.path());
-    for (const QString& name : symbols::fileNames(Fl.path()))
-        m_folderWatch->addPath(Fl.path() + u'/' + name);
+    m_folderWatch->follow(Fl.names());
+    if (refreshed.waiting)
+        m_folderWatch->lookAgainSoon();
+    qCDebug(lcMain) << "shortcuts listed:" << m_shortcuts.count();
+    qCDebug(lcMain) << "shortcut list brought up to date in" << took.elapsed() << "ms";
 }
 
 bool FrmMain::Ouvrir(int index) {

@@ -20,7 +20,7 @@
 class GridWidget;
 class LinkLabel;
 class PictureBox;
-class QFileSystemWatcher;
+class SymbolFolderWatch;
 class QLabel;
 class QMenu;
 class QScrollBar;
@@ -100,7 +100,6 @@ private:
     void Form_Load(const QString& symbolDirectory);
     void Form_Resize();
     void dockInLateNotificationArea();
-    void watchSymbolFolder();
     void Label12_Click();
     FrmCreate& loadEditor();
     // The 1-based position of the item the user selected; 0 when none is.
@@ -134,8 +133,7 @@ private:
     WindowPicker* m_windowPicker; // for the preferences' exclusions
     QPointer<FrmCreate> m_editor;
     QTimer m_trayWatch;
-    std::unique_ptr<QFileSystemWatcher> m_folderWatch;
-    QTimer m_folderSettled;
+    std::unique_ptr<SymbolFolderWatch> m_folderWatch;
     // The last shortcut put in the trash, while it can be brought back.
     struct Trashed {
         QString name;

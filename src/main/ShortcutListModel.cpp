@@ -10,13 +10,16 @@ using namespace Qt::StringLiterals;
 ShortcutListModel::ShortcutListModel(ShortcutList& list, const QIcon& icon, QObject* parent)
     : QAbstractListModel(parent), m_list(list), m_icon(icon) {}
 
-void ShortcutListModel::rebuild(FileList& files) {
-    beginResetModel();
-    m_list.rebuild(files);
-    m_icons.clear();
-    for (int index = 1; index <= m_list.count(); ++index)
-        m_icons.append(iconOf(m_list.item(index)->program));
-    endResetModel();
+// The list is read before the view is told, so that an unchanged folder costs the view nothing:
+// nothing reads the list in between.
+ShortcutList::Refresh ShortcutListModel::refresh(FileList& files) {
+    const ShortcutList::Refresh outcome = m_list.refresh(files);
+    if (outcome.changed) {
+        beginResetModel();
+        m_iconOfProgram.clear();
+        endResetModel();
+    }
+    return outcome;
 }
 
 // A desktop entry's application icon, else the icon theme's for the program of that name, else
@@ -46,8 +49,12 @@ QVariant ShortcutListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
         return shortcut->text;
-    case Qt::DecorationRole:
-        return m_icons.value(index.row(), m_icon);
+    case Qt::DecorationRole: {
+        const auto known = m_iconOfProgram.constFind(shortcut->program);
+        if (known != m_iconOfProgram.cend())
+            return *known;
+        return *m_iconOfProgram.insert(shortcut->program, iconOf(shortcut->program));
+    }
     default:
         return {};
     }

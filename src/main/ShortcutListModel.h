@@ -15,8 +15,8 @@ class ShortcutListModel : public QAbstractListModel {
 public:
     ShortcutListModel(ShortcutList& list, const QIcon& icon, QObject* parent = nullptr);
 
-    // Rebuilds the list from the folder; the view starts over.
-    void rebuild(FileList& files);
+    // Brings the list up to the folder; the view starts over when it changed.
+    ShortcutList::Refresh refresh(FileList& files);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -26,6 +26,7 @@ private:
     QIcon iconOf(const QString& program) const;
 
     ShortcutList& m_list;
-    QIcon m_icon;         // the program's own: for shortcuts with no icon of their own
-    QList<QIcon> m_icons; // each shortcut's, in the list's order
+    QIcon m_icon; // the program's own: for shortcuts with no icon of their own
+    // Looked up as rows are shown, once for each program text: a long list shows few rows.
+    mutable QHash<QString, QIcon> m_iconOfProgram;
 };

@@ -1,7 +1,6 @@
 #include "recognition/GestureRecognition.h"
 
 #include "recognition/OutcomeText.h"
-#include "store/SymbolDirectory.h"
 
 #include <QLoggingCategory>
 
@@ -18,7 +17,11 @@ const PreparedSymbols& ShortcutSymbols::prepared() {
 }
 
 symbolfile::Content ShortcutSymbols::read(const QString& name) const {
-    return symbolfile::read(symbols::filePath(m_directory, name));
+    for (const Shortcut& shortcut : m_shortcuts.items()) {
+        if (shortcut.text == name)
+            return {shortcut.tag, shortcut.program, shortcut.moreDrawings, shortcut.traces};
+    }
+    return {};
 }
 
 RecognitionResult recogniseGesture(const RecognitionRequest& request, ShortcutSymbols& symbols,

@@ -14,13 +14,13 @@
 #include <optional>
 #include <utility>
 
-// The symbols drawings are recognised against: the shortcut list as its owner keeps it, their
-// files read afresh when a recognition needs them, and the list prepared for the precise
-// matcher once after each rebuild, when first needed.
+// The symbols drawings are recognised against: the shortcut list as its owner keeps it, and the
+// list prepared for the precise matcher once after each rebuild, when first needed. A shortcut
+// is what the list read of it, never its file read again: a file being rewritten meanwhile
+// is not read half-way.
 class ShortcutSymbols {
 public:
-    ShortcutSymbols(const ShortcutList& shortcuts, QString directory)
-        : m_shortcuts(shortcuts), m_directory(std::move(directory)) {}
+    explicit ShortcutSymbols(const ShortcutList& shortcuts) : m_shortcuts(shortcuts) {}
 
     // The list was rebuilt.
     void changed() { m_prepared.reset(); }
@@ -30,7 +30,6 @@ public:
 
 private:
     const ShortcutList& m_shortcuts;
-    QString m_directory;
     std::optional<PreparedSymbols> m_prepared;
 };
 

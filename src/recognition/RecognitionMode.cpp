@@ -19,7 +19,7 @@ std::optional<QString> lookAlike(RecognitionMode mode, const symbolfile::Content
     FileList files;
     files.setPath(symbolDirectory);
     ShortcutList stored;
-    stored.rebuild(files);
+    stored.refresh(files);
     QList<Shortcut> others;
     for (const Shortcut& shortcut : stored.items()) {
         if (!skipped.contains(shortcut.text))

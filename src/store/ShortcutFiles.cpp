@@ -35,7 +35,7 @@ constexpr qsizetype longestFileName = 255;
 } // namespace
 
 bool isValidName(const QString& name) {
-    if (name.trimmed().isEmpty() || name == u"."_s || name == u".."_s)
+    if (name.trimmed().isEmpty() || name.startsWith(u'.'))
         return false;
     for (char16_t forbidden : {u'/', u'\\', u'\n', u'\r', u'\0'}) {
         if (name.contains(forbidden))

@@ -11,7 +11,8 @@
 namespace shortcuts {
 
 // A name that is empty or only blanks, that would leave the symbol folder (a path separator, "."
-// or "..") or that holds a line break or NUL is refused.
+// or ".."), that would hide its file (a leading ".") or that holds a line break or NUL is
+// refused.
 bool isValidName(const QString& name);
 
 // Writes the shortcut's file in one atomic replacement, keeping anything else the file holds.

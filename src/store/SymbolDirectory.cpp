@@ -38,8 +38,8 @@ QString filePath(const QString& directory, const QString& name) {
 }
 
 QStringList fileNames(const QString& directory) {
-    return QDir(directory).entryList(
-        {u'*' + fileSuffix}, QDir::Files | QDir::Hidden | QDir::CaseSensitive, QDir::Unsorted);
+    return QDir(directory).entryList({u'*' + fileSuffix}, QDir::Files | QDir::CaseSensitive,
+                                     QDir::Unsorted);
 }
 
 QString shortcutName(const QString& fileName) {

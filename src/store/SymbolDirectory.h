@@ -24,8 +24,9 @@ QString directory();
 QString fileName(const QString& name);
 QString filePath(const QString& directory, const QString& name);
 
-// The shortcut files of the folder: regular files or links to them, hidden ones too (".ini" is
-// the shortcut with the empty name), in no particular order; nothing when it cannot be read.
+// The shortcut files of the folder: regular files or links to them, in no particular order;
+// nothing when it cannot be read. Hidden files are no shortcuts: they are other programs' (a
+// sync tool's, a copy's resource fork "._x.ini").
 QStringList fileNames(const QString& directory);
 // The shortcut a file name of fileNames stands for.
 QString shortcutName(const QString& fileName);

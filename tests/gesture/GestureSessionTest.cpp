@@ -49,7 +49,7 @@ protected:
 
     void writeSymbol(const QString& name, const QString& gridString, const QString& program) {
         folder.writeSymbol(name + u".ini"_s, gridString, program);
-        list.rebuild(files);
+        list.refresh(files);
         session.shortcutsChanged();
     }
     void compare(const QString& drawn, bool DontLaunch) {
@@ -60,7 +60,7 @@ protected:
     FileList files;
     ShortcutList list;
     FakePlatform fakes;
-    GestureSession session{fakes.platform(), list, folder.path(), QSize(97, 97)};
+    GestureSession session{fakes.platform(), list, QSize(97, 97)};
     FakeDisplay display;
     QStringList told;
     SymbolGrid shown;

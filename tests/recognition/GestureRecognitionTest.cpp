@@ -30,7 +30,7 @@ protected:
 
     void writeSymbol(const QString& name, const QString& gridString, const QString& program) {
         folder.writeSymbol(name + u".ini"_s, gridString, program);
-        list.rebuild(files);
+        list.refresh(files);
         symbols.changed();
     }
     // The drawing recognised next: its '1' cells covered.
@@ -47,7 +47,7 @@ protected:
     TempFolder folder;
     FileList files;
     ShortcutList list;
-    ShortcutSymbols symbols{list, folder.path()};
+    ShortcutSymbols symbols{list};
     FakeProgramStarter starter;
     RecognitionSettings settings;
     Scores bars;
@@ -135,12 +135,17 @@ TEST_F(GestureRecognitionTest, BarsKeepTheirValueWhenAScoreCannotBeShownButOnlyO
     EXPECT_EQ(bars.black, 1.0f);
     EXPECT_EQ(bars.contour, 100.0f) << "above 100 is refused";
     EXPECT_FALSE(last.decision.accepted) << "the bar's 100 is the last drawing's, not this one's";
+}
 
-    // The selected symbol's file lost every black cell since the list was built.
-    folder.writeSymbol(u"a.ini"_s, QString(144, u'0'), u"/bin/a"_s);
-    draw(cells(0, 49));
-    recognise(true);
-    EXPECT_EQ(bars.black, 1.0f) << "division by zero keeps the bar";
+// A grid with no black cell is listed, but is no symbol: its uncovered white cells would
+// outnumber any symbol's and reject every drawing.
+TEST_F(GestureRecognitionTest, AGridWithNoBlackCellIsNoSymbol) {
+    writeSymbol(u"a"_s, cells(0, 99), u"/bin/a"_s);
+    writeSymbol(u"blank"_s, QString(144, u'0'), u"/bin/blank"_s);
+    draw(cells(0, 79));
+    EXPECT_TRUE(recognise(false).decision.accepted);
+    EXPECT_EQ(last.shortcut, u"a"_s);
+    EXPECT_EQ(list.count(), 2);
 }
 
 TEST_F(GestureRecognitionTest, AWiggleTooSmallToMeanIsRejectedInEitherMode) {
@@ -187,7 +192,7 @@ TEST_F(GestureRecognitionTest, PreciseModeTellsSymbolsAlikeInTheGridApartByTheir
         folder.write(name + u".ini"_s, "[Image]\nValue=" + ring.toUtf8() +
                                            "\nTrace=" + trace.toUtf8() + "\nRepertoire=sh " +
                                            name.toUtf8() + "\n");
-    list.rebuild(files);
+    list.refresh(files);
     draw(ring);
     for (const auto& [drawn, name] :
          {std::pair(round, u"Cercle"_s), std::pair(square, u"Carre"_s)}) {
@@ -200,7 +205,7 @@ TEST_F(GestureRecognitionTest, PreciseModeTellsSymbolsAlikeInTheGridApartByTheir
     // A trace that is no stroke counts for nothing: the drawing is matched by its grid.
     folder.write(u"Barre.ini"_s, "[Image]\nValue=" + cells(72, 83).toUtf8() +
                                      "\nTrace=12,x 40\nRepertoire=sh Barre\n");
-    list.rebuild(files);
+    list.refresh(files);
     symbols.changed();
     draw(cells(72, 83));
     stroke = {{0, 300}, {600, 300}};

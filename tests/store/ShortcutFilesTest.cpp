@@ -16,7 +16,7 @@ TEST(ShortcutFiles, NamesThatAreBlankLeaveTheFolderOrBreakTheFileAreRefused) {
         QString name;
         bool valid;
     } rows[] = {
-        {u"Door"_s, true}, {u" Door "_s, true}, {u".ini"_s, true},          {u""_s, false},
+        {u"Door"_s, true}, {u" Door "_s, true}, {u".ini"_s, false},          {u""_s, false},
         {u"   "_s, false}, {u"a/b"_s, false},   {u"a\\b"_s, false},         {u"."_s, false},
         {u".."_s, false},  {u"a\nb"_s, false},  {u"a"_s + QChar(0), false},
     };

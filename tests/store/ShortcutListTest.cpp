@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,10 +16,14 @@ namespace {
 
 class ShortcutListTest : public ::testing::Test {
 protected:
-    // The texts of the rebuilt list, in item order.
+    // The texts of the list brought up to date a while after the files were written, in item
+    // order.
     QStringList rebuild() {
         files.setPath(folder.path());
-        list.rebuild(files);
+        list.refresh(files, QDateTime::currentDateTime().addSecs(60));
+        return texts();
+    }
+    QStringList texts() const {
         QStringList texts;
         for (int i = 1; i <= list.count(); ++i)
             texts.append(list.item(i)->text);
@@ -33,7 +38,7 @@ protected:
 TEST_F(ShortcutListTest, EmptyOrMissingFolderGivesAnEmptyList) {
     EXPECT_TRUE(rebuild().isEmpty());
     files.setPath(folder.file(u"missing"_s));
-    list.rebuild(files);
+    list.refresh(files);
     EXPECT_EQ(list.count(), 0);
 }
 
@@ -49,15 +54,14 @@ TEST_F(ShortcutListTest, ItemsFollowNameOrderWithoutRegardToCase) {
     EXPECT_EQ(list.item(5), nullptr);
 }
 
-// Backups and sync tools' temporaries are not shortcuts: listed, they would stand for a file
-// that does not exist, or for a second copy of one.
+// Backups, sync tools' temporaries and hidden files are not shortcuts: listed, they would stand
+// for a file that does not exist, or for a second copy of one.
 TEST_F(ShortcutListTest, OnlyFilesEndingInDotIniAreShortcuts) {
-    folder.writeSymbol(u".ini"_s, u"1"_s);
     folder.writeSymbol(u"Bloc notes é.ini"_s, u"1"_s);
-    for (const QString& other :
-         {u"x.ini.bak"_s, u"x.ini~"_s, u".syncthing.x.ini.tmp"_s, u"X.INI"_s, u"readme.txt"_s})
+    for (const QString& other : {u"x.ini.bak"_s, u"x.ini~"_s, u".syncthing.x.ini.tmp"_s, u"X.INI"_s,
+                                 u"readme.txt"_s, u"._x.ini"_s, u".ini"_s})
         folder.writeSymbol(other, u"0101"_s);
-    EXPECT_THAT(rebuild(), ElementsAre(u""_s, u"Bloc notes é"_s));
+    EXPECT_THAT(rebuild(), ElementsAre(u"Bloc notes é"_s));
 }
 
 TEST_F(ShortcutListTest, OnlyRegularFilesAreListed) {
@@ -87,6 +91,40 @@ TEST_F(ShortcutListTest, EveryFileIsListedAndRebuildReplacesTheItems) {
 
     ASSERT_TRUE(QFile::remove(folder.file(u"s000.ini"_s)));
     EXPECT_EQ(rebuild().size(), 299);
+}
+
+// A file is read again only when it changed; one still being written (its last line cut) keeps
+// its previous version meanwhile, or, new, waits, until it is whole or left that way a while.
+TEST_F(ShortcutListTest, OnlyChangedFilesAreReadAndHalfWrittenOnesWait) {
+    folder.writeSymbol(u"a.ini"_s, u"1"_s, u"/bin/true"_s);
+    folder.writeSymbol(u"b.ini"_s, u"0"_s);
+    // Rewritten in place with its size and time kept: to the list, the same file.
+    const QDateTime written = QDateTime::currentDateTime().addSecs(-60);
+    const auto rewrite = [this, written](const QByteArray& bytes) {
+        folder.write(u"b.ini"_s, bytes);
+        QFile b(folder.file(u"b.ini"_s));
+        ASSERT_TRUE(b.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(b.setFileTime(written, QFileDevice::FileModificationTime));
+    };
+    QByteArray bytes = folder.read(u"b.ini"_s);
+    rewrite(bytes);
+    files.setPath(folder.path());
+    ASSERT_TRUE(list.refresh(files).changed);
+    rewrite(bytes.replace("Value=0", "Value=1"));
+    const QDateTime now = QDateTime::currentDateTime();
+    EXPECT_FALSE(list.refresh(files, now).changed);
+    EXPECT_EQ(list.item(2)->tag, u"0"_s);
+
+    folder.write(u"a.ini"_s, "[Image]\nValue=11\nRepertoire=/usr/bin/fire");
+    folder.write(u"c.ini"_s, "[Image]\nValue=1");
+    const ShortcutList::Refresh cut = list.refresh(files, now);
+    EXPECT_TRUE(cut.waiting);
+    ASSERT_THAT(texts(), ElementsAre(u"a"_s, u"b"_s));
+    EXPECT_EQ(list.item(1)->program, u"/bin/true"_s) << "the previous version meanwhile";
+
+    EXPECT_FALSE(list.refresh(files, now.addSecs(10)).waiting);
+    EXPECT_EQ(list.item(1)->program, u"/usr/bin/fire"_s) << "left unfinished, taken as it is";
+    EXPECT_EQ(list.count(), 3);
 }
 
 } // namespace
