@@ -18,7 +18,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -143,6 +142,8 @@ void FrmMain::Form_Load(const QString& symbolDirectory) {
     if (!QDir().mkpath(symbolDirectory))
         qCWarning(lcMain) << "cannot create the symbol folder" << symbolDirectory;
     Fl.setPath(symbolDirectory);
+    m_folderWatch = std::make_unique<SymbolFolderWatch>(symbolDirectory);
+    connect(m_folderWatch.get(), &SymbolFolderWatch::changed, this, &FrmMain::symbolFolderChanged);
     whitenReferenceGrid();
     SysIcon = std::make_unique<CSystrayIcon>(m_shell);
     SysIcon->Initialize(this, windowIcon(), caption(), trayCallbackMessage);
@@ -195,23 +196,25 @@ void FrmMain::saveSensitivity(prefs::Setting setting) {
     }
 }
 
-// Shortcuts written by anything else (a synchronisation tool, an editor) show too: the folder is
-// watched, and read again once its changes settle, re-reading only the files that changed.
 void FrmMain::OuvrirListe() {
-    QElapsedTimer took;
-    took.start();
-    const ShortcutList::Refresh refreshed = m_shortcutModel.refresh(Fl);
-    if (refreshed.changed)
+    listed(m_shortcutModel.refresh(Fl));
+}
+
+// Shortcuts written by anything else (a synchronisation tool, an editor) show too: the folder is
+// watched, and once its changes settle only the files that changed are read again.
+void FrmMain::symbolFolderChanged() {
+    const SymbolFolderWatch::Changes changes = m_folderWatch->takeChanges();
+    listed(m_shortcutModel.refresh(Fl, changes.files, changes.anything));
+}
+
+void FrmMain::listed(ShortcutList::Refresh refreshed) {
+    if (refreshed.changed) {
         m_gesture->shortcutsChanged();
-    if (!m_folderWatch) {
-        m_folderWatch = std::make_unique<SymbolFolderWatch>(Fl.path());
-        connect(m_folderWatch.get(), &SymbolFolderWatch::changed, this, &FrmMain::OuvrirListe);
+        m_folderWatch->follow(refreshed.read, refreshed.gone);
     }
-    m_folderWatch->follow(Fl.names());
     if (refreshed.waiting)
         m_folderWatch->lookAgainSoon();
     qCDebug(lcMain) << "shortcuts listed:" << m_shortcuts.count();
-    qCDebug(lcMain) << "shortcut list brought up to date in" << took.elapsed() << "ms";
 }
 
 bool FrmMain::Ouvrir(int index) {

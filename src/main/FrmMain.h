@@ -98,6 +98,10 @@ protected:
 
 private:
     void Form_Load(const QString& symbolDirectory);
+    void symbolFolderChanged();
+    // What a reading of the list changed is told to the gestures; a file still being written is
+    // looked at again a moment later.
+    void listed(ShortcutList::Refresh refreshed);
     void Form_Resize();
     void dockInLateNotificationArea();
     void Label12_Click();

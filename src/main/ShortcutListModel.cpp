@@ -12,12 +12,16 @@ ShortcutListModel::ShortcutListModel(ShortcutList& list, const QIcon& icon, QObj
 
 // The list is read before the view is told, so that an unchanged folder costs the view nothing:
 // nothing reads the list in between.
-ShortcutList::Refresh ShortcutListModel::refresh(FileList& files) {
-    const ShortcutList::Refresh outcome = m_list.refresh(files);
-    if (outcome.changed) {
+ShortcutList::Refresh ShortcutListModel::refresh(FileList& files, const QStringList& writtenFiles,
+                                                 bool anything) {
+    const ShortcutList::Refresh outcome =
+        anything ? m_list.refreshAll(files) : m_list.refresh(files, writtenFiles);
+    if (outcome.namesChanged) {
         beginResetModel();
         m_iconOfProgram.clear();
         endResetModel();
+    } else if (outcome.changed && m_list.count() > 0) {
+        Q_EMIT dataChanged(index(0), index(m_list.count() - 1));
     }
     return outcome;
 }

@@ -15,8 +15,10 @@ class ShortcutListModel : public QAbstractListModel {
 public:
     ShortcutListModel(ShortcutList& list, const QIcon& icon, QObject* parent = nullptr);
 
-    // Brings the list up to the folder; the view starts over when it changed.
-    ShortcutList::Refresh refresh(FileList& files);
+    // Brings the list up to the folder (ShortcutList's refresh, or refreshAll with anything):
+    // the view starts over when rows came or went, and shows what was read again.
+    ShortcutList::Refresh refresh(FileList& files, const QStringList& writtenFiles = {},
+                                  bool anything = false);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;

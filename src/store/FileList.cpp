@@ -1,14 +1,17 @@
 #include "store/FileList.h"
 
-#include "store/SymbolDirectory.h"
-
 #include <algorithm>
 
 void FileList::refresh() {
-    m_names = symbols::fileNames(m_path);
+    m_files = symbols::shortcutFiles(m_path);
     // Equal names but for case (possible on Linux) keep a stable, case-sensitive order.
-    std::sort(m_names.begin(), m_names.end(), [](const QString& a, const QString& b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
+    std::sort(m_files.begin(), m_files.end(),
+              [](const symbols::ShortcutFile& a, const symbols::ShortcutFile& b) {
+                  const int folded = a.name.compare(b.name, Qt::CaseInsensitive);
+                  return folded != 0 ? folded < 0 : a.name < b.name;
+              });
+    m_names.clear();
+    m_names.reserve(m_files.size());
+    for (const symbols::ShortcutFile& file : m_files)
+        m_names.append(file.name);
 }

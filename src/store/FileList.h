@@ -1,10 +1,13 @@
 #pragma once
 
+#include "store/SymbolDirectory.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-// The symbol folder's shortcut files (symbols::fileNames), in ascending name order without regard
-// to case, as a Windows file list box shows them.
+// The symbol folder's shortcut files (symbols::shortcutFiles), in ascending name order without
+// regard to case, as a Windows file list box shows them.
 class FileList {
 public:
     void setPath(const QString& path) { m_path = path; }
@@ -12,9 +15,11 @@ public:
 
     // Reads the folder again; a missing or unreadable folder lists nothing.
     void refresh();
+    const QList<symbols::ShortcutFile>& files() const { return m_files; }
     const QStringList& names() const { return m_names; }
 
 private:
     QString m_path;
-    QStringList m_names;
+    QList<symbols::ShortcutFile> m_files;
+    QStringList m_names; // the files' names, in the same order
 };

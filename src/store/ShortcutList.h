@@ -6,9 +6,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include <sys/types.h>
 
 class FileList;
+namespace symbols {
+struct ShortcutFile;
+}
 
 // One stored shortcut as the list holds it.
 struct Shortcut {
@@ -24,17 +29,24 @@ struct Shortcut {
 class ShortcutList {
 public:
     struct Refresh {
-        bool changed = false; // an item came, went or was read again
+        bool changed = false;      // an item came, went or was read again
+        bool namesChanged = false; // an item came or went
+        QStringList read;          // the files read (again), by name
+        QStringList gone;          // the files no longer listed
         // A file is still being written: its previous version is kept meanwhile (or, new, it is
         // not listed yet). Look again a moment later.
         bool waiting = false;
     };
 
-    // Brings the items up to the folder: refreshes the file list and reads only the files that
-    // are new or changed since they were read (by their size, time and identity). A file whose
-    // last line has no end yet is being written, unless it has been left that way for a while.
-    // An unreadable file is listed with an empty Grid string.
-    Refresh refresh(FileList& files, const QDateTime& now = QDateTime::currentDateTime());
+    // Brings the items up to the folder: lists it again and reads the files that are new, that
+    // are another file under a known name (one renamed over it), or that were written in place
+    // (writtenFiles, by name); the others are kept as read. A file whose last line has no end yet
+    // is being written, unless it has been left that way for a while. An unreadable file is
+    // listed with an empty Grid string.
+    Refresh refresh(FileList& files, const QStringList& writtenFiles = {},
+                    const QDateTime& now = QDateTime::currentDateTime());
+    // The same, looking at each file's size and time: for when changes may have gone untold.
+    Refresh refreshAll(FileList& files, const QDateTime& now = QDateTime::currentDateTime());
 
     int count() const { return static_cast<int>(m_items.size()); }
     const QList<Shortcut>& items() const { return m_items; }
@@ -52,8 +64,17 @@ private:
     };
     struct Read {
         Stamp stamp;
+        ino_t listedInode = 0; // the file its name stood for in the folder's list
         Shortcut shortcut;
     };
+
+    // writtenFiles null: every file is looked at.
+    Refresh bringUpToDate(FileList& files, const QStringList* writtenFiles, const QDateTime& now);
+
+    // The file as it stands now: read again when it changed since known, known itself when it
+    // did not or is still being written (nothing for a new file still being written).
+    static std::optional<Read> current(const QString& path, const symbols::ShortcutFile& file,
+                                       const Read* known, const QDateTime& now, Refresh& outcome);
 
     QList<Shortcut> m_items;
     QHash<QString, Read> m_read; // by file name

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <sys/types.h>
 
 // Where the shortcuts live, and the path of one shortcut's file.
 namespace symbols {
@@ -24,9 +27,17 @@ QString directory();
 QString fileName(const QString& name);
 QString filePath(const QString& directory, const QString& name);
 
+// A shortcut file as the folder lists it: its name, and the file it names (a file renamed over
+// it is another).
+struct ShortcutFile {
+    QString name;
+    ino_t inode = 0;
+};
+
 // The shortcut files of the folder: regular files or links to them, in no particular order;
 // nothing when it cannot be read. Hidden files are no shortcuts: they are other programs' (a
 // sync tool's, a copy's resource fork "._x.ini").
+QList<ShortcutFile> shortcutFiles(const QString& directory);
 QStringList fileNames(const QString& directory);
 // The shortcut a file name of fileNames stands for.
 QString shortcutName(const QString& fileName);

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 
 #include <sys/stat.h>
 
@@ -29,17 +28,28 @@ SymbolFolderWatch::SymbolFolderWatch(QString folder, QObject* parent)
          {std::pair(&m_settled, settleMs), std::pair(&m_lookAgain, lookAgainMs)}) {
         timer->setSingleShot(true);
         timer->setInterval(interval);
-        connect(timer, &QTimer::timeout, this, &SymbolFolderWatch::changed);
     }
+    connect(&m_settled, &QTimer::timeout, this, &SymbolFolderWatch::changed);
+    connect(&m_lookAgain, &QTimer::timeout, this, &SymbolFolderWatch::anythingChanged);
     m_retry.setInterval(retryMs);
     connect(&m_retry, &QTimer::timeout, this, [this] {
         if (watchFolder())
-            Q_EMIT changed();
+            anythingChanged();
     });
     connect(&m_watch, &QFileSystemWatcher::directoryChanged, &m_settled,
             qOverload<>(&QTimer::start));
-    connect(&m_watch, &QFileSystemWatcher::fileChanged, &m_settled, qOverload<>(&QTimer::start));
+    connect(&m_watch, &QFileSystemWatcher::fileChanged, this, [this](const QString& path) {
+        const QString name = QFileInfo(path).fileName();
+        if (!m_changes.files.contains(name))
+            m_changes.files.append(name);
+        m_settled.start();
+    });
     watchFolder();
+}
+
+void SymbolFolderWatch::anythingChanged() {
+    m_changes.anything = true;
+    Q_EMIT changed();
 }
 
 bool SymbolFolderWatch::watchFolder() {
@@ -64,19 +74,18 @@ bool SymbolFolderWatch::watchFolder() {
     return watched;
 }
 
-void SymbolFolderWatch::follow(const QStringList& fileNames) {
+void SymbolFolderWatch::follow(const QStringList& read, const QStringList& gone) {
     watchFolder();
-    QSet<QString> wanted;
-    wanted.reserve(fileNames.size());
-    for (const QString& name : fileNames)
-        wanted.insert(m_folder + u'/' + name);
-    QStringList gone;
-    for (const QString& path : m_watch.files()) {
-        if (!wanted.remove(path))
-            gone.append(path);
-    }
+    const auto paths = [this](const QStringList& names) {
+        QStringList paths;
+        paths.reserve(names.size());
+        for (const QString& name : names)
+            paths.append(m_folder + u'/' + name);
+        return paths;
+    };
     if (!gone.isEmpty())
-        m_watch.removePaths(gone);
-    if (!wanted.isEmpty())
-        m_watch.addPaths(QStringList(wanted.begin(), wanted.end()));
+        m_watch.removePaths(paths(gone));
+    // A file renamed over a watched one is another: the watch went with the one it replaced.
+    if (!read.isEmpty())
+        m_watch.addPaths(paths(read));
 }

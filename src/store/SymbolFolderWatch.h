@@ -22,8 +22,16 @@ class SymbolFolderWatch final : public QObject {
 public:
     explicit SymbolFolderWatch(QString folder, QObject* parent = nullptr);
 
-    // After the folder was read: its shortcut files now. Only what changed is watched anew.
-    void follow(const QStringList& fileNames);
+    // What changed since the last time, besides names that came or went: files written in
+    // place, by name, or maybe anything (the folder is another one, or was out of reach).
+    struct Changes {
+        QStringList files;
+        bool anything = false;
+    };
+    Changes takeChanges() { return std::exchange(m_changes, {}); }
+
+    // After the folder was read: the files read (again) are watched, those gone no longer.
+    void follow(const QStringList& read, const QStringList& gone);
     // Something is still being written: changed() comes again a moment later, change or not.
     void lookAgainSoon() { m_lookAgain.start(); }
 
@@ -35,7 +43,10 @@ private:
     // name now; false when the folder cannot be watched.
     bool watchFolder();
 
+    void anythingChanged();
+
     QString m_folder;
+    Changes m_changes;
     QFileSystemWatcher m_watch;
     QTimer m_settled;
     QTimer m_lookAgain;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Faults the program meets on a real desktop: garbage in its settings, no file descriptor to
-# spare, a shortcut changed by another program, the symbol folder deleted while it runs, a notification area that starts after it or
+# spare, a shortcut changed by another program, the symbol folder deleted while it runs and
+# brought back (as a folder, then as a link), a notification area that starts after it or
 # dies under it, and an X server that goes away. It keeps working, or ends cleanly with a
 # message, and never crashes or hangs.
 # Usage: faults_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
@@ -50,6 +51,27 @@ gesture "no symbol folder"
 sleep 0.3
 [ ! -e "$launched" ] || e2e_fail "a deleted shortcut started its program"
 kill -0 "$E2E_GESTRIX_PID" || e2e_fail "the program ended without its symbol folder"
+
+# It comes back, as a sync tool or a backup brings it: the list and recognition follow.
+listed=$(grep -c "shortcuts listed: 1$" "$E2E_TMP/gestrix.log")
+e2e_store_symbol Barre "$E2E_BAR_GRID" "$(e2e_marker_program "$launched")"
+e2e_wait_for '[ "$(grep -c "shortcuts listed: 1$" "$E2E_TMP/gestrix.log")" -gt "$listed" ]' 3 ||
+    e2e_fail "the list did not follow the symbol folder made again"
+gesture "the symbol folder made again"
+e2e_wait_for '[ -e "$launched" ]' 5 || e2e_fail "the shortcut of the folder made again did not run"
+
+# It is put aside and a link to another folder takes its place.
+linked="$E2E_TMP/linked"
+listed=$(grep -c "shortcuts listed: 1$" "$E2E_TMP/gestrix.log")
+mv "$E2E_SYMBOLS" "$E2E_TMP/put-aside"
+mkdir "$E2E_TMP/elsewhere"
+printf '[Image]\nValue=%s\nRepertoire=%s\n' "$E2E_BAR_GRID" "$(e2e_marker_program "$linked")" \
+    >"$E2E_TMP/elsewhere/Barre.ini"
+ln -s "$E2E_TMP/elsewhere" "$E2E_SYMBOLS"
+e2e_wait_for '[ "$(grep -c "shortcuts listed: 1$" "$E2E_TMP/gestrix.log")" -gt "$listed" ]' 3 ||
+    e2e_fail "the list did not follow the folder replaced by a link"
+gesture "the folder replaced by a link"
+e2e_wait_for '[ -e "$linked" ]' 5 || e2e_fail "the shortcut behind the link did not run"
 
 # No notification area yet: minimising keeps the window reachable.
 is_shown() { xdotool search --onlyvisible --name "^Strokely v1.2" >/dev/null 2>&1; }

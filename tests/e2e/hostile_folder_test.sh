@@ -26,7 +26,9 @@ e2e_start_xvfb
 e2e_start_gestrix "$1"
 e2e_wait_window "^Strokely v1.2" >/dev/null
 # Every regular file is listed; the folder and the dangling link are not.
-grep -q "shortcuts listed: 9$" "$E2E_TMP/gestrix.log" || e2e_fail "$(grep listed "$E2E_TMP/gestrix.log")"
+# The files whose last line has no end are taken a few seconds after they were last written.
+e2e_wait_for 'grep -q "shortcuts listed: 9$" "$E2E_TMP/gestrix.log"' 10 ||
+    e2e_fail "$(grep listed "$E2E_TMP/gestrix.log")"
 
 xdotool mousemove 300 500
 e2e_middle_press 0.05

@@ -20,7 +20,7 @@ protected:
     // order.
     QStringList rebuild() {
         files.setPath(folder.path());
-        list.refresh(files, QDateTime::currentDateTime().addSecs(60));
+        list.refresh(files, {}, QDateTime::currentDateTime().addSecs(60));
         return texts();
     }
     QStringList texts() const {
@@ -93,8 +93,9 @@ TEST_F(ShortcutListTest, EveryFileIsListedAndRebuildReplacesTheItems) {
     EXPECT_EQ(rebuild().size(), 299);
 }
 
-// A file is read again only when it changed; one still being written (its last line cut) keeps
-// its previous version meanwhile, or, new, waits, until it is whole or left that way a while.
+// A file is read again only when it changed (written in place, as the watch tells, or another
+// file renamed over it); one still being written (its last line cut) keeps its previous version
+// meanwhile, or, new, waits, until it is whole or left that way a while.
 TEST_F(ShortcutListTest, OnlyChangedFilesAreReadAndHalfWrittenOnesWait) {
     folder.writeSymbol(u"a.ini"_s, u"1"_s, u"/bin/true"_s);
     folder.writeSymbol(u"b.ini"_s, u"0"_s);
@@ -112,19 +113,23 @@ TEST_F(ShortcutListTest, OnlyChangedFilesAreReadAndHalfWrittenOnesWait) {
     ASSERT_TRUE(list.refresh(files).changed);
     rewrite(bytes.replace("Value=0", "Value=1"));
     const QDateTime now = QDateTime::currentDateTime();
-    EXPECT_FALSE(list.refresh(files, now).changed);
+    EXPECT_FALSE(list.refreshAll(files, now).changed);
     EXPECT_EQ(list.item(2)->tag, u"0"_s);
 
     folder.write(u"a.ini"_s, "[Image]\nValue=11\nRepertoire=/usr/bin/fire");
     folder.write(u"c.ini"_s, "[Image]\nValue=1");
-    const ShortcutList::Refresh cut = list.refresh(files, now);
+    const ShortcutList::Refresh cut = list.refresh(files, {u"a.ini"_s}, now);
     EXPECT_TRUE(cut.waiting);
     ASSERT_THAT(texts(), ElementsAre(u"a"_s, u"b"_s));
     EXPECT_EQ(list.item(1)->program, u"/bin/true"_s) << "the previous version meanwhile";
 
-    EXPECT_FALSE(list.refresh(files, now.addSecs(10)).waiting);
+    EXPECT_FALSE(list.refreshAll(files, now.addSecs(10)).waiting);
     EXPECT_EQ(list.item(1)->program, u"/usr/bin/fire"_s) << "left unfinished, taken as it is";
     EXPECT_EQ(list.count(), 3);
+
+    folder.writeSymbol(u"b.ini"_s, u"11"_s); // saved beside it and renamed over it
+    EXPECT_TRUE(list.refresh(files).changed);
+    EXPECT_EQ(list.item(2)->tag, u"11"_s);
 }
 
 } // namespace
