@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <thread>
 
@@ -258,13 +259,16 @@ public:
         }
         const int pipe =
             ::dup(call.arguments().value(2).value<QDBusUnixFileDescriptor>().fileDescriptor());
-        writers.emplace_back([pipe, picture = picture] {
-            for (qsizetype sent = 0; sent < picture.sizeInBytes();) {
+        writers.emplace_back([this, pipe, picture = picture, endless = endless] {
+            // Endless, the picture again and again, until the reader closes its end.
+            for (qsizetype sent = 0; sent < picture.sizeInBytes() || endless;) {
+                const qsizetype at = sent % picture.sizeInBytes();
                 const ssize_t wrote =
-                    ::write(pipe, picture.constBits() + sent, picture.sizeInBytes() - sent);
+                    ::write(pipe, picture.constBits() + at, picture.sizeInBytes() - at);
                 if (wrote <= 0)
                     break;
                 sent += wrote;
+                written += wrote;
             }
             ::close(pipe);
         });
@@ -272,7 +276,7 @@ public:
             {u"type"_s, u"raw"_s},
             {u"width"_s, uint(picture.width())},
             {u"height"_s, uint(picture.height())},
-            {u"stride"_s, uint(picture.bytesPerLine())},
+            {u"stride"_s, uint(stride ? stride : picture.bytesPerLine())},
             {u"format"_s, uint(picture.format())},
         }));
         return true;
@@ -280,6 +284,9 @@ public:
 
     QImage picture;
     bool refuses = false;
+    bool endless = false;
+    int stride = 0; // announced in place of the picture's own
+    std::atomic<qsizetype> written = 0;
     struct Call {
         QString screen;
         QVariantMap options;
@@ -315,6 +322,28 @@ TEST_F(KWinScreenPhotographerTest, TheScreenComesThroughThePipeWithoutThePointer
     ASSERT_EQ(kwin.calls.size(), 1);
     EXPECT_EQ(kwin.calls[0].screen, screen[0]->name());
     EXPECT_EQ(kwin.calls[0].options.value(u"include-cursor"_s), false);
+}
+
+// What does not fit its description is no picture (and its bytes are let go), and a writer that
+// does not stop is stopped once it has written more than the screen's picture can be.
+TEST_F(KWinScreenPhotographerTest, WhatIsNoPictureOfTheScreenIsDropped) {
+    kwin.picture = QImage(screen[0]->geometry().size(), QImage::Format_ARGB32);
+    KWinScreenPhotographer photographer(std::make_unique<FakeScreenPhotographer>());
+    std::optional<QImage> photograph;
+    const auto take = [&](QList<QImage> photographs) { photograph = photographs.value(0); };
+    kwin.stride = kwin.picture.width(); // a quarter of what a line takes
+    photographer.photograph(screen, take);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return photograph.has_value(); }, 5000));
+    EXPECT_TRUE(photograph->isNull());
+
+    kwin.stride = 0;
+    kwin.endless = true;
+    photograph.reset();
+    photographer.photograph(screen, take);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return photograph.has_value(); }, 5000));
+    EXPECT_TRUE(photograph->isNull());
+    EXPECT_LT(kwin.written, 8 * kwin.picture.sizeInBytes())
+        << "it was read for as long as it wrote";
 }
 
 // Without the interface in its desktop entry, KWin refuses: the portal photographs, this time

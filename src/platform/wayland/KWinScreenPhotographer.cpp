@@ -25,6 +25,8 @@ Q_LOGGING_CATEGORY(lcKWin, "gestrix.photographer", QtCriticalMsg)
 namespace {
 
 constexpr qsizetype readChunkBytes = 1 << 18;
+// The most a screen's picture can take, in its native pixels: 64-bit pixels, and room to spare.
+constexpr qsizetype mostBytesAPixel = 16;
 const QString service = u"org.kde.KWin.ScreenShot2"_s;
 
 // The picture KWin describes in its answer, from the bytes it wrote.
@@ -44,6 +46,12 @@ QImage pictureOf(const QVariantMap& results, QByteArray bytes, const QScreen* sc
     QImage picture(
         reinterpret_cast<const uchar*>(kept->constData()), width, height, stride, format,
         [](void* data) { delete static_cast<QByteArray*>(data); }, kept);
+    // Refused (a stride too short for the format), the picture never took the bytes.
+    if (picture.isNull()) {
+        delete kept;
+        qCWarning(lcKWin) << "KWin's screenshot does not fit its description:" << results;
+        return {};
+    }
     // What the overlay draws on without another copy.
     if (format != QImage::Format_RGB32)
         picture = picture.convertToFormat(QImage::Format_RGB32);
@@ -73,6 +81,7 @@ struct KWinScreenPhotographer::Copy {
     int file = -1; // the pipe's end we read
     QSocketNotifier* reader = nullptr;
     QByteArray bytes;
+    qsizetype mostBytes = 0; // more is no picture of the screen: the reading stops there
     QVariantMap results;
     bool answered = false;
     bool drained = false;
@@ -87,9 +96,18 @@ struct KWinScreenPhotographer::Copy {
             ::close(file);
     }
 
-    // Reads what has arrived; the copy is drained when KWin closes its end.
+    // Reads what has arrived; the copy is drained when KWin closes its end, or writes more than
+    // the screen's picture can be (its end then sees ours closed).
     void read() {
-        while (true) {
+        while (!drained) {
+            if (bytes.size() > mostBytes) {
+                qCWarning(lcKWin) << "KWin wrote more than a picture of the screen: dropped";
+                bytes.clear();
+                reader->setEnabled(false);
+                ::close(std::exchange(file, -1));
+                drained = true;
+                break;
+            }
             const qsizetype had = bytes.size();
             bytes.resize(had + readChunkBytes);
             const ssize_t got = ::read(file, bytes.data() + had, readChunkBytes);
@@ -147,6 +165,8 @@ void KWinScreenPhotographer::photograph(const QList<QScreen*>& screens, Delivery
             continue;
         }
         copy->file = ends[0];
+        const QSize native = screen->geometry().size() * screen->devicePixelRatio();
+        copy->mostBytes = qsizetype(native.width()) * native.height() * mostBytesAPixel;
         copy->reader = new QSocketNotifier(ends[0], QSocketNotifier::Read);
         Copy* reading = copy.get();
         connect(copy->reader, &QSocketNotifier::activated, this, [this, reading] {
