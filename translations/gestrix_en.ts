@@ -23,10 +23,6 @@
 <context>
     <name>FrmCreate</name>
     <message>
-        <source>Nom de raccourci invalide : un nom ne peut être vide ou fait d&apos;espaces, contenir « / », « \ », un saut de ligne ou un caractère nul, ni être « . » ou « .. ».</source>
-        <translation>Invalid shortcut name: a name cannot be empty or only spaces, hold “/”, “\”, a line break or a null character, or be “.” or “..”.</translation>
-    </message>
-    <message>
         <source>Le raccourci « %1 » n&apos;a pas été enregistré : son fichier est un lien vers un autre dossier.</source>
         <translation>The shortcut “%1” was not saved: its file is a link to another folder.</translation>
     </message>
@@ -145,6 +141,10 @@
     <message>
         <source>Choisir un dossier</source>
         <translation>Choose a folder</translation>
+    </message>
+    <message>
+        <source>Nom de raccourci invalide : un nom ne peut être vide ou fait d&apos;espaces, contenir « / », « \ », un saut de ligne ou un caractère nul, ni commencer par « . ».</source>
+        <translation>Invalid shortcut name: a name cannot be empty or only spaces, hold “/”, “\”, a line break or a null character, or begin with “.”.</translation>
     </message>
 </context>
 <context>
@@ -296,6 +296,10 @@
     <message>
         <source>Gestrix ne peut pas lire le bouton de la souris sur ce bureau. Installez Gestrix depuis son paquet (il ajoute le service gestrix-input), ou liez « gestrix --gesture » à une touche dans les raccourcis du bureau.</source>
         <translation>Gestrix cannot read the mouse button on this desktop. Install Gestrix from its package (it adds the gestrix-input service), or bind “gestrix --gesture” to a key in the desktop&apos;s shortcuts.</translation>
+    </message>
+    <message>
+        <source>Le raccourci « %1 » n&apos;a pas pu être mis à la corbeille : la corbeille refuse le fichier, qui est resté à sa place.</source>
+        <translation>The shortcut “%1” could not be moved to the trash: the trash refuses the file, which stayed where it was.</translation>
     </message>
 </context>
 <context>
