@@ -29,6 +29,9 @@ Q_LOGGING_CATEGORY(lcGesture, "gestrix.gesture", QtCriticalMsg)
 namespace {
 
 constexpr int triggerPollIntervalMs = 100;
+// Photographs slower than this are not waited for: the overlays open on their calm background.
+// Faster, they open on them at once, without a flash of another background first.
+constexpr int photographWaitMs = 100;
 
 // Where the desktop places windows, every screen is covered, each by an overlay of its own.
 // Elsewhere the screens of the pointer's desktop are, its own first, by one overlay.
@@ -77,6 +80,12 @@ GestureSession::GestureSession(const Platform& platform, const ShortcutList& sho
       }) {
     m_platform.trigger.setHandler(this);
     connect(&TimDetect, &QTimer::timeout, this, &GestureSession::TimDetect_Timer);
+    m_photographWait.setSingleShot(true);
+    m_photographWait.setInterval(photographWaitMs);
+    connect(&m_photographWait, &QTimer::timeout, this, [this] {
+        qCDebug(lcGesture) << "the photographs are late: the overlays open without them";
+        openOverlays(m_asked, QList<QImage>(m_asked.size()));
+    });
 }
 
 // The overlays are top-level windows of their own.
@@ -188,28 +197,55 @@ void GestureSession::startGesture() {
     // meanwhile must not ask for others.
     setGestureUp(true);
     ++m_gestureNumber;
+    // The last gesture's overlays may not be deleted yet; they are not this one's.
+    m_overlays.clear();
     if (openFrozenOverlay(screens))
         return;
+    m_asked = {screens.begin(), screens.end()};
+    m_awaitingPhotographs = true;
     m_platform.photographer.photograph(
-        screens, [this, asked = QList<QPointer<QScreen>>(screens.begin(), screens.end())](
-                     QList<QImage> photographs) {
-            markTiming("photographed");
-            qCDebug(lcGesture) << "photographs:"
-                               << std::count_if(photographs.begin(), photographs.end(),
-                                                [](const QImage& image) { return !image.isNull(); })
-                               << "of" << photographs.size() << "screens";
-            openOverlays(asked, std::move(photographs));
+        screens, [this, gesture = m_gestureNumber](QList<QImage> photographs) {
+            photographed(gesture, std::move(photographs));
         });
+    if (!m_awaitingPhotographs)
+        return;
+    // The desktop's own question about photographs goes up with the request: covering it would
+    // leave the user under it, wondering.
+    if (m_platform.photographer.desktopIsAsking()) {
+        closed();
+        Q_EMIT desktopAsking();
+        return;
+    }
+    m_photographWait.start();
+}
+
+void GestureSession::photographed(int gesture, QList<QImage> photographs) {
+    // A gesture that has ended, or another one, has no use for them.
+    if (gesture != m_gestureNumber || !std::exchange(m_awaitingPhotographs, false))
+        return;
+    markTiming("photographed");
+    qCDebug(lcGesture) << "photographs:"
+                       << std::count_if(photographs.begin(), photographs.end(),
+                                        [](const QImage& image) { return !image.isNull(); })
+                       << "of" << photographs.size() << "screens";
+    if (m_overlays.isEmpty()) {
+        m_photographWait.stop();
+        openOverlays(m_asked, std::move(photographs));
+        return;
+    }
+    // The overlays are up on their calm background: each shows its screen's photograph.
+    for (qsizetype i = 0; i < m_asked.size(); ++i) {
+        for (FrmView* overlay : std::as_const(m_overlays)) {
+            if (overlay && m_asked[i] && overlay->screen() == m_asked[i])
+                overlay->showPhotograph(std::move(photographs[i]));
+        }
+    }
 }
 
 // 3. The overlays, one a screen: the user draws on any; previews and clicks come back as
 // captures, and the end of the gesture on one closes them all.
 void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
                                   QList<QImage> photographs) {
-    // The last gesture's overlays may not be deleted yet; they are not this one's.
-    m_overlays.clear();
-    // The desktop's own question about photographs is on screen: covering it would leave the
-    // user under it, wondering.
     if (m_platform.photographer.desktopIsAsking()) {
         closed();
         Q_EMIT desktopAsking();
@@ -249,7 +285,6 @@ bool GestureSession::openFrozenOverlay(const QList<QScreen*>& screens) {
     if (!frozen)
         return false;
     markTiming("frozen");
-    m_overlays.clear();
     auto* overlay = new FrmView(std::move(frozen), span, prefs::load().frameShown);
     overlay->setScreen(screens[0]);
     overlay->setPenScreenWidth(screens[0]->geometry().width());
@@ -337,6 +372,8 @@ FrmView* GestureSession::openSpanningOverlay(const QList<QPointer<QScreen>>& scr
 // The gesture's resources go back to the system once its overlay has gone.
 void GestureSession::closed() {
     qCDebug(lcGesture) << "gesture over";
+    m_awaitingPhotographs = false;
+    m_photographWait.stop();
     m_platform.trigger.releaseKeyboard();
     setGestureUp(false);
     m_teaching = false;

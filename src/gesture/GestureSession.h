@@ -100,8 +100,10 @@ Q_SIGNALS:
 
 private:
     // Marks the gesture as under way and asks for the photographs of the screens it covers; the
-    // overlays open when they come. Nothing when there is no screen.
+    // overlays open when they come, or on their calm background when they are slow, and show
+    // them once they come. Nothing when there is no screen.
     void startGesture();
+    void photographed(int gesture, QList<QImage> photographs);
     void openOverlays(const QList<QPointer<QScreen>>& screens, QList<QImage> photographs);
     FrmView* openOverlay(QScreen& screen, QImage photograph, bool frameShown);
     FrmView* openSpanningOverlay(const QList<QPointer<QScreen>>& screens,
@@ -127,7 +129,10 @@ private:
     bool m_gestureUpAtLastPoll = false;
     bool m_teaching = false;
     bool m_paused = false;
-    int m_gestureNumber = 0;             // counts the gestures started
+    int m_gestureNumber = 0;          // counts the gestures started
+    QList<QPointer<QScreen>> m_asked; // the screens whose photographs are on their way
+    bool m_awaitingPhotographs = false;
+    QTimer m_photographWait;
     QList<QPointer<FrmView>> m_overlays; // one a screen covered
     int m_overlaysLeft = 0;              // not yet deleted
     RecognitionDisplay* m_display = nullptr;

@@ -174,6 +174,16 @@ void FrmView::Form_Load(QImage photograph) {
     m_frameColour = QColor(0xFF, 0x00, 0x00);
 }
 
+void FrmView::showPhotograph(QImage photograph) {
+    if (m_layer || m_frozen || photograph.isNull())
+        return;
+    if (photograph.format() != QImage::Format_RGB32)
+        photograph = photograph.convertToFormat(QImage::Format_RGB32);
+    trail::paintTrail(photograph, QPoint(), m_strokeLayer, m_stroke, DrawWidth);
+    m_canvas = std::move(photograph);
+    update();
+}
+
 void FrmView::paintHint() {
     QPainter painter(&m_canvas);
     QFont font = painter.font();

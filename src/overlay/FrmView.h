@@ -43,6 +43,10 @@ public:
     FrmView(std::unique_ptr<FrozenScreen> frozen, const QRect& screen, bool frameShown);
     ~FrmView() override;
 
+    // The photograph came after the overlay opened without one: it takes the calm background's
+    // place, under what was drawn meanwhile. Nothing where the desktop shows through.
+    void showPhotograph(QImage photograph);
+
     // The pen is a 24th of a screen's width: of this one when the overlay spans several.
     void setPenScreenWidth(int width) { m_penScreenWidth = width; }
 

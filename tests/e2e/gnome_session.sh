@@ -1,7 +1,8 @@
 # A headless GNOME Shell session for the tests and benchmarks, sourced after harness.sh with $1
 # the gestrix binary and $E2E_MUTTER_INPUT the input helper. Store shortcuts before sourcing
 # it. The shell runs with the desktop's own portals and a permission store of its own, which
-# lets programs photograph the screen unless E2E_SCREENSHOTS=no; input goes to the helper on
+# lets programs photograph the screen unless E2E_SCREENSHOTS=no, on one screen of
+# E2E_GNOME_MONITOR (1280x720 unless set); input goes to the helper on
 # file descriptor 7 ("moveto X Y", "click 1", "key KEYSYM"). Gestrix runs as the shell's Wayland
 # client (log: $E2E_TMP/gestrix.log); gesture asks it for a gesture.
 runtime="$E2E_TMP/runtime"
@@ -42,7 +43,7 @@ start_desktop() {
     local first=${#E2E_PIDS[@]}
     rm -f "$runtime/gestrix-gnome" "$runtime/gestrix-gnome.lock"
     in_background shell gnome-shell --headless --wayland --wayland-display gestrix-gnome \
-        --virtual-monitor 1280x720
+        --virtual-monitor "${E2E_GNOME_MONITOR:-1280x720}"
     desktop_pids=("${E2E_PIDS[@]:first}")
     if ! e2e_wait_for '[ -S "$runtime/gestrix-gnome" ]' "$E2E_SESSION_PATIENCE"; then
         not_ready="GNOME Shell: $(tail -n 5 "$E2E_TMP/shell.log")"

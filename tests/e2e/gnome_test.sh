@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # GNOME: under a headless GNOME Shell, with the desktop's own portals and a permission store
 # that lets programs photograph the screen, Gestrix runs as a Wayland client; "gestrix
-# --gesture" opens the overlay on the portal's photograph; a stroke and a click start the stored
+# --gesture" opens the overlay, which shows the portal's photograph; a stroke and a click start the stored
 # program; Escape cancels. Input comes through Mutter's remote desktop.
 # Usage: gnome_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
@@ -12,7 +12,9 @@ source "$(dirname "$0")/gnome_session.sh"
 ended() { [ "$(grep -c "gesture over" "$E2E_TMP/gestrix.log" || true)" = "$1" ]; }
 
 gesture
-grep -q "photographs: 1 of 1 screens" "$E2E_TMP/gestrix.log" || e2e_fail "no photograph from the portal"
+# The overlay may open before the photograph, which then takes its calm background's place.
+e2e_wait_for 'grep -q "photographs: 1 of 1 screens" "$E2E_TMP/gestrix.log"' 10 ||
+    e2e_fail "no photograph from the portal"
 # Painted is not yet on screen: input sent at once may reach what was under the overlay.
 sleep 0.5
 for x in $(seq 200 20 1100); do echo "moveto $x 360" >&7; done

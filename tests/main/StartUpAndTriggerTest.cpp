@@ -246,11 +246,25 @@ TEST_F(StartUpAndTriggerTest, OverlayOpensWhenTheLatePhotographComes) {
     EXPECT_EQ(qAlpha(w.gesture().overlay()->canvas().pixel(5, 5)), 0xFF);
     w.gesture().overlay()->Form_MouseDown(FrmView::RightButton, 0);
     EXPECT_FALSE(w.gesture().isGestureUp());
+
+    // A photograph that keeps the overlay waiting is not waited for: the overlay opens on its
+    // calm background, and the photograph takes its place when it comes, under the stroke.
     w.gesture().startOnRequest();
     EXPECT_EQ(overlaysOpened(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return w.gesture().overlay() != nullptr; }));
+    FrmView& calm = *w.gesture().overlay();
+    const QRgb background = calm.canvas().pixel(calm.width() - 5, calm.height() - 5);
+    calm.Form_MouseMove(100, 100);
+    calm.Form_MouseMove(300, 100);
+    fakes.photographer.picture = QImage(calm.size(), QImage::Format_RGB32);
+    fakes.photographer.picture.fill(Qt::magenta);
+    fakes.photographer.deliverPending();
+    EXPECT_NE(background, QColor(Qt::magenta).rgb());
+    EXPECT_EQ(calm.canvas().pixel(calm.width() - 5, calm.height() - 5), QColor(Qt::magenta).rgb());
+    EXPECT_EQ(calm.canvas().pixel(200, 100), qRgb(0, 0, 0)) << "the stroke stays over it";
 
-    // No photograph because the desktop is asking the user: its question stays uncovered, and
-    // the user learns what to answer.
+    // The desktop asks the user before it photographs: its question stays uncovered, and the
+    // user learns what to answer.
     w.gesture().overlay()->Form_MouseDown(FrmView::RightButton, 0);
     fakes.photographer.asking = true;
     w.gesture().startOnRequest();

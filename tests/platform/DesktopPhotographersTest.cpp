@@ -9,6 +9,7 @@
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusUnixFileDescriptor>
 #include <QDBusVirtualObject>
@@ -148,7 +149,7 @@ TEST_F(PortalScreenPhotographerTest, ALateRefusalDoesNotEndTheNextRequest) {
         },
     };
 
-    PortalScreenPhotographer photographer;
+    PortalScreenPhotographer photographer(1000);
     const QList<QScreen*> screen{QGuiApplication::primaryScreen()};
     std::optional<QImage> first, second;
     photographer.photograph(screen, [&](QList<QImage> photographs) {
@@ -201,39 +202,67 @@ TEST_F(PortalScreenPhotographerTest, OnlyThePortalsPictureIsReadAndRemoved) {
     QDir::setCurrent(previous);
 }
 
-// A request the portal takes but leaves unanswered is the desktop asking the user: no second
-// question is put while it is up, and the user's answer ends it.
-TEST_F(PortalScreenPhotographerTest, TheDesktopsQuestionIsAskedOnce) {
+// The portals' permission store as it answers a lookup: our permission to photograph, or no
+// entry yet.
+class ScriptedPermissionStore final : public QDBusVirtualObject {
+public:
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& call, const QDBusConnection& bus) override {
+        if (call.member() != u"Lookup"_s)
+            return false;
+        if (ours.isEmpty()) {
+            bus.send(call.createErrorReply(u"org.freedesktop.portal.Error.NotFound"_s, u"none"_s));
+            return true;
+        }
+        QDBusMessage reply = call.createReply();
+        reply << QVariant::fromValue(QMap<QString, QStringList>{{QString(), {ours}}})
+              << QVariant::fromValue(QDBusVariant(0u));
+        bus.send(reply);
+        return true;
+    }
+
+    QString ours; // empty: no entry
+};
+
+// Whether the desktop asks the user first is known before the request, from its permission
+// store: no photograph while its question is up, no second question, and the user's answer
+// ends it. Once the user said yes, photographs are asked for without a question.
+TEST_F(PortalScreenPhotographerTest, TheDesktopsQuestionIsKnownAndAskedOnce) {
+    qDBusRegisterMetaType<QMap<QString, QStringList>>();
+    ScriptedPermissionStore store;
+    serve(u"org.freedesktop.impl.portal.PermissionStore"_s,
+          u"/org/freedesktop/impl/portal/PermissionStore"_s, &store);
     QString asked;
-    portal.answers = {
-        [&](const QDBusMessage& call, const QString& request) {
-            serviceBus.send(call.createReply(QVariant::fromValue(QDBusObjectPath(request))));
-            asked = request;
-        },
-        [&](const QDBusMessage& call, const QString& request) {
-            serviceBus.send(call.createReply(QVariant::fromValue(QDBusObjectPath(request))));
-        },
+    const ScriptedPortal::Answer take = [&](const QDBusMessage& call, const QString& request) {
+        serviceBus.send(call.createReply(QVariant::fromValue(QDBusObjectPath(request))));
+        asked = request;
     };
+    portal.answers = {take, take};
     PortalScreenPhotographer photographer;
     const QList<QScreen*> screen{QGuiApplication::primaryScreen()};
     int deliveries = 0;
     const auto count = [&](QList<QImage> photographs) {
-        EXPECT_EQ(photographs.size(), 1);
         EXPECT_TRUE(photographs.value(0).isNull());
         ++deliveries;
     };
     photographer.photograph(screen, count);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return deliveries == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !asked.isEmpty(); }, 5000));
     EXPECT_TRUE(photographer.desktopIsAsking());
     photographer.photograph(screen, count);
-    EXPECT_EQ(deliveries, 2) << "while the question is up, no photograph, at once";
+    EXPECT_EQ(deliveries, 1) << "while the question is up, no photograph, at once";
     EXPECT_EQ(portal.answers.size(), 1) << "asked a second time";
 
     QDBusMessage refusal =
         QDBusMessage::createSignal(asked, u"org.freedesktop.portal.Request"_s, u"Response"_s);
     refusal << 1u << QVariantMap();
     serviceBus.send(refusal);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !photographer.desktopIsAsking(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return deliveries == 2; }, 5000));
+    EXPECT_FALSE(photographer.desktopIsAsking());
+
+    store.ours = u"yes"_s;
+    photographer.photograph(screen, count);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return portal.answers.isEmpty(); }, 5000));
+    EXPECT_FALSE(photographer.desktopIsAsking());
 }
 
 // KWin's screenshot interface as KWin answers: the picture written into the caller's pipe from

@@ -1,9 +1,9 @@
 #include "platform/wayland/PortalScreenPhotographer.h"
 
-#include "platform/Patience.h"
-
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDir>
@@ -26,6 +26,8 @@ namespace {
 
 // A photograph of several 8K screens, and then some.
 constexpr off_t maxPictureBytes = off_t(1) << 30;
+// The permission store answers from memory.
+constexpr int storePatienceMs = 500;
 
 const QString portalService = u"org.freedesktop.portal.Desktop"_s;
 const QString portalPath = u"/org/freedesktop/portal/desktop"_s;
@@ -88,15 +90,30 @@ QImage takePicture(const QString& uri) {
     return picture;
 }
 
+// Whether the desktop asks the user before it photographs for us, from what the portals'
+// permission store holds for us ("", a program outside any sandbox), where the portal looks:
+// "yes" it photographs, "no" it refuses at once; anything else, or nothing yet, it asks. Without
+// a store to read, nothing is known: not asking.
+bool desktopWillAsk(const QDBusPendingCall& lookup) {
+    if (lookup.isError()) {
+        if (lookup.error().name() == u"org.freedesktop.portal.Error.NotFound"_s)
+            return true;
+        qCWarning(lcPortal) << "the portals' permission store cannot be read:"
+                            << lookup.error().message();
+        return false;
+    }
+    const QDBusPendingReply<QMap<QString, QStringList>, QDBusVariant> reply = lookup;
+    const QString ours = reply.argumentAt<0>().value(QString()).value(0);
+    return ours != u"yes"_s && ours != u"no"_s;
+}
+
 } // namespace
 
-PortalScreenPhotographer::PortalScreenPhotographer() {
+PortalScreenPhotographer::PortalScreenPhotographer(int patienceMs) : m_patienceMs(patienceMs) {
+    qDBusRegisterMetaType<QMap<QString, QStringList>>();
     m_patience.setSingleShot(true);
     connect(&m_patience, &QTimer::timeout, this, [this] {
-        // The answer to a question the desktop asks the user may still come: keep listening.
-        m_asking = m_taken;
-        qCWarning(lcPortal) << "no photograph from the Screenshot portal in time"
-                            << (m_asking ? "(the desktop is asking the user)" : "");
+        qCWarning(lcPortal) << "no photograph from the Screenshot portal in time";
         finish({});
     });
 }
@@ -109,9 +126,31 @@ void PortalScreenPhotographer::photograph(const QList<QScreen*>& screens, Delive
     }
     m_deliver = std::move(deliver);
     m_screens = {screens.begin(), screens.end()};
-    m_taken = false;
-    // Listening before asking: the answer may come before the call returns.
     const int request = ++m_requests;
+    QDBusMessage lookup = QDBusMessage::createMethodCall(
+        u"org.freedesktop.impl.portal.PermissionStore"_s,
+        u"/org/freedesktop/impl/portal/PermissionStore"_s,
+        u"org.freedesktop.impl.portal.PermissionStore"_s, u"Lookup"_s);
+    lookup << u"screenshot"_s << u"screenshot"_s;
+    auto* looked = new QDBusPendingCallWatcher(bus.asyncCall(lookup, storePatienceMs), this);
+    connect(looked, &QDBusPendingCallWatcher::finished, this, [this, looked, request] {
+        looked->deleteLater();
+        if (request != m_requests || !m_deliver)
+            return;
+        m_asking = desktopWillAsk(*looked);
+        // The user takes the time they need to answer.
+        if (m_asking) {
+            m_patience.stop();
+            qCInfo(lcPortal) << "the desktop asks the user whether we may photograph the screen";
+        }
+        ask(request);
+    });
+    m_patience.start(m_patienceMs);
+}
+
+void PortalScreenPhotographer::ask(int request) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    // Listening before asking: the answer may come before the call returns.
     const QString token = u"gestrix"_s + QString::number(request);
     m_requestPath = requestPath(bus.baseService(), token);
     bus.connect(portalService, m_requestPath, requestInterface, u"Response"_s, this,
@@ -129,12 +168,10 @@ void PortalScreenPhotographer::photograph(const QList<QScreen*>& screens, Delive
             return;
         if (watcher->isError()) {
             qCWarning(lcPortal) << "the Screenshot portal refused:" << watcher->error().message();
+            m_asking = false;
             finish({});
-        } else {
-            m_taken = true;
         }
     });
-    m_patience.start(desktopPatienceMs);
 }
 
 void PortalScreenPhotographer::respond(uint response, const QVariantMap& results) {
@@ -142,16 +179,13 @@ void PortalScreenPhotographer::respond(uint response, const QVariantMap& results
         response == 0 ? takePicture(results.value(u"uri"_s).toString()) : QImage();
     if (desktop.isNull())
         qCWarning(lcPortal) << "the Screenshot portal gave no picture, answer" << response;
-    // The user answered the desktop's question: the next gesture asks again.
-    if (std::exchange(m_asking, false))
-        stopListening();
+    m_asking = false;
     finish(desktop);
 }
 
 void PortalScreenPhotographer::finish(const QImage& desktop) {
     m_patience.stop();
-    if (!m_asking)
-        stopListening();
+    stopListening();
     Delivery deliver = std::exchange(m_deliver, {});
     if (!deliver)
         return;
