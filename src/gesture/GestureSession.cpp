@@ -207,16 +207,8 @@ void GestureSession::startGesture() {
         screens, [this, gesture = m_gestureNumber](QList<QImage> photographs) {
             photographed(gesture, std::move(photographs));
         });
-    if (!m_awaitingPhotographs)
-        return;
-    // The desktop's own question about photographs goes up with the request: covering it would
-    // leave the user under it, wondering.
-    if (m_platform.photographer.desktopIsAsking()) {
-        closed();
-        Q_EMIT desktopAsking();
-        return;
-    }
-    m_photographWait.start();
+    if (m_awaitingPhotographs)
+        m_photographWait.start();
 }
 
 void GestureSession::photographed(int gesture, QList<QImage> photographs) {
@@ -246,6 +238,8 @@ void GestureSession::photographed(int gesture, QList<QImage> photographs) {
 // captures, and the end of the gesture on one closes them all.
 void GestureSession::openOverlays(const QList<QPointer<QScreen>>& screens,
                                   QList<QImage> photographs) {
+    // The desktop's own question about photographs went up with the request: covering it would
+    // leave the user under it, wondering.
     if (m_platform.photographer.desktopIsAsking()) {
         closed();
         Q_EMIT desktopAsking();
