@@ -265,8 +265,8 @@ void FrmCreate::Command1_Click() {
 
 // A stored shortcut whose name differs from this one in case only: to the user, the same name.
 std::optional<QString> FrmCreate::caseTwin(const QString& name) const {
-    for (const QString& file : symbols::fileNames(m_symbolDirectory)) {
-        const QString stored = symbols::shortcutName(file);
+    for (const symbols::ShortcutFile& file : symbols::shortcutFiles(m_symbolDirectory)) {
+        const QString stored = symbols::shortcutName(file.name);
         if (stored != name && stored.compare(name, Qt::CaseInsensitive) == 0)
             return stored;
     }

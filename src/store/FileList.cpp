@@ -10,8 +10,4 @@ void FileList::refresh() {
                   const int folded = a.name.compare(b.name, Qt::CaseInsensitive);
                   return folded != 0 ? folded < 0 : a.name < b.name;
               });
-    m_names.clear();
-    m_names.reserve(m_files.size());
-    for (const symbols::ShortcutFile& file : m_files)
-        m_names.append(file.name);
 }

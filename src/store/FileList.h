@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 // The symbol folder's shortcut files (symbols::shortcutFiles), in ascending name order without
 // regard to case, as a Windows file list box shows them.
@@ -16,10 +15,8 @@ public:
     // Reads the folder again; a missing or unreadable folder lists nothing.
     void refresh();
     const QList<symbols::ShortcutFile>& files() const { return m_files; }
-    const QStringList& names() const { return m_names; }
 
 private:
     QString m_path;
     QList<symbols::ShortcutFile> m_files;
-    QStringList m_names; // the files' names, in the same order
 };

@@ -66,12 +66,6 @@ QList<ShortcutFile> shortcutFiles(const QString& directory) {
     return files;
 }
 
-QStringList fileNames(const QString& directory) {
-    QStringList names;
-    for (const ShortcutFile& file : shortcutFiles(directory))
-        names.append(file.name);
-    return names;
-}
 
 QString shortcutName(const QString& fileName) {
     return fileName.chopped(fileSuffix.size());

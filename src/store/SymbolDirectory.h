@@ -38,8 +38,7 @@ struct ShortcutFile {
 // nothing when it cannot be read. Hidden files are no shortcuts: they are other programs' (a
 // sync tool's, a copy's resource fork "._x.ini").
 QList<ShortcutFile> shortcutFiles(const QString& directory);
-QStringList fileNames(const QString& directory);
-// The shortcut a file name of fileNames stands for.
+// The shortcut a file name of shortcutFiles stands for.
 QString shortcutName(const QString& fileName);
 
 } // namespace symbols
