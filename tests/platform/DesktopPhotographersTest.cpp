@@ -230,6 +230,7 @@ public:
 TEST_F(PortalScreenPhotographerTest, TheDesktopsQuestionIsKnownAndAskedOnce) {
     qDBusRegisterMetaType<QMap<QString, QStringList>>();
     ScriptedPermissionStore store;
+    store.ours = u"ask"_s;
     serve(u"org.freedesktop.impl.portal.PermissionStore"_s,
           u"/org/freedesktop/impl/portal/PermissionStore"_s, &store);
     QString asked;
