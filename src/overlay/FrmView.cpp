@@ -131,7 +131,8 @@ FrmView::FrmView(QImage photograph, std::unique_ptr<OverlaySurface> surface,
 
     m_activeBefore = QApplication::activeWindow();
     Form_Load(std::move(photograph));
-    // Keys are the overlay's while it is up, whichever of our windows Qt hands them to.
+    // Keys are the overlay's while it is up, whichever of our windows Qt hands them to; the
+    // filter sees the overlay's window exposed too.
     qApp->installEventFilter(this);
 
     // Previews run while the gesture is under way: from now until the click that ends it.
@@ -479,6 +480,11 @@ void FrmView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool FrmView::eventFilter(QObject* watched, QEvent* event) {
+    // A Wayland compositor shows a window at its new size or state only once the window has drawn
+    // a frame after it, and Qt does not send again a frame it has sent: a fresh one is drawn, or
+    // the overlay stays unseen, deaf to the pointer, until the compositor stops waiting.
+    if (event->type() == QEvent::Expose && watched == windowHandle())
+        update();
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease &&
         event->type() != QEvent::ShortcutOverride)
         return QWidget::eventFilter(watched, event);

@@ -33,7 +33,7 @@ as_session_user() {
         XDG_RUNTIME_DIR="$session/runtime" "$@"
 }
 as_session_user WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS="$outputs" WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-    sway -c "$session/sway.conf" >"$E2E_TMP/sway.log" 2>&1 &
+    sway ${E2E_SWAY_DEBUG:+-D "$E2E_SWAY_DEBUG"} -c "$session/sway.conf" >"$E2E_TMP/sway.log" 2>&1 &
 E2E_PIDS+=($!)
 e2e_wait_for 'ls "$session"/runtime/sway-ipc.*.sock >/dev/null 2>&1' "$E2E_SESSION_PATIENCE" ||
     e2e_fail "sway did not start: $(tail -n 5 "$E2E_TMP/sway.log")"
