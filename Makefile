@@ -23,9 +23,13 @@ fuzz:
 	@scripts/install-deps test
 	@FUZZ_SECONDS=$${FUZZ_SECONDS:-60} scripts/run-tests fuzz
 
-# The Debian package, in build/: gestrix_VERSION_ARCH.deb.
+# The Debian package, in build-package/: gestrix_VERSION_ARCH.deb. Its own tree builds only
+# what the package holds, and leaves the tests' tree as it is.
+PACKAGE_DIR := build-package
+
 package:
 	@scripts/install-deps run
-	@cmake -S . -B $(BUILD_DIR) -G Ninja --log-level=WARNING -DCMAKE_BUILD_TYPE=Release
-	@cmake --build $(BUILD_DIR) -j2
-	@cd $(BUILD_DIR) && cpack -G DEB
+	@cmake -S . -B $(PACKAGE_DIR) -G Ninja --log-level=WARNING -DCMAKE_BUILD_TYPE=Release \
+		-DBUILD_TESTING=OFF -DGESTRIX_BENCH=OFF
+	@cmake --build $(PACKAGE_DIR) -j2
+	@cd $(PACKAGE_DIR) && cpack -G DEB
