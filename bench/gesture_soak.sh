@@ -29,7 +29,7 @@ state() {
 }
 missed=0 stuck=0
 for mode in 0 1; do
-    printf '[Option]\nPrecise=%s\nPreciseProposee=1\nClicRestitue=0\n' "$mode" >"$settings"
+    printf '[Option]\nPrecise=%s\nClicRestitue=0\n' "$mode" >"$settings"
     e2e_start_gestrix "$binary"
     e2e_wait_window "^Strokely v1.2" >/dev/null
     echo "precise=$mode, before: $(state)"

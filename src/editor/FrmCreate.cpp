@@ -77,7 +77,7 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
       m_rebuildList(std::move(OuvrirListe)), m_recognition(std::move(recognition)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Création d'un nouveau raccourcis"));
-    setFixedSize(twips::toPixels(0, 0, 4815, 5130).size());
+    setFixedSize(twips::toPixels(0, 0, 4815, 5730).size());
     look::applyToWindow(this);
 
     look::filledRectangle(this, twips::toPixels(0, 0, 4935, 855), Qt::white);
@@ -102,8 +102,8 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
     chkGrid = placed(new QCheckBox(tr("Afficher une grille"), picture1),
                      twips::toPixels(1680, 1080, 2775, 255), "chkGrid", true);
 
-    // Teaching by drawing, and the symbol's several drawings: a row under the grid that moves
-    // everything below it down by 480 twips.
+    // Teaching by drawing, the symbol's several drawings, and whether all of them count: rows
+    // under the grid that move everything below them down by 1080 twips.
     cmdDraw = placed(look::button(this, tr("Dessiner")), twips::toPixels(120, 3060, 1455, 345),
                      "cmdDraw");
     cmdDraw->setToolTip(tr("Dessinez le symbole à l'écran : la grille le reçoit tel que la "
@@ -113,21 +113,30 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
     cboDrawing = placed(new QComboBox(this), twips::toPixels(2520, 3060, 900, 345), "cboDrawing");
     cmdRemove = placed(look::button(this, tr("Retirer")), twips::toPixels(3480, 3060, 1095, 345),
                        "cmdRemove");
+    chkPrecise = placed(new QCheckBox(tr("Reconnaissance précise"), this),
+                        twips::toPixels(120, 3480, 4455, 255), "chkPrecise", true);
+    auto* preciseSaying =
+        placed(new QLabel(tr("Reconnaît un symbole par la forme de tous ses dessins ; sans elle, "
+                             "seul le premier compte."),
+                          this),
+               twips::toPixels(360, 3750, 4215, 390), "Label6");
+    preciseSaying->setWordWrap(true);
+    preciseSaying->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     opt1 = placed(new QRadioButton(tr("Lancer un programme"), this),
-                  twips::toPixels(120, 3720, 2175, 255), "opt1");
+                  twips::toPixels(120, 4320, 2175, 255), "opt1");
     cmdApplication = placed(look::button(this, tr("Choisir une application…")),
-                            twips::toPixels(2400, 3660, 2175, 345), "cmdApplication");
+                            twips::toPixels(2400, 4260, 2175, 345), "cmdApplication");
     opt1->setFont(QFont());
     opt1->setChecked(true);
-    TxtRep = placed(new QLineEdit(this), twips::toPixels(360, 4080, 3615, 285), "TxtRep");
+    TxtRep = placed(new QLineEdit(this), twips::toPixels(360, 4680, 3615, 285), "TxtRep");
     TxtName->setFont(QFont());
     TxtRep->setFont(QFont());
     Command3 =
-        placed(look::button(this, u"..."_s), twips::toPixels(4080, 4080, 495, 255), "Command3");
-    Command1 = placed(look::button(this, tr("OK")), twips::toPixels(1800, 4560, 1335, 375),
+        placed(look::button(this, u"..."_s), twips::toPixels(4080, 4680, 495, 255), "Command3");
+    Command1 = placed(look::button(this, tr("OK")), twips::toPixels(1800, 5160, 1335, 375),
                       "Command1", true);
-    Command2 = placed(look::button(this, tr("Annuler")), twips::toPixels(3240, 4560, 1335, 375),
+    Command2 = placed(look::button(this, tr("Annuler")), twips::toPixels(3240, 5160, 1335, 375),
                       "Command2");
 
     connect(PicD, &GridWidget::cellPressed, this, &FrmCreate::PicD_MouseDown);
@@ -137,6 +146,9 @@ FrmCreate::FrmCreate(const QString& symbolDirectory, std::function<void()> Ouvri
     connect(Command3, &QPushButton::clicked, this, &FrmCreate::Command3_Click);
     connect(cmdApplication, &QPushButton::clicked, this, &FrmCreate::chooseApplication);
     connect(cmdDraw, &QPushButton::clicked, this, &FrmCreate::drawRequested);
+    connect(chkPrecise, &QCheckBox::clicked, this, [this](bool precise) {
+        Q_EMIT recognitionChosen(precise ? RecognitionMode::Precise : RecognitionMode::Default);
+    });
     connect(cboDrawing, &QComboBox::activated, this, &FrmCreate::showDrawing);
     connect(cmdRemove, &QPushButton::clicked, this, [this] {
         m_drawings.removeShown();
@@ -157,6 +169,7 @@ QString FrmCreate::programFilter() {
 void FrmCreate::Form_Load() {
     m_drawings = SymbolDrawings();
     showDrawings();
+    chkPrecise->setChecked(m_recognition().mode == RecognitionMode::Precise);
 }
 
 void FrmCreate::PicD_MouseDown(int index, Qt::MouseButton button) {

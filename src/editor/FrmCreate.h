@@ -47,6 +47,7 @@ public:
     QLineEdit* TxtName = nullptr;
     QLineEdit* TxtRep = nullptr;
     QCheckBox* chkGrid = nullptr;
+    QCheckBox* chkPrecise = nullptr;
     QRadioButton* opt1 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
@@ -59,6 +60,8 @@ public:
 Q_SIGNALS:
     // "Dessiner": the user wants to draw the symbol on the screen.
     void drawRequested();
+    // "Reconnaissance précise", checked or not: how every shortcut is to be recognised.
+    void recognitionChosen(RecognitionMode mode);
 
 private:
     void Form_Load();

@@ -32,6 +32,8 @@ constexpr int triggerPollIntervalMs = 100;
 // Photographs slower than this are not waited for: the overlays open on their calm background.
 // Faster, they open on them at once, without a flash of another background first.
 constexpr int photographWaitMs = 100;
+// A new user's first gestures show how a gesture goes.
+constexpr int gesturesHelpedAtMost = 5;
 
 // Where the desktop places windows, every screen is covered, each by an overlay of its own.
 // Elsewhere the screens of the pointer's desktop are, its own first, by one overlay.
@@ -294,14 +296,19 @@ void GestureSession::showOverlays() {
         for (FrmView* overlay : std::as_const(m_overlays)) {
             overlay->setPenScreenWidth(m_overlays.first()->width());
             for (FrmView* other : std::as_const(m_overlays)) {
-                if (other != overlay)
-                    connect(overlay, &FrmView::strokeExtended, other, &FrmView::followStroke);
+                if (other == overlay)
+                    continue;
+                connect(overlay, &FrmView::strokeExtended, other, &FrmView::followStroke);
+                connect(overlay, &FrmView::strokeRestarted, other, &FrmView::restartStroke);
             }
         }
     }
+    const QString help = m_teaching ? QString() : helpForNewcomers();
     for (FrmView* overlay : std::as_const(m_overlays)) {
         if (m_teaching)
             overlay->showTeaching();
+        else
+            overlay->showHelp(help);
         connect(overlay, &FrmView::captured, this, &GestureSession::recognise);
         connect(overlay, &FrmView::shown, this, [this] { m_platform.trigger.releaseKeyboard(); });
         connect(overlay, &FrmView::gestureEnded, this, [this] {
@@ -324,6 +331,18 @@ void GestureSession::showOverlays() {
     }
     for (FrmView* overlay : std::as_const(m_overlays))
         overlay->show();
+}
+
+// A user's first few gestures say how a gesture goes; after that they say nothing.
+QString GestureSession::helpForNewcomers() {
+    prefs::Preferences preferences = prefs::load();
+    if (preferences.gesturesHelped >= gesturesHelpedAtMost)
+        return {};
+    ++preferences.gesturesHelped;
+    // Unsaved, the help shows once more next time: nothing to tell the user about.
+    if (prefs::save(preferences, {prefs::Setting::GesturesHelped}))
+        qCWarning(lcGesture) << "the count of gestures with help was not saved";
+    return tr("Dessinez un symbole, puis cliquez ; clic droit ou Échap pour annuler");
 }
 
 // Without a photograph, the desktop shows through a surface above everything where the

@@ -106,6 +106,8 @@ private:
     void photographed(int gesture, QList<QImage> photographs);
     void openOverlays(const QList<QPointer<QScreen>>& screens, QList<QImage> photographs);
     FrmView* openOverlay(QScreen& screen, QImage photograph, bool frameShown);
+    // The line of help of a new user's gesture, counted; none once the user has seen a few.
+    static QString helpForNewcomers();
     FrmView* openSpanningOverlay(const QList<QPointer<QScreen>>& screens,
                                  const QList<QImage>& photographs, bool frameShown);
     bool openFrozenOverlay(const QList<QScreen*>& screens);

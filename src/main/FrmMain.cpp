@@ -16,6 +16,7 @@
 #include "widgets/Messages.h"
 #include "widgets/PictureBox.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -258,8 +259,22 @@ FrmCreate& FrmMain::loadEditor() {
             },
             this);
         connect(m_editor, &FrmCreate::drawRequested, m_gesture.get(), &GestureSession::teach);
+        connect(m_editor, &FrmCreate::recognitionChosen, this, &FrmMain::chooseRecognition);
     }
     return *m_editor;
+}
+
+// The editor's choice is the preferences' own setting.
+void FrmMain::chooseRecognition(RecognitionMode mode) {
+    prefs::Preferences preferences = prefs::load();
+    preferences.recognition = mode;
+    if (const Outcome<SaveError> failure =
+            prefs::save(preferences, {prefs::Setting::Recognition})) {
+        m_editor->chkPrecise->setChecked(mode != RecognitionMode::Precise);
+        messages::warn(m_editor, tr("Le réglage n'a pas été enregistré : le fichier %1 ne peut "
+                                    "pas être écrit.")
+                                     .arg(failure->detail));
+    }
 }
 
 void FrmMain::Label6_Click() {

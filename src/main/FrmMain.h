@@ -106,13 +106,13 @@ private:
     void dockInLateNotificationArea();
     void Label12_Click();
     FrmCreate& loadEditor();
+    void chooseRecognition(RecognitionMode mode);
     // The 1-based position of the item the user selected; 0 when none is.
     int selectedIndex() const;
     const Shortcut* selectedShortcut() const;
     void enableSelectionLinks();
     // What the window shows of the gestures, and tells them.
     void followGestures();
-    void offerPreciseRecognition();
     void showCapture(const QImage& block, const QImage& comparison);
     void showBars(Scores bars);
     void loadSensitivities();

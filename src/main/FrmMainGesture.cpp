@@ -53,28 +53,7 @@ void FrmMain::followGestures() {
                 if (!m_editor)
                     return;
                 m_editor->addDrawing(drawing, stroke);
-                // Asked once the gesture is over: its overlay still holds the keys until then.
-                QTimer::singleShot(0, this, &FrmMain::offerPreciseRecognition);
             });
-}
-
-// Only the precise mode makes a symbol's further drawings count: a user teaching drawings
-// without it is offered it, once.
-void FrmMain::offerPreciseRecognition() {
-    prefs::Preferences preferences = prefs::load();
-    if (!m_editor || preferences.recognition == RecognitionMode::Precise ||
-        preferences.preciseOffered)
-        return;
-    preferences.preciseOffered = true;
-    if (messages::ask(m_editor, tr("La reconnaissance précise reconnaît un symbole par la forme "
-                                   "de tous ses dessins ; sans elle, seul le premier compte. "
-                                   "L'activer ?")))
-        preferences.recognition = RecognitionMode::Precise;
-    if (const Outcome<SaveError> failure =
-            prefs::save(preferences, {prefs::Setting::Recognition, prefs::Setting::PreciseOffered}))
-        messages::warn(m_editor, tr("Le réglage n'a pas été enregistré : le fichier %1 ne peut "
-                                    "pas être écrit.")
-                                     .arg(failure->detail));
 }
 
 void FrmMain::showCapture(const QImage& block, const QImage& comparison) {

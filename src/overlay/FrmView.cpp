@@ -1,6 +1,7 @@
 #include "overlay/FrmView.h"
 
 #include "overlay/Capture.h"
+#include "overlay/HelpLine.h"
 #include "overlay/LayerPresenter.h"
 #include "overlay/Trail.h"
 #include "platform/OverlaySurface.h"
@@ -35,8 +36,10 @@ const QColor calmBackground(0x3B, 0x42, 0x52);
 const QColor hintColour(0xD8, 0xDE, 0xE9);
 // Over the live desktop: enough to show the screen is ours until the click.
 const QColor lightVeil(0xFF, 0xFF, 0xFF, 0x30);
-constexpr int hintTopPixels = 24;
-// A held trigger press that moved this far ends the gesture when it is released.
+// Below the line of help, which may show too.
+constexpr int hintTopPixels = 72;
+// A held press that moved this far draws: the trigger's ends the gesture when it is released,
+// and a teaching one starts the drawing again from where it was pressed.
 constexpr qreal holdToDrawPixels = 16;
 
 Qt::WindowFlags overlayWindowFlags() {
@@ -115,6 +118,8 @@ FrmView::FrmView(QImage photograph, std::unique_ptr<OverlaySurface> surface,
     setWindowModality(parent ? Qt::NonModal : Qt::ApplicationModal);
     setGeometry(screen);
     setMouseTracking(true);
+    // From the press on, the pointer says the screen is frozen and waits for a drawing.
+    setCursor(Qt::CrossCursor);
 
     m_label = new QLabel(this);
     QFont verdana(u"Verdana"_s);
@@ -165,6 +170,11 @@ void FrmView::Form_Load(QImage photograph) {
         QPainter painter(&m_canvas);
         painter.drawImage(0, 0, photograph);
     }
+    resetBounds();
+    m_frameColour = QColor(0xFF, 0x00, 0x00);
+}
+
+void FrmView::resetBounds() {
     // Larger than any pixel coordinate, so the first movement sets all four bounds.
     minX = capture::roundHalfEven(width() * twips::perPixel);
     minY = capture::roundHalfEven(height() * twips::perPixel);
@@ -172,7 +182,24 @@ void FrmView::Form_Load(QImage photograph) {
     maxY = 0;
     m_shp =
         QRectF(0, 0, loadFrameWidthTwips / twips::perPixel, loadFrameHeightTwips / twips::perPixel);
-    m_frameColour = QColor(0xFF, 0x00, 0x00);
+}
+
+void FrmView::restartStroke() {
+    m_stroke.clear();
+    m_strokeShared = false;
+    if (!m_strokeLayer.isNull())
+        m_strokeLayer.fill(Qt::white);
+    if (!m_background.isNull())
+        m_canvas = m_background;
+    m_frameVisible = false;
+    resetBounds();
+    refresh(rect());
+}
+
+void FrmView::showHelp(const QString& text) {
+    refresh(help_line::area(size(), m_help));
+    m_help = text;
+    refresh(help_line::area(size(), m_help));
 }
 
 void FrmView::showPhotograph(QImage photograph) {
@@ -180,6 +207,8 @@ void FrmView::showPhotograph(QImage photograph) {
         return;
     if (photograph.format() != QImage::Format_RGB32)
         photograph = photograph.convertToFormat(QImage::Format_RGB32);
+    if (m_teaching)
+        m_background = photograph;
     trail::paintTrail(photograph, QPoint(), m_strokeLayer, m_stroke, DrawWidth);
     m_canvas = std::move(photograph);
     update();
@@ -201,6 +230,15 @@ void FrmView::Form_MouseMove(int X, int Y) {
     // The pointer was at the press before the overlay could see it move: the stroke starts there.
     if (const std::optional<QPoint> from = std::exchange(m_pressedAt, std::nullopt))
         Form_MouseMove(from->x(), from->y());
+    // Dragged as in a paint program, the drawing is what the held button draws, not the way
+    // the pointer came to where it was pressed.
+    if (m_teachingPress && !m_following && m_teachingPress->from &&
+        QLineF(*m_teachingPress->from, QPoint(X, Y)).length() >= holdToDrawPixels) {
+        const QPoint from = *std::exchange(m_teachingPress->from, std::nullopt);
+        restartStroke();
+        Q_EMIT strokeRestarted();
+        Form_MouseMove(from.x(), from.y());
+    }
     if (m_holding) {
         if (!m_holdStart)
             m_holdStart = QPoint(X, Y);
@@ -380,13 +418,11 @@ void FrmView::setFrameColour(const QColor& colour) {
 }
 
 void FrmView::showTeaching() {
+    m_teaching = true;
+    m_background = m_canvas;
     setFrameColour(teachingBlue);
-    changeLabel([this] {
-        m_label->setText(
-            tr("Dessinez le symbole, puis cliquez. Clic droit ou Échap pour annuler."));
-        m_label->adjustSize();
-        setLabelShown(true);
-    });
+    showHelp(tr("Dessinez le symbole en tenant le bouton gauche, ou déplacez la souris puis "
+                "cliquez. Clic droit ou Échap pour annuler."));
 }
 
 void FrmView::showDecision(const Decision& decision, const QString& caption, bool nameShown) {
@@ -426,6 +462,12 @@ void FrmView::paintEvent(QPaintEvent* event) {
         painter.drawImage(rect, m_canvas,
                           QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
     paintFrame(painter);
+    paintHelp(painter);
+}
+
+void FrmView::paintHelp(QPainter& painter) const {
+    if (!m_help.isEmpty())
+        help_line::paint(painter, help_line::area(size(), m_help), m_help);
 }
 
 void FrmView::paintFrame(QPainter& painter) const {
@@ -445,6 +487,8 @@ void FrmView::paintOverFrozen(const QRegion& region) {
         drawn += pixelsOf(m_shp).adjusted(-1, -1, 1, 1);
     if (m_labelShown)
         drawn += m_label->geometry();
+    if (!m_help.isEmpty())
+        drawn += help_line::area(size(), m_help);
     const QRegion painted = region.intersected(drawn).intersected(rect());
     m_frozenToRestore -= painted;
     // A whole number of the server's pixels to one of ours.
@@ -459,6 +503,7 @@ void FrmView::paintOverFrozen(const QRegion& region) {
         QPainter painter(&piece);
         painter.translate(-area.topLeft());
         paintFrame(painter);
+        paintHelp(painter);
         if (m_labelShown) {
             // As the label would show itself: its text alone, over what is there.
             painter.setFont(m_label->font());
@@ -499,7 +544,23 @@ void FrmView::mousePressEvent(QMouseEvent* event) {
     press(event->button(), event->modifiers());
 }
 
+void FrmView::mouseReleaseEvent(QMouseEvent* event) {
+    release(event->button());
+}
+
 void FrmView::press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
     markTiming("click");
+    // Teaching, the drawing ends when the left button comes up: held, it draws; clicked, what
+    // the pointer drew on its way is the drawing.
+    if (m_teaching && button == Qt::LeftButton && modifiers == Qt::NoModifier) {
+        m_teachingPress =
+            TeachingPress{m_stroke.isEmpty() ? std::nullopt : std::optional(m_stroke.back())};
+        return;
+    }
     Form_MouseDown(buttonOf(button), shiftOf(modifiers));
+}
+
+void FrmView::release(Qt::MouseButton button) {
+    if (button == Qt::LeftButton && std::exchange(m_teachingPress, std::nullopt))
+        Form_MouseDown(LeftButton, 0);
 }

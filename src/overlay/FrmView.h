@@ -55,8 +55,13 @@ public:
     // drawing, drawn here too where it shows.
     void followStroke(QPoint global);
     void Form_MouseDown(int Button, int Shift);
-    // A click on the overlay.
+    // A click on the overlay, and a button coming up.
     void press(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void release(Qt::MouseButton button);
+    // Nothing drawn any more: the stroke starts again with the next movement.
+    void restartStroke();
+    // One line of help at the top, over what is shown; none when empty.
+    void showHelp(const QString& text);
     // Ends the gesture as a right click would; nothing once it has ended.
     void cancel();
 
@@ -70,8 +75,8 @@ public:
 
     // RecognitionDisplay
     void showDecision(const Decision& decision, const QString& caption, bool nameShown) override;
-    // A drawing for the editor: the label says what to do, and the frame is neutral, since
-    // nothing is recognised.
+    // A drawing for the editor: a line of help says how to draw, the frame is neutral, since
+    // nothing is recognised, and the left button may be held to draw.
     void showTeaching();
 
     // The stroke's bounds and the frame, in screen pixels (halves kept).
@@ -82,6 +87,7 @@ public:
     const QColor& frameColour() const { return m_frameColour; }
     QPointF labelPosition() const { return m_labelPosition; }
     QLabel& lblLaunch() const { return *m_label; }
+    const QString& help() const { return m_help; }
     // What the user sees (none over a frozen screen), and the stroke alone (black dots on white)
     // that captures copy.
     const QImage& canvas() const { return m_canvas; }
@@ -102,12 +108,15 @@ Q_SIGNALS:
     void shown();
     // The pointer drew here (a global position), for the overlays of other screens.
     void strokeExtended(QPoint global);
+    // The drawing started again here, and so on the overlays of other screens.
+    void strokeRestarted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     // Over a frozen screen, nothing of Qt's paints: the pieces are drawn here.
     QPaintEngine* paintEngine() const override;
 
@@ -116,6 +125,8 @@ private:
             std::unique_ptr<FrozenScreen> frozen, const QRect& screen, bool frameShown,
             QWidget* parent);
     void Form_Load(QImage photograph);
+    void resetBounds();
+    void paintHelp(QPainter& painter) const;
     // Paints this part again, wherever the overlay is shown.
     void refresh(const QRect& area);
     // Changes the label and paints it again, where it was and where it is.
@@ -159,4 +170,13 @@ private:
     std::unique_ptr<FrozenScreen> m_frozen;
     bool m_labelShown = false; // over a frozen screen the label widget stays hidden
     QRegion m_frozenToRestore; // where something drawn has gone since
+    QString m_help;            // the line of help at the top
+    bool m_teaching = false;
+    QImage m_background; // teaching: the canvas with nothing drawn, to start again from
+    // The left button held while teaching; until it has moved, where it was pressed over a
+    // stroke drawn on the way.
+    struct TeachingPress {
+        std::optional<QPoint> from;
+    };
+    std::optional<TeachingPress> m_teachingPress;
 };

@@ -18,6 +18,7 @@ LayerPresenter::LayerPresenter(FrmView& view, std::unique_ptr<OverlaySurface> su
     connect(shown, &OverlaySurface::pointerMoved, this,
             [this](QPoint at) { m_view.Form_MouseMove(at.x(), at.y()); });
     connect(shown, &OverlaySurface::pressed, &m_view, &FrmView::press);
+    connect(shown, &OverlaySurface::buttonReleased, &m_view, &FrmView::release);
     connect(shown, &OverlaySurface::escapePressed, &m_view, &FrmView::cancel);
     connect(shown, &OverlaySurface::closed, &m_view, &FrmView::cancel);
     // The overlay paints over what is there: what was there goes first.

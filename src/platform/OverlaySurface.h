@@ -33,6 +33,7 @@ Q_SIGNALS:
     void configured();
     void pointerMoved(QPoint at);
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void buttonReleased(Qt::MouseButton button);
     void escapePressed();
     // The compositor took the surface away (its screen went, or the connection failed).
     void closed();

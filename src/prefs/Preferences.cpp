@@ -99,9 +99,11 @@ const Field fields[] = {
          p.recognition = s == u"1"_s ? RecognitionMode::Precise : RecognitionMode::Default;
      },
      [](const Preferences& p) { return flagText(p.recognition == RecognitionMode::Precise); }},
-    {Setting::PreciseOffered, u"Option"_s, u"PreciseProposee"_s, u"0"_s,
-     [](Preferences& p, const QString& s) { p.preciseOffered = s == u"1"_s; },
-     [](const Preferences& p) { return flagText(p.preciseOffered); }},
+    {Setting::GesturesHelped, u"Option"_s, u"AideGestes"_s, u"0"_s,
+     [](Preferences& p, const QString& s) {
+         p.gesturesHelped = std::max(0, int(settings::toInteger16(s).value_or(0)));
+     },
+     [](const Preferences& p) { return QString::number(p.gesturesHelped); }},
     {Setting::CloseKeepsInTray, u"Option"_s, u"FermerVersZone"_s, u"0"_s,
      [](Preferences& p, const QString& s) { p.closeKeepsInTray = s == u"1"_s; },
      [](const Preferences& p) { return flagText(p.closeKeepsInTray); }},
@@ -131,6 +133,9 @@ const Field fields[] = {
     {Setting::TriggerAccessExplained, u"Option"_s, u"BoutonExplique"_s, u"0"_s,
      [](Preferences& p, const QString& s) { p.triggerAccessExplained = s == u"1"_s; },
      [](const Preferences& p) { return flagText(p.triggerAccessExplained); }},
+    {Setting::NoTrayExplained, u"Option"_s, u"SansZoneExpliquee"_s, u"0"_s,
+     [](Preferences& p, const QString& s) { p.noTrayExplained = s == u"1"_s; },
+     [](const Preferences& p) { return flagText(p.noTrayExplained); }},
     {Setting::Language, u"Option"_s, u"Langue"_s, u"fr"_s,
      [](Preferences& p, const QString& s) {
          p.language = valueOf(languageNames, s, Qt::CaseSensitive, Language::French);

@@ -25,7 +25,7 @@ struct Preferences {
     bool frameShown = true; // "Grid": any number but 0, or no number
     bool nameShown = true;  // "Nom": 1, or no number
     RecognitionMode recognition = RecognitionMode::Default; // "Precise": "1" is precise
-    bool preciseOffered = false; // "PreciseProposee": teaching a drawing offered precise mode
+    int gesturesHelped = 0; // "AideGestes": gestures that showed the line of help, up to a few
     // "Bouton" (2, 8, 9), "Modificateur" ("Maj"…), "Exclusions", "ClicRestitue" ("0" off)
     TriggerSettings trigger;
     Language language = Language::French; // "Langue": "fr", "en" or "system"
@@ -33,6 +33,9 @@ struct Preferences {
     bool closeExplained = false;   // "FermetureExpliquee": the user was told closing ends it
     // "BoutonExplique": the user was told how to let Gestrix read the button (Wayland)
     bool triggerAccessExplained = false;
+    // "SansZoneExpliquee": the user was told where Gestrix is when the desktop has no
+    // notification area
+    bool noTrayExplained = false;
 };
 
 enum class Setting {
@@ -42,7 +45,7 @@ enum class Setting {
     Frame,
     Name,
     Recognition,
-    PreciseOffered,
+    GesturesHelped,
     TriggerButton,
     PassThrough,
     Exclusions,
@@ -51,6 +54,7 @@ enum class Setting {
     CloseKeepsInTray,
     CloseExplained,
     TriggerAccessExplained,
+    NoTrayExplained,
 };
 
 // The settings the preferences dialog shows and saves.

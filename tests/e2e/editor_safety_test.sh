@@ -31,7 +31,7 @@ sleep 0.3
 e2e_click "$main" 160 100   # the first row: Barre
 e2e_click "$main" 80 351    # "Modifier"
 editor=$(e2e_wait_window "^Création d'un nouveau raccourcis$")
-e2e_click "$editor" 164 316 # "OK"
+e2e_click "$editor" 164 356 # "OK"
 e2e_wait_for '[ "$(editors)" = 0 ]' 5 || e2e_fail "the editor did not close"
 unchanged || e2e_fail "Modify then OK changed the shortcut: $(cat "$E2E_SYMBOLS/Barre.ini")"
 
@@ -48,7 +48,7 @@ e2e_wait_for '[ "$(e2e_pixel root 900 460)" = "0 255 0" ]' 5 ||
 xdotool click 3
 e2e_wait_for '[ "$(e2e_overlays)" = 0 ]' 5 || e2e_fail "a right-click left the screen frozen"
 [ "$(editors)" = 1 ] || e2e_fail "the editor went with the gesture"
-e2e_click "$editor" 250 316 # "Annuler"
+e2e_click "$editor" 250 356 # "Annuler"
 e2e_wait_for '[ "$(editors)" = 0 ]' 5 || e2e_fail "Annuler did not close the editor"
 
 # The disk is "full": no file may grow past 64 bytes. Modify Barre's program and save.
@@ -56,9 +56,9 @@ prlimit --pid "$E2E_GESTRIX_PID" --fsize=64:64
 e2e_click "$main" 160 100
 e2e_click "$main" 80 351
 editor=$(e2e_wait_window "^Création d'un nouveau raccourcis$")
-e2e_click "$editor" 140 281
+e2e_click "$editor" 140 321
 xdotool key End type --delay 5 " --nouveau"
-e2e_click "$editor" 164 316
+e2e_click "$editor" 164 356
 e2e_wait_for '[ "$(editors)" = 2 ]' 5 || e2e_fail "no message beside the editor when the disk was full"
 kill -0 "$E2E_GESTRIX_PID" || e2e_fail "the program died on a full disk"
 unchanged || e2e_fail "a save on a full disk changed the file: $(cat "$E2E_SYMBOLS/Barre.ini")"

@@ -57,7 +57,7 @@ protected:
 TEST_F(FrmCreateTest, ClicksPaintOneCellEach) {
     FrmCreate& e = openEditor();
     EXPECT_EQ(e.windowTitle(), u"Création d'un nouveau raccourcis"_s);
-    EXPECT_EQ(e.size(), QSize(321, 342));
+    EXPECT_EQ(e.size(), QSize(321, 382));
     click(5);
     click(5);
     click(6);
@@ -233,31 +233,45 @@ TEST_F(FrmCreateTest, ARemovedDrawingTakesItsStroke) {
     EXPECT_EQ(stored(u"Autre"_s).traces, QStringList{}) << "the whitened drawing kept a stroke";
 }
 
-TEST_F(FrmCreateTest, DrawingForTheEditorIsGuidedAndOffersThePreciseModeOnce) {
+// Teaching draws as a paint program does, with the left button held, or by moving and then
+// clicking; whether all drawings count is chosen beside them.
+TEST_F(FrmCreateTest, TeachingDrawsWhileTheButtonIsHeldOrByMovingThenClicking) {
     writeSymbol(u"Door"_s, u"1"_s.repeated(144), u"/bin/sh"_s);
     fakes.photographer.picture = QImage(1024, 768, QImage::Format_RGB32);
     FrmMain& w = window();
     auto* list = child<QTreeView>("lstV");
     list->setCurrentIndex(list->model()->index(0, 0));
     w.Label7_Click();
-    for (const bool firstTime : {true, false}) {
+    QList<Stroke> taught;
+    QObject::connect(&w.gesture(), &GestureSession::drawingTaught,
+                     [&](const DrawingGrid&, const Stroke& stroke) { taught.append(stroke); });
+    for (const bool held : {true, false}) {
         w.editor()->cmdDraw->click();
         FrmView* overlay = w.gesture().overlay();
         ASSERT_NE(overlay, nullptr);
-        EXPECT_EQ(overlay->lblLaunch().text(),
-                  u"Dessinez le symbole, puis cliquez. Clic droit ou Échap pour annuler."_s);
+        EXPECT_TRUE(
+            overlay->help().startsWith(u"Dessinez le symbole en tenant le bouton gauche"_s));
         const QColor neutral = overlay->frameColour();
+        overlay->Form_MouseMove(100, 100); // on the way to where the drawing starts
         overlay->Form_MouseMove(300, 300);
+        if (held)
+            overlay->press(Qt::LeftButton, Qt::NoModifier);
         overlay->Form_MouseMove(600, 300);
         overlay->Form_MouseDown(FrmView::LeftButton, FrmView::ShiftKey); // a preview
         EXPECT_EQ(overlay->frameColour(), neutral) << "nothing is recognised";
-        const ScriptedAnswers answers(firstTime ? std::deque<bool>{true} : std::deque<bool>{});
-        overlay->Form_MouseDown(FrmView::LeftButton, 0);
+        if (!held)
+            overlay->press(Qt::LeftButton, Qt::NoModifier);
+        EXPECT_TRUE(taught.size() < (held ? 1 : 2)) << "the press ended the drawing";
+        overlay->release(Qt::LeftButton);
         QCoreApplication::processEvents();
-        EXPECT_EQ(answers.asked.size(), firstTime ? 1 : 0);
     }
+    ASSERT_EQ(taught.size(), 2);
+    EXPECT_EQ(taught[0], (Stroke{{300, 300}, {600, 300}})) << "the way to the press was kept";
+    EXPECT_EQ(taught[1], (Stroke{{100, 100}, {300, 300}, {600, 300}}));
     EXPECT_TRUE(starter.calls.isEmpty()) << "teaching starts nothing";
     EXPECT_EQ(w.editor()->cboDrawing->count(), 3) << "the stored drawing and the two taught";
+
+    w.editor()->chkPrecise->click();
     EXPECT_EQ(settings::GetSetting(u"Option"_s, u"Precise"_s, {}), u"1"_s);
 }
 

@@ -72,6 +72,10 @@ TEST_F(FrmViewTest, OneMovementPaintsADotAndFramesIt) {
     }
 }
 
+TEST_F(FrmViewTest, TheCrossSaysTheScreenIsFrozen) {
+    EXPECT_EQ(open().cursor().shape(), Qt::CrossCursor);
+}
+
 TEST_F(FrmViewTest, FrameEnclosesEveryDot) {
     FrmView& overlay = open();
     overlay.Form_MouseMove(100, 200);

@@ -277,8 +277,12 @@ void LayerShell::pointerMoved(QPoint at) {
 }
 
 void LayerShell::buttonChanged(std::uint32_t button, bool pressed) {
-    if (m_pointerFocus && pressed && mouseButton(button) != Qt::NoButton)
+    if (!m_pointerFocus || mouseButton(button) == Qt::NoButton)
+        return;
+    if (pressed)
         Q_EMIT m_pointerFocus->pressed(mouseButton(button), m_modifiers);
+    else
+        Q_EMIT m_pointerFocus->buttonReleased(mouseButton(button));
 }
 
 void LayerShell::keyChanged(std::uint32_t key, bool pressed) {
