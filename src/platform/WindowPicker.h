@@ -3,9 +3,9 @@
 #include <QObject>
 #include <QStringList>
 
-// Lets the user click any window and tells its class: the pointer is the picker's, as a cross,
-// until the next click. A click of another button than the left, or on no application's window,
-// picks nothing.
+// Lets the user click any window and tells its class: the pointer and the keyboard are the
+// picker's, the pointer as a cross, until the next click. A click of another button than the
+// left, or Escape, picks nothing.
 class WindowPicker : public QObject {
     Q_OBJECT
 
@@ -16,6 +16,9 @@ public:
     virtual void stop() = 0;
 
 Q_SIGNALS:
-    // Once a start, with the window's names, or none.
+    // Once a start, either: a window was clicked, with its names (none for a window without a
+    // class, or the desktop itself);
     void picked(const QStringList& windowClass);
+    // or the pick was given up.
+    void cancelled();
 };

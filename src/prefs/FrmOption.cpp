@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -136,10 +137,10 @@ FrmOption::FrmOption(WindowPicker* picker, QWidget* parent)
     setTabOrder(Command2, Command1);
 
     connect(cmdPickWindow, &QPushButton::clicked, this, &FrmOption::pickWindow);
-    if (m_picker)
-        connect(m_picker, &WindowPicker::picked, this, [this](const QStringList& windowClass) {
-            txtExcluded->setText(prefs::withWindowClass(txtExcluded->text(), windowClass));
-        });
+    if (m_picker) {
+        connect(m_picker, &WindowPicker::picked, this, &FrmOption::windowPicked);
+        connect(m_picker, &WindowPicker::cancelled, this, [this] { m_pickPrompt->hide(); });
+    }
     connect(Command1, &QPushButton::clicked, this, &FrmOption::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
     look::fitOnScreen(this);
@@ -169,11 +170,34 @@ FrmOption::~FrmOption() {
 }
 
 // The next click on a window adds its class; where windows cannot be picked, the user is told.
+// The pointer then belongs to the pick: a line on the screen says what it waits for.
 void FrmOption::pickWindow() {
-    if (!m_picker || !m_picker->start())
+    if (!m_picker || !m_picker->start()) {
         messages::warn(this,
                        tr("Aucune fenêtre ne peut être choisie ici (sur Wayland, un "
                           "programme ne voit pas les fenêtres des autres) : tapez sa classe."));
+        return;
+    }
+    if (!m_pickPrompt) {
+        m_pickPrompt = new QLabel(tr("Cliquez la fenêtre à exclure ; Échap pour annuler"), this,
+                                  Qt::ToolTip | Qt::FramelessWindowHint);
+        m_pickPrompt->setMargin(10);
+        m_pickPrompt->setStyleSheet(u"background: #20242C; color: #ECEFF4; font-size: 12pt;"_s);
+        m_pickPrompt->adjustSize();
+    }
+    const QRect screen = this->screen()->geometry();
+    m_pickPrompt->move(screen.center().x() - m_pickPrompt->width() / 2, screen.top() + 24);
+    m_pickPrompt->show();
+}
+
+void FrmOption::windowPicked(const QStringList& windowClass) {
+    m_pickPrompt->hide();
+    if (windowClass.isEmpty()) {
+        messages::warn(this, tr("La fenêtre cliquée ne donne pas de classe : tapez celle de "
+                                "l'application, ou choisissez une autre fenêtre."));
+        return;
+    }
+    txtExcluded->setText(prefs::withWindowClass(txtExcluded->text(), windowClass));
 }
 
 // What is saved stays saved; the dialog stays open for the user to see what was not.

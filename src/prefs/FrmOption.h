@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class WindowPicker;
@@ -29,6 +30,7 @@ public:
     QCheckBox* chkClickBack = nullptr;    // a quick click of the trigger is the application's
     QCheckBox* chkCloseToTray = nullptr;  // closing the window keeps Gestrix running
     QPushButton* cmdPickWindow = nullptr; // adds a clicked window's class to the exclusions
+    QLabel* pickPrompt() const { return m_pickPrompt; }
     QComboBox* cboLanguage = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
@@ -39,6 +41,8 @@ private:
     void Form_Load();
     void Command1_Click();
     void pickWindow();
+    void windowPicked(const QStringList& windowClass);
 
     WindowPicker* m_picker;
+    QLabel* m_pickPrompt = nullptr; // on the screen while a window is being picked
 };

@@ -1,5 +1,5 @@
-#include "platform/WindowPicker.h"
 #include "prefs/FrmOption.h"
+#include "platform/WindowPicker.h"
 #include "prefs/Language.h"
 #include "prefs/Preferences.h"
 #include "store/Settings.h"
@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -109,7 +110,9 @@ TEST_F(FrmOptionTest, TabOrderRunsFromTheBoxesToAnnulerThenOk) {
 }
 
 // A picked window's class joins the exclusions once, whichever of its names is already there;
-// where no window can be picked, the user is told; a pick not made ends with the dialog.
+// a line on the screen says a pick is awaited; a window without a class is told, a pick given
+// up is not; where no window can be picked, the user is told; a pick not made ends with the
+// dialog.
 TEST_F(FrmOptionTest, APickedWindowsClassJoinsTheExclusionsOnce) {
     EXPECT_EQ(prefs::withWindowClass(u"gimp"_s, {u"xterm"_s, u"XTerm"_s}), u"gimp, XTerm"_s);
     EXPECT_EQ(prefs::withWindowClass(u"Gimp, xterm"_s, {u"xterm"_s, u"XTerm"_s}), u"Gimp, xterm"_s);
@@ -131,8 +134,20 @@ TEST_F(FrmOptionTest, APickedWindowsClassJoinsTheExclusionsOnce) {
         dialog.cmdPickWindow->click();
         ASSERT_EQ(picker.started, 1);
         EXPECT_EQ(dialog.findChild<QMessageBox*>(), nullptr);
+        ASSERT_NE(dialog.pickPrompt(), nullptr);
+        EXPECT_TRUE(dialog.pickPrompt()->isVisible());
+        EXPECT_EQ(dialog.pickPrompt()->text(),
+                  u"Cliquez la fenêtre à exclure ; Échap pour annuler"_s);
         Q_EMIT picker.picked({u"xterm"_s, u"XTerm"_s});
         EXPECT_EQ(dialog.txtExcluded->text(), u"gimp, XTerm"_s);
+        EXPECT_FALSE(dialog.pickPrompt()->isVisible());
+        dialog.cmdPickWindow->click();
+        Q_EMIT picker.cancelled();
+        EXPECT_EQ(dialog.findChild<QMessageBox*>(), nullptr) << "a pick given up is told";
+        dialog.cmdPickWindow->click();
+        Q_EMIT picker.picked({});
+        EXPECT_NE(dialog.findChild<QMessageBox*>(), nullptr)
+            << "a window without a class is not told";
     }
     EXPECT_GE(picker.stopped, 1) << "the pointer stays taken after the dialog";
 }

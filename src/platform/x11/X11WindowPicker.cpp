@@ -23,6 +23,24 @@ std::uint32_t crosshair(xcb_connection_t* connection) {
     return cursor;
 }
 
+// The key that gives the pick up, as this server's keyboard has it.
+std::optional<xcb_keycode_t> escapeKeycode(xcb_connection_t* connection) {
+    static constexpr xcb_keysym_t escape = 0xFF1B;
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    const XcbPointer<xcb_get_keyboard_mapping_reply_t> mapping(xcb_get_keyboard_mapping_reply(
+        connection, xcb_get_keyboard_mapping(connection, setup->min_keycode, count), nullptr));
+    if (!mapping || mapping->keysyms_per_keycode == 0)
+        return std::nullopt;
+    const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(mapping.get());
+    const int length = xcb_get_keyboard_mapping_keysyms_length(mapping.get());
+    for (int i = 0; i < length; ++i) {
+        if (keysyms[i] == escape)
+            return xcb_keycode_t(setup->min_keycode + i / mapping->keysyms_per_keycode);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 X11WindowPicker::X11WindowPicker() = default;
@@ -52,6 +70,12 @@ bool X11WindowPicker::start() {
         stop();
         return false;
     }
+    // Escape gives the pick up; without the keyboard, only another button than the left does.
+    m_escape = escapeKeycode(m_connection);
+    xcb_discard_reply(m_connection,
+                      xcb_grab_keyboard(m_connection, false, screen->root, XCB_CURRENT_TIME,
+                                        XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC)
+                          .sequence);
     m_notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(m_connection),
                                                    QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &X11WindowPicker::readEvents);
@@ -66,17 +90,33 @@ void X11WindowPicker::stop() {
 
 void X11WindowPicker::readEvents() {
     while (const XcbPointer<xcb_generic_event_t> event{xcb_poll_for_event(m_connection)}) {
-        if ((event->response_type & 0x7F) != XCB_BUTTON_PRESS)
+        const std::uint8_t type = event->response_type & 0x7F;
+        if (type == XCB_KEY_PRESS) {
+            if (reinterpret_cast<const xcb_key_press_event_t*>(event.get())->detail != m_escape)
+                continue;
+            finish();
+            Q_EMIT cancelled();
+            return;
+        }
+        if (type != XCB_BUTTON_PRESS)
             continue;
         const auto& press = *reinterpret_cast<const xcb_button_press_event_t*>(event.get());
-        const QStringList windowClass = press.detail == XCB_BUTTON_INDEX_1
-                                            ? windowClassAt(m_connection, press.child)
-                                            : QStringList();
-        // Called from the notifier's own signal: it goes once the event loop is back.
-        m_notifier->setEnabled(false);
-        m_notifier.release()->deleteLater();
-        xcb_disconnect(std::exchange(m_connection, nullptr));
-        Q_EMIT picked(windowClass);
+        const std::optional<QStringList> windowClass =
+            press.detail == XCB_BUTTON_INDEX_1
+                ? std::optional(windowClassAt(m_connection, press.child))
+                : std::nullopt;
+        finish();
+        if (windowClass)
+            Q_EMIT picked(*windowClass);
+        else
+            Q_EMIT cancelled();
         return;
     }
+}
+
+// Called from the notifier's own signal: it goes once the event loop is back.
+void X11WindowPicker::finish() {
+    m_notifier->setEnabled(false);
+    m_notifier.release()->deleteLater();
+    xcb_disconnect(std::exchange(m_connection, nullptr));
 }
