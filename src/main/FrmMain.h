@@ -77,7 +77,8 @@ public:
     // Paused, the trigger lets every press through, and the icon says so.
     void setGesturesPaused(bool paused);
     // Starts with the window hidden while the notification area holds the icon; without a
-    // notification area (after a moment for one to start) the window shows.
+    // notification area (after a moment for one to start) it stays hidden, and the first time
+    // the desktop's notifications say how to open it.
     void startInNotificationArea();
 
     // ShellWindow

@@ -23,12 +23,24 @@ void FrmMain::dockInLateNotificationArea() {
         m_trayWatch.stop();
 }
 
+// Without a notification area Gestrix runs with no window, as at every login; starting it again
+// shows the window. The user is told so once, by the desktop's notifications.
 void FrmMain::startInNotificationArea() {
     if (SysIcon->Visible())
         return;
     QTimer::singleShot(lateNotificationAreaMs, this, [this] {
-        if (!SysIcon->Visible())
-            show();
+        if (SysIcon->Visible())
+            return;
+        qCInfo(lcMain) << "no notification area: running without a window";
+        prefs::Preferences preferences = prefs::load();
+        if (preferences.noTrayExplained)
+            return;
+        m_shell.notifyDesktop(caption(), tr("Gestrix fonctionne sans fenêtre : ce bureau n'a pas "
+                                            "de zone de notification. Lancez Gestrix à nouveau "
+                                            "depuis le menu des applications pour l'ouvrir."));
+        preferences.noTrayExplained = true;
+        if (prefs::save(preferences, {prefs::Setting::NoTrayExplained}))
+            qCWarning(lcMain) << "not remembered that the user was told where Gestrix is";
     });
 }
 

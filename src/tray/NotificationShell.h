@@ -64,4 +64,7 @@ public:
                              const QString& text) = 0;
     // Where the icon is on the screen (global); empty when unknown or not shown.
     virtual QRect iconGeometry(const NotifyIconData& record) const = 0;
+    // A notification of the desktop's own service, with no icon of ours needed; nothing where
+    // the desktop has no such service.
+    virtual void notifyDesktop(const QString& title, const QString& text) = 0;
 };

@@ -1,6 +1,10 @@
 #include "tray/QtNotificationShell.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QMenu>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int messageTimeoutMs = 10000;
@@ -93,4 +97,15 @@ std::uint32_t QtNotificationShell::pointerMessageOf(QSystemTrayIcon::ActivationR
         break;
     }
     return WM_MOUSEMOVE;
+}
+
+// Sent without waiting for an answer: a desktop without the service just shows nothing.
+void QtNotificationShell::notifyDesktop(const QString& title, const QString& text) {
+    QDBusMessage notify = QDBusMessage::createMethodCall(
+        u"org.freedesktop.Notifications"_s, u"/org/freedesktop/Notifications"_s,
+        u"org.freedesktop.Notifications"_s, u"Notify"_s);
+    constexpr int serversTimeout = -1;
+    notify << u"Gestrix"_s << 0u << u"gestrix"_s << title << text << QStringList() << QVariantMap()
+           << serversTimeout;
+    QDBusConnection::sessionBus().send(notify);
 }

@@ -28,6 +28,7 @@ public:
     bool showMessage(const NotifyIconData& record, const QString& title,
                      const QString& text) override;
     QRect iconGeometry(const NotifyIconData& record) const override;
+    void notifyDesktop(const QString& title, const QString& text) override;
 
     // The menu that every icon shows on a right click.
     void setContextMenu(QMenu* menu);

@@ -5,7 +5,9 @@
 # "gestrix --gesture" opens the running instance's overlay, once however often it is asked, even
 # while 300 idle connections and a 300 MB line flood the socket, and says so when nothing is
 # running. A second instance on the same display, with a runtime folder of its own, leaves the
-# button to the first and says so: one press, one overlay.
+# button to the first and says so: one press, one overlay. Without a notification area,
+# --minimized shows no window, the desktop's notifications say so once, and a second start shows
+# the window.
 # Usage: instance_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
@@ -14,9 +16,22 @@ e2e_start_xvfb
 e2e_start_gestrix "$1" --gesture
 wait "$E2E_GESTRIX_PID" && e2e_fail "--gesture with nothing running ended with 0"
 grep -q "n'est pas lancé" "$E2E_TMP/gestrix.log" || e2e_fail "--gesture: no message when nothing runs"
+# Without a notification area, --minimized runs with no window and says so once through the
+# desktop's notifications; starting Gestrix again shows it.
+e2e_private_bus session "$E2E_TMP"
+bus=$(head -n 1 "$E2E_TMP/session.address")
+dbus-monitor --address "$bus" "interface='org.freedesktop.Notifications'" >"$E2E_TMP/notifications.log" 2>&1 &
+E2E_PIDS+=($!)
+E2E_LOGGING_RULES="gestrix.main=true" e2e_start_gestrix env DBUS_SESSION_BUS_ADDRESS="$bus" "$1" --minimized
+first=$E2E_GESTRIX_PID
+e2e_wait_for 'grep -q "no notification area" "$E2E_TMP/gestrix.log"' 15 ||
+    e2e_fail "--minimized without a notification area decided nothing"
+! xdotool search --onlyvisible --name "^Strokely v1.2" >/dev/null 2>&1 ||
+    e2e_fail "--minimized without a notification area showed the window"
+e2e_wait_for 'grep -q "Gestrix fonctionne sans fenêtre" "$E2E_TMP/notifications.log"' 5 ||
+    e2e_fail "the desktop's notifications did not say where Gestrix is: $(cat "$E2E_TMP/notifications.log")"
 e2e_start_gestrix "$1"
 e2e_wait_window "^Strokely v1.2" >/dev/null
-first=$E2E_GESTRIX_PID
 socket="$E2E_TMP/runtime/gestrix.socket"
 "$E2E_SOCKET_FLOOD" "$socket" 300 300000000 >"$E2E_TMP/flood.log" 2>&1 &
 E2E_PIDS+=($!)

@@ -76,9 +76,13 @@ public:
     }
 
     QRect iconGeometry(const NotifyIconData&) const override { return geometry; }
+    void notifyDesktop(const QString& title, const QString& text) override {
+        desktopNotifications.push_back(title + QStringLiteral(": ") + text);
+    }
 
     std::vector<Call> calls;
     std::vector<QString> messages;
+    std::vector<QString> desktopNotifications;
     QRect geometry;
     bool succeeds = true;
     bool available = true;
