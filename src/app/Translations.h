@@ -2,6 +2,8 @@
 
 #include <QTranslator>
 
+#include <memory>
+
 // The interface's language: Gestrix's own texts are written in French and translated into
 // English; Qt's own dialogs and buttons follow in the same language, from Qt's translations.
 class Translations {
@@ -14,8 +16,13 @@ public:
 
     // From now on every tr() of the program, and Qt's own dialogs, speak that language.
     void install();
+    // The language chosen while the program runs: installed at once, and every widget is told
+    // (Qt sends each a LanguageChange).
+    void switchTo(bool english);
 
 private:
-    QTranslator m_gestrix;
-    QTranslator m_qt;
+    void load(bool english);
+
+    std::unique_ptr<QTranslator> m_gestrix;
+    std::unique_ptr<QTranslator> m_qt;
 };

@@ -183,6 +183,10 @@ int main(int argc, char* argv[]) {
 
     FrmMain window(symbols::directory(), platform.platform(), shell);
     window.fillTrayMenu(trayMenu);
+    QObject::connect(&window, &FrmMain::languageChosen, &window,
+                     [&translations](prefs::Language language) {
+                         translations.switchTo(prefs::speaksEnglish(language));
+                     });
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &FrmMain::showFromTray);
     QObject::connect(&instance, &SingleInstance::gestureRequested, &window.gesture(),
                      &GestureSession::startOnRequest);

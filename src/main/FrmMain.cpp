@@ -170,14 +170,26 @@ void FrmMain::loadSensitivities() {
 
 void FrmMain::sensible_Change() {
     saveSensitivity(prefs::Setting::BlackSensitivity);
-    Label5->setText(tr("Sensibilité Noir (%1%)").arg(sensible->value()));
-    Label5->adjustSize();
+    m_sensitivityShown.black = true;
+    showSensitivities();
 }
 
 void FrmMain::sensible2_Change() {
     saveSensitivity(prefs::Setting::ContourSensitivity);
-    Label11->setText(tr("Sensibilité Contour (%1%)").arg(sensible2->value()));
-    Label11->adjustSize();
+    m_sensitivityShown.contour = true;
+    showSensitivities();
+}
+
+// A slider's label says its value once it has moved.
+void FrmMain::showSensitivities() {
+    if (m_sensitivityShown.black) {
+        Label5->setText(tr("Sensibilité Noir (%1%)").arg(sensible->value()));
+        Label5->adjustSize();
+    }
+    if (m_sensitivityShown.contour) {
+        Label11->setText(tr("Sensibilité Contour (%1%)").arg(sensible2->value()));
+        Label11->adjustSize();
+    }
 }
 
 void FrmMain::saveSensitivity(prefs::Setting setting) {
@@ -346,7 +358,12 @@ void FrmMain::paintEvent(QPaintEvent* event) {
 }
 
 void FrmMain::Label12_Click() {
+    const prefs::Language before = prefs::load().language;
     FrmOption dialog(m_windowPicker, this);
-    if (dialog.exec() == QDialog::Accepted)
-        m_gesture->configureTrigger(prefs::load().trigger);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const prefs::Preferences chosen = prefs::load();
+    m_gesture->configureTrigger(chosen.trigger);
+    if (chosen.language != before)
+        Q_EMIT languageChosen(chosen.language);
 }

@@ -91,6 +91,10 @@ public:
     const QString& symbolDirectory() const { return Fl.path(); }
     PictureBox& comparisonPicture() { return *PicCompare; }
 
+Q_SIGNALS:
+    // "Préférence" saved another language: the program is to speak it from now on.
+    void languageChosen(prefs::Language language);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -120,6 +124,9 @@ private:
     void lstV_Click();
     void sensible_Change();
     void sensible2_Change();
+    void showSensitivities();
+    // The icon's tip and picture say whether gestures are paused.
+    void showGestureState();
     void saveSensitivity(prefs::Setting setting);
     // Tells the user something went wrong: a notification from the icon, or a box without one.
     void tellUser(const QString& text);
@@ -133,8 +140,13 @@ private:
     void buildShortcutColumn();
     void buildLinks();
     void buildScorePanel();
+    // Sets a label's text, and again whenever the language changes.
+    QLabel* translated(QLabel* label, const char* source);
+    void retranslate();
 
     NotificationShell& m_shell;
+    QMenu* m_trayMenu = nullptr;
+    QList<std::pair<QPointer<QLabel>, const char*>> m_translatedLabels;
     WindowPicker* m_windowPicker; // for the preferences' exclusions
     QPointer<FrmCreate> m_editor;
     QTimer m_trayWatch;
@@ -150,6 +162,10 @@ private:
     // A settings file that refuses the sliders' positions is told once, not at every step.
     bool m_settingsFailureTold = false;
     bool m_elsewhereTold = false;
+    struct {
+        bool black = false;
+        bool contour = false;
+    } m_sensitivityShown;    // which sliders' labels say their values
     bool m_quitting = false; // the program is ending: its windows close without a question
     FileList Fl;
     ShortcutList m_shortcuts;

@@ -61,11 +61,15 @@ void FrmMain::Form_MouseMove(std::uint32_t pointerMessage) {
     }
 }
 
+// Filled again when the language changes.
 void FrmMain::fillTrayMenu(QMenu& menu) {
+    m_trayMenu = &menu;
+    menu.clear();
     menu.addAction(tr("Ajouter un raccourci…"), this, &FrmMain::Label6_Click);
     menu.addAction(tr("Préférence…"), this, &FrmMain::Label12_Click);
     QAction* pause = menu.addAction(tr("Suspendre les gestes"));
     pause->setCheckable(true);
+    pause->setChecked(m_gesture->isPaused());
     connect(pause, &QAction::toggled, this, &FrmMain::setGesturesPaused);
     menu.addAction(tr("Afficher"), this, &FrmMain::showFromTray);
     menu.addAction(tr("Quitter"), qApp, &QCoreApplication::quit);
@@ -74,6 +78,11 @@ void FrmMain::fillTrayMenu(QMenu& menu) {
 void FrmMain::setGesturesPaused(bool paused) {
     m_gesture->setPaused(paused);
     qCInfo(lcMain) << (paused ? "gestures paused" : "gestures resumed");
+    showGestureState();
+}
+
+void FrmMain::showGestureState() {
+    const bool paused = m_gesture->isPaused();
     SysIcon->setTipText(paused ? tr("%1 — gestes suspendus").arg(caption()) : caption());
     SysIcon->setIconHandle(paused ? QIcon(windowIcon().pixmap(64, QIcon::Disabled)) : windowIcon());
     SysIcon->Update();
@@ -89,6 +98,8 @@ void FrmMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 // Minimised, the window goes to the notification area, but only when there is an icon to bring

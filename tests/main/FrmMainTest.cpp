@@ -1,8 +1,11 @@
 #include "main/MainWindowFixture.h"
 #include "widgets/ScoreBar.h"
 
+#include <QLabel>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
+#include <QTranslator>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -51,6 +54,28 @@ TEST_F(FrmMainTest, WindowHasTheDesignedLayout) {
 }
 
 // Files written by another program show: a burst of writes is one rebuild, once it settles.
+// Another language takes effect at once: the window's texts and the icon's menu change without
+// a restart.
+TEST_F(FrmMainTest, ALanguageChangeShowsAtOnce) {
+    struct English final : QTranslator {
+        QString translate(const char*, const char* source, const char*, int) const override {
+            const QString french = QString::fromUtf8(source);
+            return french == u"Ajouter"_s                 ? u"Add"_s
+                   : french == u"Ajouter un raccourci…"_s ? u"Add a shortcut…"_s
+                                                          : QString();
+        }
+        bool isEmpty() const override { return false; }
+    } english;
+    FrmMain& w = window();
+    QMenu menu;
+    w.fillTrayMenu(menu);
+    QCoreApplication::installTranslator(&english);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(child<QLabel>("Label6")->text(), u"Add"_s);
+    EXPECT_EQ(menu.actions().value(0)->text(), u"Add a shortcut…"_s);
+    QCoreApplication::removeTranslator(&english);
+}
+
 TEST_F(FrmMainTest, ShortcutsWrittenElsewhereShowAfterOneRebuild) {
     FrmMain& w = window();
     int rebuilds = 0;
