@@ -146,6 +146,14 @@
         <source>Nom de raccourci invalide : un nom ne peut être vide ou fait d&apos;espaces, contenir « / », « \ », un saut de ligne ou un caractère nul, ni commencer par « . ».</source>
         <translation>Invalid shortcut name: a name cannot be empty or only spaces, hold “/”, “\”, a line break or a null character, or begin with “.”.</translation>
     </message>
+    <message>
+        <source>Reconnaissance précise</source>
+        <translation>Precise recognition</translation>
+    </message>
+    <message>
+        <source>Reconnaît un symbole par la forme de tous ses dessins ; sans elle, seul le premier compte.</source>
+        <translation>Recognises a symbol by the shape of all its drawings; without it, only the first counts.</translation>
+    </message>
 </context>
 <context>
     <name>FrmMain</name>
@@ -222,10 +230,6 @@
         <translation>The sensitivity could not be saved: the file %1 cannot be written. It stays set until Gestrix closes.</translation>
     </message>
     <message>
-        <source>La reconnaissance précise reconnaît un symbole par la forme de tous ses dessins ; sans elle, seul le premier compte. L&apos;activer ?</source>
-        <translation>Precise recognition recognises a symbol by the shape of all its drawings; without it, only the first counts. Turn it on?</translation>
-    </message>
-    <message>
         <source>Le réglage n&apos;a pas été enregistré : le fichier %1 ne peut pas être écrit.</source>
         <translation>The setting was not saved: the file %1 cannot be written.</translation>
     </message>
@@ -300,6 +304,10 @@
     <message>
         <source>Le raccourci « %1 » n&apos;a pas pu être mis à la corbeille : la corbeille refuse le fichier, qui est resté à sa place.</source>
         <translation>The shortcut “%1” could not be moved to the trash: the trash refuses the file, which stayed where it was.</translation>
+    </message>
+    <message>
+        <source>Gestrix fonctionne sans fenêtre : ce bureau n&apos;a pas de zone de notification. Lancez Gestrix à nouveau depuis le menu des applications pour l&apos;ouvrir.</source>
+        <translation>Gestrix is running without a window: this desktop has no notification area. Start Gestrix again from the applications menu to open it.</translation>
     </message>
 </context>
 <context>
@@ -432,13 +440,17 @@
         <source>Un clic bref du bouton, sans bouger, va à l&apos;application ; appuyez et dessinez, ou maintenez, pour un geste.</source>
         <translation>A quick click of the button, without moving, goes to the application; press and draw, or hold, for a gesture.</translation>
     </message>
+    <message>
+        <source>Cliquez la fenêtre à exclure ; Échap pour annuler</source>
+        <translation>Click the window to exclude; Escape to cancel</translation>
+    </message>
+    <message>
+        <source>La fenêtre cliquée ne donne pas de classe : tapez celle de l&apos;application, ou choisissez une autre fenêtre.</source>
+        <translation>The window clicked gives no class: type the application&apos;s, or pick another window.</translation>
+    </message>
 </context>
 <context>
     <name>FrmView</name>
-    <message>
-        <source>Dessinez le symbole, puis cliquez. Clic droit ou Échap pour annuler.</source>
-        <translation>Draw the symbol, then click. Right-click or Escape to cancel.</translation>
-    </message>
     <message>
         <source>L&apos;écran n&apos;a pas pu être photographié : dessinez le symbole ici, puis cliquez. Clic droit ou Échap pour annuler.</source>
         <translation>The screen could not be photographed: draw the symbol here, then click. Right-click or Escape to cancel.</translation>
@@ -447,12 +459,20 @@
         <source>Gestrix geste</source>
         <translation>Gestrix gesture</translation>
     </message>
+    <message>
+        <source>Dessinez le symbole en tenant le bouton gauche, ou déplacez la souris puis cliquez. Clic droit ou Échap pour annuler.</source>
+        <translation>Draw the symbol holding the left button, or move the mouse and then click. Right-click or Escape to cancel.</translation>
+    </message>
 </context>
 <context>
     <name>GestureSession</name>
     <message>
         <source>« %1 » n&apos;a rien lancé : %2.</source>
         <translation>“%1” started nothing: %2.</translation>
+    </message>
+    <message>
+        <source>Dessinez un symbole, puis cliquez ; clic droit ou Échap pour annuler</source>
+        <translation>Draw a symbol, then click; right-click or Escape to cancel</translation>
     </message>
 </context>
 <context>
