@@ -196,10 +196,12 @@ void FrmView::restartStroke() {
     refresh(rect());
 }
 
+// The line's place is measured once: the overlay paints at every movement.
 void FrmView::showHelp(const QString& text) {
-    refresh(help_line::area(size(), m_help));
+    refresh(m_helpArea);
     m_help = text;
-    refresh(help_line::area(size(), m_help));
+    m_helpArea = m_help.isEmpty() ? QRect() : help_line::area(size(), m_help);
+    refresh(m_helpArea);
 }
 
 void FrmView::showPhotograph(QImage photograph) {
@@ -462,12 +464,8 @@ void FrmView::paintEvent(QPaintEvent* event) {
         painter.drawImage(rect, m_canvas,
                           QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio));
     paintFrame(painter);
-    paintHelp(painter);
-}
-
-void FrmView::paintHelp(QPainter& painter) const {
-    if (!m_help.isEmpty())
-        help_line::paint(painter, help_line::area(size(), m_help), m_help);
+    if (event->region().intersects(m_helpArea))
+        help_line::paint(painter, m_helpArea, m_help);
 }
 
 void FrmView::paintFrame(QPainter& painter) const {
@@ -487,8 +485,7 @@ void FrmView::paintOverFrozen(const QRegion& region) {
         drawn += pixelsOf(m_shp).adjusted(-1, -1, 1, 1);
     if (m_labelShown)
         drawn += m_label->geometry();
-    if (!m_help.isEmpty())
-        drawn += help_line::area(size(), m_help);
+    drawn += m_helpArea;
     const QRegion painted = region.intersected(drawn).intersected(rect());
     m_frozenToRestore -= painted;
     // A whole number of the server's pixels to one of ours.
@@ -503,7 +500,8 @@ void FrmView::paintOverFrozen(const QRegion& region) {
         QPainter painter(&piece);
         painter.translate(-area.topLeft());
         paintFrame(painter);
-        paintHelp(painter);
+        if (area.intersects(m_helpArea))
+            help_line::paint(painter, m_helpArea, m_help);
         if (m_labelShown) {
             // As the label would show itself: its text alone, over what is there.
             painter.setFont(m_label->font());

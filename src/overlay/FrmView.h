@@ -126,7 +126,6 @@ private:
             QWidget* parent);
     void Form_Load(QImage photograph);
     void resetBounds();
-    void paintHelp(QPainter& painter) const;
     // Paints this part again, wherever the overlay is shown.
     void refresh(const QRect& area);
     // Changes the label and paints it again, where it was and where it is.
@@ -171,6 +170,7 @@ private:
     bool m_labelShown = false; // over a frozen screen the label widget stays hidden
     QRegion m_frozenToRestore; // where something drawn has gone since
     QString m_help;            // the line of help at the top
+    QRect m_helpArea;          // where it shows; empty without one
     bool m_teaching = false;
     QImage m_background; // teaching: the canvas with nothing drawn, to start again from
     // The left button held while teaching; until it has moved, where it was pressed over a
