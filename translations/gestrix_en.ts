@@ -397,10 +397,6 @@
         <translation>System language</translation>
     </message>
     <message>
-        <source>Prend effet au prochain démarrage de Gestrix.</source>
-        <translation>Takes effect the next time Gestrix starts.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -447,6 +443,10 @@
     <message>
         <source>La fenêtre cliquée ne donne pas de classe : tapez celle de l&apos;application, ou choisissez une autre fenêtre.</source>
         <translation>The window clicked gives no class: type the application&apos;s, or pick another window.</translation>
+    </message>
+    <message>
+        <source>Prend effet dès « OK » ; un éditeur de raccourci déjà ouvert change de langue à sa prochaine ouverture.</source>
+        <translation>Takes effect on “OK”; a shortcut editor already open changes language the next time it opens.</translation>
     </message>
 </context>
 <context>

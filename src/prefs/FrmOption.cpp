@@ -103,7 +103,8 @@ FrmOption::FrmOption(WindowPicker* picker, QWidget* parent)
     cboLanguage->addItem(u"Français"_s, QVariant::fromValue(prefs::Language::French));
     cboLanguage->addItem(u"English"_s, QVariant::fromValue(prefs::Language::English));
     cboLanguage->addItem(tr("Langue du système"), QVariant::fromValue(prefs::Language::System));
-    cboLanguage->setToolTip(tr("Prend effet au prochain démarrage de Gestrix."));
+    cboLanguage->setToolTip(tr("Prend effet dès « OK » ; un éditeur de raccourci déjà ouvert "
+                               "change de langue à sa prochaine ouverture."));
 
     Command1 = look::button(this, tr("OK"), {128, 356, 89, 25});
     look::makeBold(Command1);

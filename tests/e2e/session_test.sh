@@ -2,7 +2,7 @@
 # Gestrix as a tray program of the session: --minimized with a notification area shows no window
 # and docks the icon; the preference "Lancer Gestrix à l'ouverture de session" writes and removes
 # the autostart entry, making its folder; and with "Langue" set to English the windows speak
-# English.
+# English at once.
 # Usage: session_test.sh GESTRIX_BINARY SCREENSHOT_FOLDER
 source "$(dirname "$0")/harness.sh"
 E2E_SHOTS=$2
@@ -48,14 +48,14 @@ grep -qxF "Exec=\"$escaped\" --minimized" "$entry" ||
 toggle_autostart
 e2e_wait_for '[ ! -e "$entry" ]' 5 || e2e_fail "the autostart entry stayed"
 
-# English.
-kill "$E2E_GESTRIX_PID"
-wait "$E2E_GESTRIX_PID" || true
-printf '[Option]\nLangue=en\n' >"$E2E_TMP/config/Gestrix/Gestrix.conf"
-e2e_start_gestrix "$1"
-main=$(e2e_wait_window "^Strokely v1.2")
-[ "$(xdotool getwindowname "$main")" = "Strokely v1.2 — by the Gestrix team" ] ||
-    e2e_fail "the caption is not English: $(xdotool getwindowname "$main")"
+# English, chosen in "Préférence": the window speaks it at once, without a restart.
+e2e_click "$main" 200 351 # "Préférence"
+preferences=$(e2e_wait_window "^Préférence$")
+e2e_click "$preferences" 235 332 # "Langue"
+xdotool key Down Return
+e2e_click "$preferences" 172 368 # "OK"
+e2e_wait_for '[ "$(xdotool getwindowname "$main")" = "Strokely v1.2 — by the Gestrix team" ]' 5 ||
+    e2e_fail "the caption is not English: $(xdotool getwindowname "$main"); $(cat "$E2E_TMP/config/Gestrix/Gestrix.conf")"
 e2e_screenshot main-window-english "$main" >/dev/null
 e2e_click "$main" 200 351
 e2e_wait_window "^Preferences$" >/dev/null || e2e_fail "the preferences are not English"
