@@ -8,6 +8,7 @@
 #include "support/GridStrings.h"
 #include "support/TestFiles.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSettings>
 
@@ -93,6 +94,22 @@ TEST_F(GestureSessionTest, AnAcceptedDrawingStartsItsProgramOrTellsWhyNot) {
     compare(cells(50, 60), true);
     EXPECT_EQ(told.size(), 3) << "a preview tells nothing";
     EXPECT_EQ(fakes.starter.calls.size(), 2) << "only c's program was tried again";
+}
+
+// A new user's first five gestures say how a gesture goes; the sixth says nothing.
+TEST_F(GestureSessionTest, OnlyANewUsersFirstGesturesShowTheLineOfHelp) {
+    fakes.photographer.picture = QImage(640, 480, QImage::Format_RGB32);
+    QStringList helps;
+    for (int gesture = 0; gesture < 6; ++gesture) {
+        session.startOnRequest();
+        ASSERT_NE(session.overlay(), nullptr);
+        helps.append(session.overlay()->help());
+        session.overlay()->cancel();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_EQ(
+        helps.count(u"Dessinez un symbole, puis cliquez ; clic droit ou Échap pour annuler"_s), 5);
+    EXPECT_EQ(helps.back(), QString());
 }
 
 TEST_F(GestureSessionTest, NomDecidesWhetherTheLabelIsShown) {
